@@ -1,0 +1,3 @@
+#include "framework/BitmapButton.h"
+
+IMPLEMENT_DYNAMIC(CBitmapButton, CButton)

@@ -1,0 +1,16 @@
+#include "framework/Button.h"
+
+IMPLEMENT_DYNAMIC(CButton, CObject)
+
+void CButton::DrawItem(LPDRAWITEMSTRUCT)
+{
+}
+
+BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_DRAWITEM)
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    *pResult = TRUE;
+    return TRUE;
+}

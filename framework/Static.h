@@ -1,0 +1,8 @@
+// CStatic: a static text control.
+#pragma once
+
+#include "framework/Wnd.h"
+
+class CStatic : public CWnd
+{
+};

@@ -1,0 +1,37 @@
+// CWinApp: the one application object. The program defines a global object of
+// a derived class; the entry point runs its InitInstance, and when that
+// returns FALSE the process ends without a message loop of its own.
+#pragma once
+
+#include "framework/Object.h"
+
+#include <windows.h>
+
+class CWnd;
+
+class CWinApp : public CObject
+{
+public:
+    explicit CWinApp(LPCWSTR lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    virtual BOOL InitInstance();
+    virtual int Run();
+    virtual int ExitInstance();
+
+    // Standard controls draw in 3-D on every supported system: nothing to do.
+    void Enable3dControlsStatic() noexcept {}
+
+    HINSTANCE m_hInstance;
+    LPCWSTR m_pszAppName;
+    CWnd* m_pMainWnd = nullptr;
+};
+
+CWinApp* AfxGetApp() noexcept;
+CWnd* AfxGetMainWnd() noexcept;
+HINSTANCE AfxGetInstanceHandle() noexcept;
+HINSTANCE AfxGetResourceHandle() noexcept;
+// Loads comctl32 from the system (version 6 through the manifest) and
+// registers its classes, once.
+bool AfxEnsureCommonControls() noexcept;
+int AfxWinMain(HINSTANCE hInstance);

@@ -1,0 +1,170 @@
+#include "skin/HoverButton.h"
+
+namespace
+{
+enum Slice
+{
+    kSliceNormal = 0,
+    kSlicePressed = 1,
+    kSliceHover = 2,
+    kSliceDisabled = 3,
+    kSliceCount = 4
+};
+
+constexpr COLORREF kSameAsNormal = static_cast<COLORREF>(-1);
+constexpr DWORD kHoverTimeMs = 1;
+constexpr UINT_PTR kTipToolId = 1;
+
+LPCWSTR TextOr(LPCWSTR lpsz, LPCWSTR lpszDefault)
+{
+    return lpsz != nullptr ? lpsz : lpszDefault;
+}
+
+COLORREF ColourOr(COLORREF cr, COLORREF crDefault)
+{
+    return cr != kSameAsNormal ? cr : crDefault;
+}
+}  // namespace
+
+IMPLEMENT_DYNAMIC(CHoverButton, CBitmapButton)
+
+BEGIN_MESSAGE_MAP(CHoverButton, CBitmapButton)
+    ON_WM_MOUSEMOVE()
+    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+    ON_MESSAGE(WM_MOUSEHOVER, OnMouseHover)
+END_MESSAGE_MAP()
+
+CHoverButton::~CHoverButton() = default;
+
+BOOL CHoverButton::LoadStateBitmap(UINT nIDResource)
+{
+    m_bmpStates.LoadImage(nIDResource, LR_LOADMAP3DCOLORS);
+    BITMAP bm{};
+    m_bmpStates.GetBitmap(&bm);
+    m_nBitmapWidth = bm.bmWidth;
+    m_nStateHeight = bm.bmHeight / kSliceCount;
+    return TRUE;
+}
+
+void CHoverButton::SetCaptions(LPCWSTR lpszNormal, COLORREF crNormal, LPCWSTR lpszPressed,
+                               COLORREF crPressed, LPCWSTR lpszHover, COLORREF crHover,
+                               LPCWSTR lpszDisabled, COLORREF crDisabled)
+{
+    if (lpszNormal == nullptr)
+        return;
+    m_strNormal = lpszNormal;
+    m_crNormal = crNormal;
+    m_strPressed = TextOr(lpszPressed, lpszNormal);
+    m_crPressed = ColourOr(crPressed, crNormal);
+    m_strHover = TextOr(lpszHover, lpszNormal);
+    m_crHover = ColourOr(crHover, crNormal);
+    m_strDisabled = TextOr(lpszDisabled, lpszNormal);
+    m_crDisabled = ColourOr(crDisabled, crNormal);
+}
+
+void CHoverButton::SetDescriptions(LPCWSTR lpszDescription, LPCWSTR lpszDisabledDescription)
+{
+    m_strDescription = lpszDescription;
+    m_strDisabledDescription = TextOr(lpszDisabledDescription, lpszDescription);
+}
+
+CString CHoverButton::GetDescription() const
+{
+    return IsWindowEnabled() ? m_strDescription : m_strDisabledDescription;
+}
+
+void CHoverButton::SetTipText(LPCWSTR lpszTipText, BOOL bActivate)
+{
+    if (lpszTipText == nullptr)
+        return;
+    EnsureTip();
+    if (m_toolTip.GetToolCount() == 0)
+    {
+        CRect rcClient;
+        GetClientRect(&rcClient);
+        m_toolTip.AddTool(this, lpszTipText, &rcClient, kTipToolId);
+    }
+    m_toolTip.UpdateTipText(lpszTipText, this, kTipToolId);
+    m_toolTip.Activate(bActivate);
+}
+
+void CHoverButton::EnsureTip()
+{
+    if (m_toolTip.m_hWnd != nullptr)
+        return;
+    m_toolTip.Create(this, 0);
+    m_toolTip.Activate(FALSE);
+}
+
+BOOL CHoverButton::PreTranslateMessage(MSG* pMsg)
+{
+    EnsureTip();
+    m_toolTip.RelayEvent(pMsg);
+    return CBitmapButton::PreTranslateMessage(pMsg);
+}
+
+void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    CDC dc(lpDrawItemStruct->hDC);
+    CRect rcButton;
+    GetWindowRect(&rcButton);
+    rcButton.MoveToOrigin();
+
+    CDC dcMemory;
+    dcMemory.CreateCompatibleDC(&dc);
+    CSelectionGuard select(dcMemory, m_bmpStates);
+    dc.SetBkMode(TRANSPARENT);
+
+    const UINT state = lpDrawItemStruct->itemState;
+    int nSlice = kSliceNormal;
+    const CString* pCaption = &m_strNormal;
+    COLORREF crCaption = m_crNormal;
+    if (state & ODS_DISABLED)
+    {
+        nSlice = kSliceDisabled;
+        pCaption = &m_strDisabled;
+        crCaption = m_crDisabled;
+    }
+    else if (state & ODS_SELECTED)
+    {
+        nSlice = kSlicePressed;
+        pCaption = &m_strPressed;
+        crCaption = m_crPressed;
+    }
+    else if (m_bHover)
+    {
+        nSlice = kSliceHover;
+        pCaption = &m_strHover;
+        crCaption = m_crHover;
+    }
+
+    dc.StretchBlt(0, 0, rcButton.Width(), rcButton.Height(), &dcMemory, 0,
+                  nSlice * m_nStateHeight, m_nBitmapWidth, m_nStateHeight, SRCCOPY);
+    dc.SetTextColor(crCaption);
+    dc.DrawText(*pCaption, &rcButton, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void CHoverButton::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (!m_bTracking)
+    {
+        TRACKMOUSEEVENT tme = {sizeof(tme), TME_HOVER | TME_LEAVE, m_hWnd, kHoverTimeMs};
+        m_bTracking = ::TrackMouseEvent(&tme);
+    }
+    CBitmapButton::OnMouseMove(nFlags, point);
+}
+
+LRESULT CHoverButton::OnMouseHover(WPARAM, LPARAM)
+{
+    m_bHover = TRUE;
+    Invalidate(TRUE);
+    return 0;
+}
+
+LRESULT CHoverButton::OnMouseLeave(WPARAM, LPARAM)
+{
+    m_bTracking = FALSE;
+    m_bHover = FALSE;
+    Invalidate(TRUE);
+    return 0;
+}

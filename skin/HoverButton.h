@@ -1,0 +1,61 @@
+// CHoverButton: an owner-drawn push button painted from a state strip: four
+// equally tall slices (normal, pressed, hover, disabled), the present one
+// stretched over the button with its state's caption centred on it. It
+// follows the mouse for the hover state, carries a description for when it
+// can be used and one for when it cannot, and can carry a tooltip.
+#pragma once
+
+#include "framework/Bitmap.h"
+#include "framework/BitmapButton.h"
+#include "framework/ToolTipCtrl.h"
+
+class CHoverButton : public CBitmapButton
+{
+    DECLARE_DYNAMIC(CHoverButton)
+
+public:
+    CHoverButton() = default;
+    ~CHoverButton() override;
+
+    BOOL LoadStateBitmap(UINT nIDResource);
+    // A null text takes the normal caption, a colour of -1 the normal colour;
+    // a null normal caption changes nothing.
+    void SetCaptions(LPCWSTR lpszNormal, COLORREF crNormal, LPCWSTR lpszPressed,
+                     COLORREF crPressed, LPCWSTR lpszHover, COLORREF crHover,
+                     LPCWSTR lpszDisabled, COLORREF crDisabled);
+    // A null disabled description takes the enabled one.
+    void SetDescriptions(LPCWSTR lpszDescription, LPCWSTR lpszDisabledDescription = nullptr);
+    // The description that applies to the button's present enabled state.
+    CString GetDescription() const;
+    void SetTipText(LPCWSTR lpszTipText, BOOL bActivate);
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
+protected:
+    void OnMouseMove(UINT nFlags, CPoint point);
+    LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMouseHover(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void EnsureTip();
+
+    CToolTipCtrl m_toolTip;
+    BOOL m_bHover = FALSE;
+    int m_nBitmapWidth = 0;
+    int m_nStateHeight = 0;
+    CBitmap m_bmpStates;
+    BOOL m_bTracking = FALSE;
+    CString m_strNormal;
+    CString m_strPressed;
+    CString m_strHover;
+    CString m_strDisabled;
+    COLORREF m_crNormal = 0;
+    COLORREF m_crPressed = 0;
+    COLORREF m_crHover = 0;
+    COLORREF m_crDisabled = 0;
+    CString m_strDescription;
+    CString m_strDisabledDescription;
+};

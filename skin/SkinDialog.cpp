@@ -1,0 +1,170 @@
+#include "skin/SkinDialog.h"
+
+#include "framework/Rgn.h"
+
+#include <cwchar>
+
+namespace
+{
+const wchar_t kTrackbarClass[] = L"msctls_trackbar32";
+
+// Adds the pixel run [xStart, xEnd) of row y to rgn.
+void AddRun(CRgn& rgn, int xStart, int xEnd, int y)
+{
+    CRgn run;
+    run.CreateRectRgn(xStart, y, xEnd, y + 1);
+    rgn.CombineRgn(&rgn, &run, RGN_OR);
+}
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CSkinDialog, CDialog)
+    ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+CSkinDialog::CSkinDialog(UINT nIDTemplate, CWnd* pParent)
+    : CDialog(nIDTemplate, pParent),
+      m_hHollowBrush(static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH)))
+{
+}
+
+CSkinDialog::~CSkinDialog()
+{
+    ReleaseBackground();
+}
+
+BOOL CSkinDialog::SetBackground(UINT nIDResource)
+{
+    ReleaseBackground();
+
+    CBitmap loaded;
+    if (!loaded.LoadBitmap(nIDResource))
+        return FALSE;
+
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    auto pBackground = std::make_unique<CBitmap>();
+    {
+        CDC dcSource;
+        dcSource.CreateCompatibleDC(nullptr);
+        CSelectionGuard selectSource(dcSource, loaded);
+        BITMAP bm{};
+        loaded.GetBitmap(&bm);
+
+        if (!pBackground->CreateCompatibleBitmap(&dcSource, rcWindow.Width(), rcWindow.Height()))
+            return FALSE;
+        CDC dcTarget;
+        dcTarget.CreateCompatibleDC(nullptr);
+        CSelectionGuard selectTarget(dcTarget, *pBackground);
+        dcTarget.StretchBlt(0, 0, rcWindow.Width(), rcWindow.Height(), &dcSource, 0, 0,
+                            bm.bmWidth, bm.bmHeight, SRCCOPY);
+    }
+    m_pBackground = std::move(pBackground);
+    m_bHasBackground = TRUE;
+    BuildWindowRegion(CRect(0, 0, 0, 0));
+    return TRUE;
+}
+
+void CSkinDialog::ReleaseBackground()
+{
+    m_pBackground.reset();
+    m_bHasBackground = FALSE;
+}
+
+void CSkinDialog::BuildWindowRegion(CRect rcKeep)
+{
+    // Keying needs pixels to read: without a background the window stays a rectangle.
+    if (!m_bUseKeyColor || !m_bHasBackground)
+    {
+        SetRectangularRegion();
+        return;
+    }
+
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    rcWindow.MoveToOrigin();
+    CRgn rgn;
+    rgn.CreateRectRgnIndirect(&rcWindow);
+
+    // Keep only the frame strips outside a client-sized rectangle at the origin.
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    CRgn rgnClient;
+    rgnClient.CreateRectRgnIndirect(&rcClient);
+    rgn.CombineRgn(&rgn, &rgnClient, RGN_XOR);
+
+    AddOpaqueRuns(rgn, rcKeep);
+    SetWindowRgn(static_cast<HRGN>(rgn.Detach()), TRUE);
+}
+
+void CSkinDialog::AddOpaqueRuns(CRgn& rgn, const CRect& rcKeep)
+{
+    CDC dcMemory;
+    dcMemory.CreateCompatibleDC(nullptr);
+    CSelectionGuard select(dcMemory, *m_pBackground);
+
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    const int w = rcClient.Width();
+    const int h = rcClient.Height();
+    for (int y = 0; y < h; ++y)
+    {
+        int xStart = 0;
+        for (int x = 0; x < w; ++x)
+        {
+            if (rcKeep.PtInRect(CPoint(x, y)) || dcMemory.GetPixel(x, y) != m_crKey)
+                continue;
+            if (xStart < x)
+                AddRun(rgn, xStart, x, y);
+            xStart = x + 1;
+        }
+        if (xStart != w)
+            AddRun(rgn, xStart, w, y);
+    }
+}
+
+void CSkinDialog::SetRectangularRegion()
+{
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    CRgn rgn;
+    rgn.CreateRectRgn(0, 0, rcWindow.Width(), rcWindow.Height());
+    SetWindowRgn(static_cast<HRGN>(rgn.Detach()), TRUE);
+}
+
+BOOL CSkinDialog::OnEraseBkgnd(CDC* pDC)
+{
+    if (!m_bHasBackground)
+        return CDialog::OnEraseBkgnd(pDC);
+
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    CDC dcMemory;
+    dcMemory.CreateCompatibleDC(pDC);
+    CSelectionGuard select(dcMemory, *m_pBackground);
+    pDC->BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dcMemory, 0, 0, SRCCOPY);
+    return TRUE;
+}
+
+void CSkinDialog::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CDialog::OnLButtonDown(nFlags, point);
+    if (m_bDragMove)
+        PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+}
+
+HBRUSH CSkinDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    const HBRUSH hbr = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    if (!m_bTransparentStatics || nCtlColor != CTLCOLOR_STATIC)
+        return hbr;
+
+    wchar_t szClassName[256] = L"";
+    ::GetClassNameW(pWnd->GetSafeHwnd(), szClassName, 256);
+    if (std::wcscmp(szClassName, kTrackbarClass) == 0)
+        return hbr;
+
+    pDC->SetBkMode(TRANSPARENT);
+    return m_hHollowBrush;
+}

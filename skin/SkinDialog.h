@@ -1,0 +1,45 @@
+// CSkinDialog: the base of the menu's dialogs. Paints a bitmap background
+// scaled once to the window, shapes the window to the background's pixels
+// that are not of a key colour, moves the window when its surface is dragged,
+// and lets static controls draw straight onto the background.
+#pragma once
+
+#include "framework/Bitmap.h"
+#include "framework/Dialog.h"
+#include "framework/Rgn.h"
+
+#include <memory>
+
+class CSkinDialog : public CDialog
+{
+public:
+    CSkinDialog(UINT nIDTemplate, CWnd* pParent);
+    ~CSkinDialog() override;
+
+    // Makes bitmap nIDResource, stretched to the window's present outer size,
+    // the background, and gives the window its plain (or keyed) region.
+    BOOL SetBackground(UINT nIDResource);
+    void ReleaseBackground();
+    // Pixels inside rcKeep count as opaque without being read.
+    void BuildWindowRegion(CRect rcKeep);
+
+    BOOL m_bUseKeyColor = FALSE;
+    BOOL m_bTransparentStatics = TRUE;
+    HBRUSH m_hHollowBrush;  // stock: never deleted
+    COLORREF m_crKey = 0;
+    BOOL m_bDragMove = FALSE;
+
+protected:
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+
+    BOOL m_bHasBackground = FALSE;
+    std::unique_ptr<CBitmap> m_pBackground;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void SetRectangularRegion();
+    void AddOpaqueRuns(CRgn& rgn, const CRect& rcKeep);
+};

@@ -1,0 +1,37 @@
+#include "skin/SkinLabel.h"
+
+BEGIN_MESSAGE_MAP(CSkinLabel, CStatic)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+CSkinLabel::CSkinLabel() : m_crForeground(::GetSysColor(COLOR_WINDOWTEXT))
+{
+    m_hbrBack.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
+    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(m_logFont), &m_logFont);
+    m_fontText.CreateFontIndirect(&m_logFont);
+}
+
+CSkinLabel& CSkinLabel::SetCaption(const CString& strText)
+{
+    SetWindowText(strText);
+    return *this;
+}
+
+CSkinLabel& CSkinLabel::SetForeground(COLORREF crText)
+{
+    m_crForeground = crText;
+    if (m_hWnd != nullptr)
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    return *this;
+}
+
+HBRUSH CSkinLabel::CtlColor(CDC* pDC, UINT nCtlColor)
+{
+    if (nCtlColor == CTLCOLOR_STATIC)
+    {
+        pDC->SelectObject(m_fontText);
+        pDC->SetTextColor(m_crForeground);
+        pDC->SetBkMode(TRANSPARENT);
+    }
+    return m_hbrBack;
+}

@@ -1,0 +1,29 @@
+// CSkinLabel: a static text with its own font, text colour and brush, applied
+// through the parent's reflected colour message. Inside a skinned dialog the
+// dialog swaps the brush for a hollow one, so the text lies on the skin.
+#pragma once
+
+#include "framework/Brush.h"
+#include "framework/Font.h"
+#include "framework/Static.h"
+
+class CSkinLabel : public CStatic
+{
+public:
+    CSkinLabel();
+
+    CSkinLabel& SetCaption(const CString& strText);
+    // Stores the colour and repaints at once.
+    CSkinLabel& SetForeground(COLORREF crText);
+
+protected:
+    HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    COLORREF m_crForeground;
+    CBrush m_hbrBack;
+    LOGFONTW m_logFont{};
+    CFont m_fontText;
+};

@@ -1,0 +1,141 @@
+// Checks the six string tables linked into this executable: every text the
+// menu loads at language base + id must exist in every language with the same
+// placeholders and line breaks, and the English-only entries must stay so.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "res/strings.h"
+
+namespace {
+
+const UINT kTranslatedBases[] = {1000, 2000, 3000, 4000, 5000};
+
+// Loaded at language base + id.
+const UINT kTranslatedIds[] = {
+    IDS_CAPTION_SUITE, IDS_CAPTION_PREMIERE_UPDATER, IDS_CAPTION_AFTER_EFFECTS,
+    IDS_CAPTION_3DS_MAX, IDS_CAPTION_MANUAL, IDS_CAPTION_ACROBAT_READER,
+    IDS_CAPTION_README, IDS_CAPTION_WALLPAPERS, IDS_CAPTION_VFW_CODECS,
+    IDS_CAPTION_LANGUAGE, IDS_TIP_EXIT, IDS_CAPTION_SPICEMASTER,
+    IDS_CAPTION_LIGHTWAVE, IDS_CAPTION_EFFECTS,
+    IDS_DESC_MANUAL, IDS_DESC_AFTER_EFFECTS, IDS_DESC_3DS_MAX, IDS_DESC_SUITE,
+    IDS_DESC_PREMIERE_UPDATER, IDS_DESC_SPICEMASTER, IDS_DESC_README,
+    IDS_DESC_WALLPAPERS, IDS_DESC_VFW_CODECS, IDS_DESC_EXIT,
+    IDS_DESC_ACROBAT_READER, IDS_DESC_LANGUAGE, IDS_DESC_LIGHTWAVE,
+    IDS_DESC_EFFECTS,
+    IDS_MSG_CANNOT_FIND_FILE, IDS_MSG_DIRECTX_QUESTION, IDS_MSG_INSTALL_UNFINISHED,
+    IDS_STATUS_SUITE_INSTALLED, IDS_STATUS_AFTER_EFFECTS_RULE,
+    IDS_STATUS_3DS_MAX_RULE, IDS_STATUS_LIGHTWAVE_RULE, IDS_STATUS_SUITE_NOT_FOUND,
+    IDS_STATUS_PREMIERE_NOT_FOUND, IDS_STATUS_AFTER_EFFECTS_NOT_FOUND,
+    IDS_STATUS_3DS_MAX_NOT_FOUND, IDS_STATUS_MANUAL_NOT_FOUND,
+    IDS_STATUS_ACROBAT_NOT_FOUND, IDS_STATUS_README_NOT_FOUND,
+    IDS_STATUS_WALLPAPERS_NOT_FOUND, IDS_STATUS_VFW_NOT_FOUND,
+    IDS_STATUS_SPICEMASTER_NOT_FOUND, IDS_STATUS_LIGHTWAVE_NOT_FOUND,
+    IDS_STATUS_VFW_RULE, IDS_STATUS_MANUAL_NEEDS_ACROBAT,
+    IDS_STATUS_SUITE_VFW_INSTALLED, IDS_STATUS_EFFECTS_NOT_FOUND,
+    IDS_STATUS_EFFECTS_RULE, IDS_STATUS_3DS_MAX_INSTALLED,
+    IDS_STATUS_AFTER_EFFECTS_INSTALLED, IDS_STATUS_LIGHTWAVE_INSTALLED,
+    IDS_STATUS_WALLPAPERS_INSTALLED, IDS_STATUS_VFW_INSTALLED,
+    IDS_STATUS_ACROBAT_INSTALLED, IDS_STATUS_PREMIERE_INSTALLED,
+    IDS_FILE_README,
+};
+
+// Loaded at the bare id whatever the language.
+const UINT kFixedIds[] = {
+    IDS_TITLE_SPLASH, IDS_TITLE_DIRECTX,
+    IDS_FOLDER_ACROBAT_READER, IDS_FOLDER_WALLPAPERS, IDS_FOLDER_PIXELAN,
+    IDS_FOLDER_VFW_CODECS, IDS_FOLDER_3DS_MAX, IDS_FOLDER_AFTER_EFFECTS,
+    IDS_FOLDER_LIGHTWAVE, IDS_FILE_ACROBAT_READER, IDS_FILE_SETUP,
+    IDS_FOLDER_PREMIERE_UPDATER, IDS_FILE_PREMIERE_UPDATER, IDS_FOLDER_DOCS,
+    IDS_FILE_MANUAL_LITE, IDS_FILE_MANUAL_PRO, IDS_FOLDER_README,
+    IDS_FOLDER_CORLA, IDS_FOLDER_EFFECTS, IDS_FILE_EFFECTS_SETUP,
+    IDS_LANGUAGE_NAME_ENGLISH,
+};
+
+// Empty when the id is absent: the tables hold no empty texts.
+std::wstring Load(UINT id) {
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(GetModuleHandleW(nullptr), id,
+                                   reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
+}
+
+size_t Count(const std::wstring& text, const std::wstring& needle) {
+    size_t n = 0;
+    for (size_t at = text.find(needle); at != std::wstring::npos;
+         at = text.find(needle, at + needle.size()))
+        ++n;
+    return n;
+}
+
+std::string IdName(const testing::TestParamInfo<UINT>& info) {
+    return "Id" + std::to_string(info.param);
+}
+
+class TranslatedText : public testing::TestWithParam<UINT> {};
+
+TEST_P(TranslatedText, ExistsInEveryLanguageWithTheSameFormat) {
+    const std::wstring english = Load(GetParam());
+    ASSERT_FALSE(english.empty());
+    for (UINT base : kTranslatedBases) {
+        SCOPED_TRACE(base + GetParam());
+        const std::wstring text = Load(base + GetParam());
+        ASSERT_FALSE(text.empty());
+        // A stray '%' would be taken as a conversion by the formatter.
+        EXPECT_EQ(Count(text, L"%s"), Count(english, L"%s"));
+        EXPECT_EQ(Count(text, L"%"), Count(english, L"%"));
+        EXPECT_EQ(Count(text, L"\n"), Count(english, L"\n"));
+        EXPECT_EQ(text.back() == L'\n', english.back() == L'\n');
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(StringTables, TranslatedText,
+                         testing::ValuesIn(kTranslatedIds), IdName);
+
+class FixedEntry : public testing::TestWithParam<UINT> {};
+
+TEST_P(FixedEntry, ExistsInEnglishOnly) {
+    EXPECT_FALSE(Load(GetParam()).empty());
+    for (UINT base : kTranslatedBases)
+        EXPECT_TRUE(Load(base + GetParam()).empty()) << base + GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(StringTables, FixedEntry,
+                         testing::ValuesIn(kFixedIds), IdName);
+
+TEST(StringTables, LanguageAndReadmeNamesAreExact) {
+    struct Language {
+        UINT base;
+        UINT nameId;
+        const wchar_t* name;
+        const wchar_t* readme;
+    };
+    const Language languages[] = {
+        {0, IDS_LANGUAGE_NAME_ENGLISH, L"English", L"Readme.htm"},
+        {1000, 1000 + IDS_LANGUAGE_NAME, L"Fran\u00e7ais", L"readme.fr.htm"},
+        {2000, 2000 + IDS_LANGUAGE_NAME, L"Deutsch", L"readme.de.htm"},
+        {3000, 3000 + IDS_LANGUAGE_NAME, L"Italiano", L"readme.it.htm"},
+        {4000, 4000 + IDS_LANGUAGE_NAME, L"Espa\u00f1ol", L"readme.es.htm"},
+        {5000, 5000 + IDS_LANGUAGE_NAME, L"\u65e5\u672c\u8a9e", L"readme.jp.htm"},
+    };
+    for (const Language& language : languages) {
+        EXPECT_EQ(Load(language.nameId), language.name);
+        EXPECT_EQ(Load(language.base + IDS_FILE_README), language.readme);
+    }
+}
+
+// Resource-compiler escapes: backslashes, doubled quotes and line breaks.
+TEST(StringTables, EnglishOnlyTextsAndEscapesSurviveCompilation) {
+    EXPECT_EQ(Load(IDS_TITLE_SPLASH), L"Splash.exe");
+    EXPECT_EQ(Load(IDS_TITLE_DIRECTX), L"Directx 8.1 setup");
+    // A lone backslash before "3" would compile to an octal escape.
+    EXPECT_EQ(Load(IDS_FOLDER_3DS_MAX), L"%s\\ExtraPlug-ins\\3DSMax");
+    EXPECT_EQ(Load(IDS_MSG_CANNOT_FIND_FILE), L"Cannot find the file : '%s'");
+    EXPECT_NE(Load(IDS_STATUS_SUITE_VFW_INSTALLED).find(L"(using \"Add/Remove Programs\" in"),
+              std::wstring::npos);
+    EXPECT_NE(Load(IDS_MSG_DIRECTX_QUESTION).find(L"continue?\nIf you"), std::wstring::npos);
+}
+
+}  // namespace
