@@ -1,0 +1,30 @@
+// CAddOnInstaller: the seven add-on buttons. They differ only in data (their
+// row of one table): one refresh and one click path serve them all.
+#pragma once
+
+class CLauncherDlg;
+
+enum class AddOn
+{
+    AfterEffects,
+    ThreeDsMax,
+    LightWave,
+    Effects,
+    Wallpapers,
+    VfwCodecs,
+    SpiceMaster
+};
+
+class CAddOnInstaller
+{
+public:
+    explicit CAddOnInstaller(CLauncherDlg& menu) noexcept : m_menu(menu) {}
+
+    // Installed? Rule met? On the disc? Then enables the button and sets its texts.
+    void Refresh(AddOn addOn);
+    // Runs the add-on's setup, then refreshes what it may have changed.
+    void Install(AddOn addOn);
+
+private:
+    CLauncherDlg& m_menu;
+};

@@ -1,0 +1,72 @@
+#include "actions/ModelDlg.h"
+
+#include "app/LauncherDlg.h"
+#include "framework/DataExchange.h"
+#include "res/resource.h"
+
+namespace
+{
+constexpr COLORREF kSameColour = static_cast<COLORREF>(-1);
+
+void SetFixedCaption(CHoverButton& button, LPCWSTR lpszCaption)
+{
+    button.SetCaptions(lpszCaption, kCaptionColour, nullptr, kSameColour, nullptr, kSameColour,
+                       nullptr, kSameColour);
+}
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CModelDlg, CSkinDialog)
+    ON_BN_CLICKED(IDC_MODEL_LITE, OnModelLite)
+    ON_BN_CLICKED(IDC_MODEL_PRO, OnModelPro)
+    ON_BN_CLICKED(IDC_MODEL_CANCEL, OnModelCancel)
+END_MESSAGE_MAP()
+
+CModelDlg::CModelDlg(CWnd* pParent) : CSkinDialog(IDD_MODEL, pParent)
+{
+}
+
+CModelDlg::~CModelDlg() = default;
+
+void CModelDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CSkinDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_MODEL_CANCEL, m_btnCancel);
+    DDX_Control(pDX, IDC_MODEL_LITE, m_btnLite);
+    DDX_Control(pDX, IDC_MODEL_PRO, m_btnPro);
+}
+
+BOOL CModelDlg::OnInitDialog()
+{
+    CSkinDialog::OnInitDialog();
+    SetBackground(IDB_CHOOSER_BACKGROUND);
+    m_btnLite.LoadStateBitmap(IDB_BUTTON_STRIP);
+    SetFixedCaption(m_btnLite, L"Velquin Lite");
+    m_btnPro.LoadStateBitmap(IDB_BUTTON_STRIP);
+    SetFixedCaption(m_btnPro, L"Velquin Pro");
+    m_btnCancel.LoadStateBitmap(IDB_CLOSE_STRIP);
+    SetFixedCaption(m_btnCancel, L"Exit");
+    return TRUE;
+}
+
+void CModelDlg::OnCancel()
+{
+    OnModelCancel();
+}
+
+void CModelDlg::OnModelLite()
+{
+    m_nModel = kModelLite;
+    EndDialog(0);
+}
+
+void CModelDlg::OnModelPro()
+{
+    m_nModel = kModelPro;
+    EndDialog(0);
+}
+
+void CModelDlg::OnModelCancel()
+{
+    m_nModel = kModelNone;
+    EndDialog(0);
+}

@@ -1,0 +1,30 @@
+// CModelDlg: asks which hardware model is installed when the menu does not
+// know it. Its captions are fixed English texts in every language.
+#pragma once
+
+#include "skin/HoverButton.h"
+#include "skin/SkinDialog.h"
+
+class CModelDlg : public CSkinDialog
+{
+public:
+    explicit CModelDlg(CWnd* pParent = nullptr);
+    ~CModelDlg() override;
+
+    BOOL OnInitDialog() override;
+    // Esc gives up like Exit: no model.
+    void OnCancel() override;
+
+    int m_nModel = 0;  // 0 Velquin Lite, 1 Velquin Pro, 3 none
+    CHoverButton m_btnCancel;
+    CHoverButton m_btnLite;
+    CHoverButton m_btnPro;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnModelLite();
+    void OnModelPro();
+    void OnModelCancel();
+
+    DECLARE_MESSAGE_MAP()
+};

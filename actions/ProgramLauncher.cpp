@@ -1,0 +1,74 @@
+#include "actions/ProgramLauncher.h"
+
+#include "res/strings.h"
+
+#include <vector>
+
+DWORD WaitAnsweringSentMessages(HANDLE hObject, DWORD dwTimeoutMs)
+{
+    const DWORD dwStart = ::GetTickCount();
+    for (;;)
+    {
+        DWORD dwRemaining = INFINITE;
+        if (dwTimeoutMs != INFINITE)
+        {
+            const DWORD dwElapsed = ::GetTickCount() - dwStart;
+            dwRemaining = dwElapsed < dwTimeoutMs ? dwTimeoutMs - dwElapsed : 0;
+        }
+        const DWORD dwResult =
+            ::MsgWaitForMultipleObjects(1, &hObject, FALSE, dwRemaining, QS_SENDMESSAGE);
+        if (dwResult != WAIT_OBJECT_0 + 1)
+            return dwResult;
+        MSG msg;
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
+CHandle CProgramLauncher::Start(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
+                                UINT nFailureCaptionId, DWORD dwCreationFlags)
+{
+    // CreateProcessW may write to the command line: hand it a copy.
+    std::vector<wchar_t> commandLine(static_cast<LPCWSTR>(strCommandLine),
+                                     static_cast<LPCWSTR>(strCommandLine) + strCommandLine.GetLength() + 1);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, dwCreationFlags,
+                          nullptr, lpszWorkingFolder, &si, &pi))
+    {
+        ShowError(IDS_MSG_CANNOT_FIND_FILE, strCommandLine, nFailureCaptionId);
+        return CHandle();
+    }
+    ::CloseHandle(pi.hThread);
+    return CHandle(pi.hProcess);
+}
+
+bool CProgramLauncher::StartProgram(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
+                                    UINT nFailureCaptionId, DWORD dwCreationFlags)
+{
+    return Start(strCommandLine, lpszWorkingFolder, nFailureCaptionId, dwCreationFlags) != nullptr;
+}
+
+void CProgramLauncher::RunProgramHidden(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
+                                        DWORD dwTimeoutMs, bool bReportUnfinished)
+{
+    const CHandle process =
+        Start(strCommandLine, lpszWorkingFolder, IDS_TITLE_SPLASH, kDefaultCreationFlags);
+    if (process == nullptr)
+        return;
+
+    m_menu.ShowWindow(SW_HIDE);
+    const DWORD dwWait = WaitAnsweringSentMessages(process, dwTimeoutMs);
+    if (bReportUnfinished && dwWait != WAIT_OBJECT_0)
+        ShowError(IDS_MSG_INSTALL_UNFINISHED, CString(), IDS_TITLE_SPLASH);
+    m_menu.ShowWindow(SW_SHOW);
+}
+
+void CProgramLauncher::ShowError(UINT nTextId, const CString& strInsert, UINT nCaptionId)
+{
+    CString strText;
+    strText.LoadString(static_cast<UINT>(m_nLanguageBase) + nTextId);
+    CString strCaption;
+    strCaption.LoadString(nCaptionId);
+    m_menu.MessageBox(CString::Substitute(strText, strInsert), strCaption, MB_OK | MB_ICONHAND);
+}

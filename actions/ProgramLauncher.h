@@ -1,0 +1,42 @@
+// CProgramLauncher: how the menu starts the programs of the disc. A start
+// failure is reported with the command line; a waited program hides the menu
+// until it ends or its time-out passes. While it waits the menu handles no
+// input and no posted message, but it still answers messages that other
+// programs send to it, so an installer that broadcasts is never blocked.
+#pragma once
+
+#include "framework/Handle.h"
+#include "framework/Wnd.h"
+
+constexpr DWORD kInstallTimeoutMs = 600000;
+constexpr DWORD kDefaultCreationFlags = CREATE_NO_WINDOW | NORMAL_PRIORITY_CLASS;
+
+class CProgramLauncher
+{
+public:
+    // Messages are owned by menu and loaded at the live language base.
+    CProgramLauncher(CWnd& menu, const int& nLanguageBase) noexcept
+        : m_menu(menu), m_nLanguageBase(nLanguageBase)
+    {
+    }
+
+    // Starts commandLine; a null working folder keeps the menu's own. On
+    // failure shows "cannot find the file" under caption nFailureCaptionId.
+    bool StartProgram(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
+                      UINT nFailureCaptionId, DWORD dwCreationFlags = kDefaultCreationFlags);
+    // Starts commandLine and waits for it with the menu hidden.
+    void RunProgramHidden(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
+                          DWORD dwTimeoutMs, bool bReportUnfinished);
+
+private:
+    CHandle Start(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
+                  UINT nFailureCaptionId, DWORD dwCreationFlags);
+    void ShowError(UINT nTextId, const CString& strInsert, UINT nCaptionId);
+
+    CWnd& m_menu;
+    const int& m_nLanguageBase;
+};
+
+// Waits for hObject up to dwTimeoutMs, delivering only the messages other
+// threads send meanwhile. Returns what WaitForSingleObject would.
+DWORD WaitAnsweringSentMessages(HANDLE hObject, DWORD dwTimeoutMs);

@@ -1,0 +1,45 @@
+#include "app/Language.h"
+
+#include "res/resource.h"
+#include "res/strings.h"
+
+const wchar_t kLanguageKey[] = L"SOFTWARE\\Zelvora\\Sorlan";
+const wchar_t kLanguageValueName[] = L"Language";
+
+namespace
+{
+// French alone is stored as a full language identifier (French, France).
+const LanguageInfo kLanguages[kLanguageCount] = {
+    {0, 0x09, LANG_ENGLISH, IDC_LANG_ENGLISH, IDS_LANGUAGE_NAME_ENGLISH},
+    {1, 0x40C, LANG_FRENCH, IDC_LANG_FRENCH, 1 * kLanguageBaseStep + IDS_LANGUAGE_NAME},
+    {2, 0x07, LANG_GERMAN, IDC_LANG_GERMAN, 2 * kLanguageBaseStep + IDS_LANGUAGE_NAME},
+    {3, 0x10, LANG_ITALIAN, IDC_LANG_ITALIAN, 3 * kLanguageBaseStep + IDS_LANGUAGE_NAME},
+    {4, 0x0A, LANG_SPANISH, IDC_LANG_SPANISH, 4 * kLanguageBaseStep + IDS_LANGUAGE_NAME},
+    {5, 0x11, LANG_JAPANESE, IDC_LANG_JAPANESE, 5 * kLanguageBaseStep + IDS_LANGUAGE_NAME},
+};
+}  // namespace
+
+const LanguageInfo& GetLanguage(int nIndex)
+{
+    return nIndex >= 0 && nIndex < kLanguageCount ? kLanguages[nIndex] : kLanguages[kEnglishIndex];
+}
+
+const LanguageInfo& LanguageFromValue(int nValue)
+{
+    for (const LanguageInfo& language : kLanguages)
+    {
+        if (language.nValue == nValue)
+            return language;
+    }
+    return kLanguages[kEnglishIndex];
+}
+
+const LanguageInfo& LanguageFromPrimary(WORD wPrimaryLanguage)
+{
+    for (const LanguageInfo& language : kLanguages)
+    {
+        if (language.wPrimaryLanguage == wPrimaryLanguage)
+            return language;
+    }
+    return kLanguages[kEnglishIndex];
+}

@@ -1,0 +1,82 @@
+#include "app/LanguageDlg.h"
+
+#include "app/Language.h"
+#include "app/LauncherDlg.h"
+#include "framework/DataExchange.h"
+#include "res/resource.h"
+
+namespace
+{
+// The order in which the buttons are set up; the template orders them on screen.
+constexpr int kSetupOrder[] = {0, 1, 2, 4, 3, 5};
+constexpr COLORREF kSameColour = static_cast<COLORREF>(-1);
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CLanguageDlg, CSkinDialog)
+    ON_BN_CLICKED(IDC_LANG_ENGLISH, OnEnglish)
+    ON_BN_CLICKED(IDC_LANG_FRENCH, OnFrench)
+    ON_BN_CLICKED(IDC_LANG_GERMAN, OnGerman)
+    ON_BN_CLICKED(IDC_LANG_ITALIAN, OnItalian)
+    ON_BN_CLICKED(IDC_LANG_SPANISH, OnSpanish)
+    ON_BN_CLICKED(IDC_LANG_JAPANESE, OnJapanese)
+END_MESSAGE_MAP()
+
+CLanguageDlg::CLanguageDlg(CWnd* pParent) : CSkinDialog(IDD_LANGUAGE, pParent)
+{
+}
+
+CLanguageDlg::~CLanguageDlg() = default;
+
+void CLanguageDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CSkinDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_LANG_SPANISH, m_btnSpanish);
+    DDX_Control(pDX, IDC_LANG_JAPANESE, m_btnJapanese);
+    DDX_Control(pDX, IDC_LANG_ITALIAN, m_btnItalian);
+    DDX_Control(pDX, IDC_LANG_FRENCH, m_btnFrench);
+    DDX_Control(pDX, IDC_LANG_ENGLISH, m_btnEnglish);
+    DDX_Control(pDX, IDC_LANG_GERMAN, m_btnGerman);
+}
+
+CHoverButton& CLanguageDlg::ButtonOf(int nLanguageIndex)
+{
+    CHoverButton* const buttons[kLanguageCount] = {&m_btnEnglish, &m_btnFrench,  &m_btnGerman,
+                                                   &m_btnItalian, &m_btnSpanish, &m_btnJapanese};
+    return *buttons[nLanguageIndex];
+}
+
+BOOL CLanguageDlg::OnInitDialog()
+{
+    CSkinDialog::OnInitDialog();
+    SetBackground(IDB_CHOOSER_BACKGROUND);
+
+    for (const int nIndex : kSetupOrder)
+    {
+        CHoverButton& button = ButtonOf(nIndex);
+        button.LoadStateBitmap(IDB_BUTTON_STRIP);
+        const CString strName = CLauncherDlg::LoadFixed(GetLanguage(nIndex).nNameId);
+        button.SetCaptions(strName, kCaptionColour, nullptr, kSameColour, nullptr, kSameColour,
+                           nullptr, kSameColour);
+    }
+
+    // Bottom-left corner on the anchor's top-left corner.
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    SetWindowPos(nullptr, m_rcAnchor.left, m_rcAnchor.top - rcWindow.Height(), rcWindow.Width(),
+                 rcWindow.Height(), SWP_NOZORDER | SWP_NOCOPYBITS | SWP_NOOWNERZORDER);
+    return TRUE;
+}
+
+void CLanguageDlg::Choose(int nLanguageIndex)
+{
+    m_nChosenIndex = nLanguageIndex;
+    m_nChosenValue = GetLanguage(nLanguageIndex).nValue;
+    EndDialog(0);
+}
+
+void CLanguageDlg::OnEnglish() { Choose(0); }
+void CLanguageDlg::OnFrench() { Choose(1); }
+void CLanguageDlg::OnGerman() { Choose(2); }
+void CLanguageDlg::OnItalian() { Choose(3); }
+void CLanguageDlg::OnSpanish() { Choose(4); }
+void CLanguageDlg::OnJapanese() { Choose(5); }

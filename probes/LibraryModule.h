@@ -1,0 +1,34 @@
+// CLibraryModule: a DLL loaded at run time, freed with the object. System
+// DLLs are loaded by full path from the system folder, so a copy planted
+// beside the program is never used.
+#pragma once
+
+#include "framework/String.h"
+
+#include <windows.h>
+
+class CLibraryModule
+{
+public:
+    CLibraryModule() = default;
+    ~CLibraryModule();
+    CLibraryModule(const CLibraryModule&) = delete;
+    CLibraryModule& operator=(const CLibraryModule&) = delete;
+
+    // lpszName from the system folder.
+    bool LoadSystem(LPCWSTR lpszName);
+    // A DLL by full path; its own dependencies come from its folder and the system.
+    bool LoadFromPath(const CString& strPath);
+    bool IsLoaded() const noexcept { return m_hModule != nullptr; }
+
+    template <typename Function>
+    Function GetProc(const char* pszName) const noexcept
+    {
+        if (m_hModule == nullptr)
+            return nullptr;
+        return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(m_hModule, pszName)));
+    }
+
+private:
+    HMODULE m_hModule = nullptr;
+};
