@@ -42,8 +42,14 @@ build_all() {
         cmake -S "$SPLASH_ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release \
             -DCMAKE_TOOLCHAIN_FILE="$SPLASH_ROOT/cmake/mingw-i686.cmake" >/dev/null
     fi
-    cmake --build "$BUILD_DIR" -j"$(nproc)" -- --no-print-directory | grep -v -E '^\[ *[0-9]+%\]' || true
-    [ "${PIPESTATUS[0]}" = 0 ]
+    local log
+    log=$(mktemp)
+    if ! cmake --build "$BUILD_DIR" -j"$(nproc)" >"$log" 2>&1; then
+        grep -v -E '^\[ *[0-9]+%\]' "$log" >&2
+        rm -f "$log"
+        return 1
+    fi
+    rm -f "$log"
 }
 
 # The headless prefix: created once, null graphics driver, quiet.
