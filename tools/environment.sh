@@ -2,7 +2,8 @@
 # and the build's own headless Wine prefix. Sourced, not run.
 
 SPLASH_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD_DIR=$SPLASH_ROOT/build
+# SPLASH_BUILD_DIR gives a build of its own (its own prefix, registry and desktop).
+BUILD_DIR=${SPLASH_BUILD_DIR:-$SPLASH_ROOT/build}
 export WINEPREFIX=$BUILD_DIR/wineprefix
 export WINEARCH=win64
 export WINEDEBUG=-all
@@ -66,7 +67,8 @@ ensure_prefix() {
 
 # One persistent server for the run; only this prefix's server is stopped.
 start_wineserver() {
-    wineserver -p
+    # A server left running for this prefix serves as well.
+    wineserver -p 2>/dev/null || true
     # Start the prefix's services now, detached from any pipe: a test whose
     # output is captured must not wait for them.
     wine cmd /c exit >/dev/null 2>&1 </dev/null
