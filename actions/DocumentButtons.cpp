@@ -122,8 +122,12 @@ void CDocumentButtons::ViewManual()
     m_menu.Launcher().RunProgramHidden(strCommand, nullptr, kInstallTimeoutMs, true);
 }
 
+CString ReadmeCommandLine(const CString& strReadmePath)
+{
+    return QuoteArgument(ExplorerPath()) + L" " + QuoteArgument(strReadmePath);
+}
+
 void CDocumentButtons::ViewReadme()
 {
-    m_menu.Launcher().StartProgram(QuoteArgument(ExplorerPath()) + L" " + QuoteArgument(m_menu.m_strReadmePath),
-                                   nullptr, IDS_TITLE_SPLASH);
+    m_menu.Launcher().StartProgram(ReadmeCommandLine(m_menu.m_strReadmePath), nullptr, IDS_TITLE_SPLASH);
 }

@@ -4,6 +4,8 @@
 // installer.
 #pragma once
 
+#include "framework/String.h"
+
 class CLauncherDlg;
 
 class CDocumentButtons
@@ -21,3 +23,6 @@ public:
 private:
     CLauncherDlg& m_menu;
 };
+
+// The shell, by its full path in the Windows folder, opening the Readme.
+CString ReadmeCommandLine(const CString& strReadmePath);

@@ -20,8 +20,9 @@ bool ReadRegistryString(LPCWSTR lpszSubKey, LPCWSTR lpszValueName, CString& strV
         return false;
 
     // Stored data need not hold a whole number of characters nor a final NUL:
-    // read into a buffer with room for one more character than the data.
-    std::vector<wchar_t> buffer(cbData / sizeof(wchar_t) + 1, L'\0');
+    // read into a buffer with room for all of the data (an odd byte count
+    // rounded up) and one more character.
+    std::vector<wchar_t> buffer((cbData + 1) / sizeof(wchar_t) + 1, L'\0');
     DWORD cbRead = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
     if (::RegQueryValueExW(key, lpszValueName, nullptr, &dwType,
                            reinterpret_cast<BYTE*>(buffer.data()), &cbRead) != ERROR_SUCCESS ||

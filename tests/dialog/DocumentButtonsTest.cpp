@@ -1,0 +1,138 @@
+// The manual, Readme and Acrobat Reader buttons of the real menu: when each
+// is offered and why not, and what their clicks start.
+#include "tests/dialog/DocumentTestSupport.h"
+
+#include "actions/DocumentButtons.h"
+#include "res/strings.h"
+
+namespace
+{
+using docs::MenuTest;
+using docs::SetAppPath;
+
+const wchar_t kReaderInstaller[] = L"\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe";
+
+// The manual's or the reader installer's refresh step (bManual), with the
+// reader registered or not and one file on the disc: what the button shows.
+struct RefreshCase
+{
+    const char* name;
+    bool bManual, bReader;
+    const wchar_t* pszFile;
+    UINT nStatus;  // 0: available, showing its description
+};
+void PrintTo(const RefreshCase& c, std::ostream* os) { *os << c.name; }
+
+const RefreshCase kRefreshCases[] = {
+    {"ManualNeedsReader", true, false, L"\\Docs\\Manual_Brisa.pdf", IDS_STATUS_MANUAL_NEEDS_ACROBAT},
+    {"ManualNoEdition", true, true, nullptr, IDS_STATUS_MANUAL_NOT_FOUND},
+    {"ManualLiteEditionOnly", true, true, L"\\Docs\\Manual_Brisa.pdf", 0},
+    {"ManualProEditionOnly", true, true, L"\\Docs\\Manual_Quarn.pdf", 0},
+    {"ReaderInstalled", false, true, kReaderInstaller, IDS_STATUS_ACROBAT_INSTALLED},
+    {"ReaderInstallerMissing", false, false, nullptr, IDS_STATUS_ACROBAT_NOT_FOUND},
+    {"ReaderOffered", false, false, kReaderInstaller, 0},
+};
+
+class DocumentRefreshTest : public MenuTest, public ::testing::WithParamInterface<RefreshCase>
+{
+};
+
+TEST_P(DocumentRefreshTest, EnabledOrWhyNot)
+{
+    const RefreshCase& c = GetParam();
+    SetLanguage(c.bManual ? 2 : 3);
+    SetAppPath(L"AcroRd32.exe", c.bReader ? m_programs.Root() : L"");
+    if (c.pszFile != nullptr)
+        m_disc.Add(c.pszFile);
+    c.bManual ? m_menu.RefreshManual() : m_menu.RefreshAcrobatReader();
+
+    const CHoverButton& button = c.bManual ? m_menu.m_btnManual : m_menu.m_btnAcrobatReader;
+    EXPECT_EQ(button.IsWindowEnabled() != FALSE, c.nStatus == 0);
+    EXPECT_EQ(m_menu.m_bAvailable[c.bManual ? kAvailManual : kAvailAcrobatReader] != FALSE, c.nStatus == 0);
+    EXPECT_EQ(Shown(button), Text(c.nStatus != 0 ? c.nStatus : c.bManual ? IDS_DESC_MANUAL : IDS_DESC_ACROBAT_READER));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DocumentRefreshTest, ::testing::ValuesIn(kRefreshCases), docs::kCaseName);
+
+using DocumentClickTest = MenuTest;
+
+// The reader's folder goes in as registered: a trailing backslash is doubled.
+TEST_F(DocumentClickTest, ManualOpensInTheRegisteredReader)
+{
+    m_programs.AddProgram(L"\\acrord32.exe");
+    m_disc.Add(L"\\Docs\\Manual_Quarn.pdf");
+    m_menu.m_nHardwareModel = kModelPro;
+    std::vector<std::wstring> expected;
+    for (const std::wstring& folder : {m_programs.Root(), m_programs.Root() + L"\\"})
+    {
+        SetAppPath(L"AcroRd32.exe", folder);
+        m_menu.RefreshManual();
+        m_menu.OnViewManual();
+        expected.push_back(folder + L"\\acrord32 " + m_disc.Root() + L"\\Docs\\Manual_Quarn.pdf");
+    }
+    EXPECT_EQ(m_programs.Runs(L""), expected);
+}
+
+// The installer shows its own windows and the menu does not wait for it.
+TEST_F(DocumentClickTest, AcrobatReaderInstallerStartsWithoutWaiting)
+{
+    m_disc.AddProgram(kReaderInstaller);
+    m_disc.Add(L"\\Bonus\\AcrobatReader\\installer.behaviour", "sleep=2000");
+    const DWORD dwStart = ::GetTickCount();
+    m_menu.OnInstallAcrobatReader();
+    EXPECT_LT(::GetTickCount() - dwStart, 1500u);
+
+    const std::wstring folder = L"\\Bonus\\AcrobatReader";
+    for (int i = 0; i < 200 && m_disc.Runs(folder).empty(); ++i)
+        ::Sleep(25);
+    EXPECT_EQ(m_disc.Runs(folder), std::vector<std::wstring>{L"\"" + m_disc.Path(kReaderInstaller) + L"\""});
+}
+
+// The shell is never searched for: a planted "explorer.exe" would come first.
+TEST(ReadmeCommandTest, ShellFromTheWindowsFolderWithThePath)
+{
+    wchar_t sz[MAX_PATH];
+    const std::wstring shell = std::wstring(sz, ::GetWindowsDirectoryW(sz, MAX_PATH)) + L"\\explorer.exe ";
+    EXPECT_EQ(std::wstring(ReadmeCommandLine(L"D:\\Readme.htm")), shell + L"D:\\Readme.htm");
+    EXPECT_EQ(std::wstring(ReadmeCommandLine(L"D:\\My Disc\\Readme.htm")), shell + L"\"D:\\My Disc\\Readme.htm\"");
+}
+
+struct ReadmeCase
+{
+    const char* name;
+    int nLanguage;
+    std::vector<const wchar_t*> files;
+    const wchar_t* pszOpened;  // null: unavailable, showing the status text below
+    const wchar_t* pszStatus;
+};
+void PrintTo(const ReadmeCase& c, std::ostream* os) { *os << c.name; }
+
+const ReadmeCase kReadmeCases[] = {
+    {"JapaneseOwn", 5, {L"\\Readme\\readme.jp.htm", L"\\Readme.htm"}, L"\\Readme\\readme.jp.htm", nullptr},
+    {"JapaneseFallback", 5, {L"\\Readme\\readme.fr.htm", L"\\Readme.htm"}, L"\\Readme.htm", nullptr},
+    {"JapaneseNone", 5, {L"\\Readme\\readme.fr.htm"}, nullptr, L"Readme.htm が見つかりません。"},
+    {"FrenchNone", 1, {}, nullptr, L"Le fichier Readme.htm est introuvable."},
+    {"EnglishFromRoot", 0, {L"\\Readme.htm"}, L"\\Readme.htm", nullptr},
+    {"EnglishNotFromReadmeFolder", 0, {L"\\Readme\\Readme.htm"}, nullptr, L"Readme.htm could not be found."},
+};
+
+class ReadmeTest : public MenuTest, public ::testing::WithParamInterface<ReadmeCase>
+{
+};
+
+TEST_P(ReadmeTest, MenuLanguageFirstThenEnglishFromTheRoot)
+{
+    const ReadmeCase& c = GetParam();
+    SetLanguage(c.nLanguage);
+    for (const wchar_t* pszFile : c.files)
+        m_disc.Add(pszFile);
+    m_menu.RefreshReadme();
+
+    EXPECT_EQ(m_menu.m_btnReadme.IsWindowEnabled() != FALSE, c.pszOpened != nullptr);
+    EXPECT_EQ(m_menu.m_bAvailable[kAvailReadme] != FALSE, c.pszOpened != nullptr);
+    EXPECT_EQ(std::wstring(m_menu.m_strReadmePath), c.pszOpened != nullptr ? m_disc.Path(c.pszOpened) : L"");
+    EXPECT_EQ(Shown(m_menu.m_btnReadme), c.pszStatus != nullptr ? c.pszStatus : Text(IDS_DESC_README));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReadmeTest, ::testing::ValuesIn(kReadmeCases), docs::kCaseName);
+}  // namespace

@@ -1,0 +1,233 @@
+// CHoverButton bound to the language chooser's first button: the slice and
+// caption drawn for each state, caption and description defaults, hover
+// tracking and the tooltip.
+#include "tests/support/DialogTestSupport.h"
+#include "tests/support/TestResources.h"
+
+#include "res/resource.h"
+#include "skin/HoverButton.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace
+{
+// Bitmap 133, slices 0 to 3.
+const COLORREF kStripFill[] = {RGB(20, 61, 83), RGB(111, 152, 174), RGB(111, 152, 174), RGB(20, 61, 83)};
+const COLORREF kStripFrame[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 0, 0)};
+const int kStripWidth = 202;
+const int kSliceHeight = 26;
+// make_test_strip.py's slice colours.
+const COLORREF kTestStripSlice[] = {RGB(200, 30, 30), RGB(30, 200, 30), RGB(30, 30, 200), RGB(200, 200, 30)};
+// Caption colours per state, none of them in the strips.
+const COLORREF kCaptionColour[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
+const COLORREF kSameAsNormal = static_cast<COLORREF>(-1);
+const wchar_t kCaption[] = L"MMMM";
+
+class HoverButtonTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dlg.Bind(IDC_LANG_ENGLISH, m_btn);
+        ASSERT_TRUE(m_dlg.Create());
+        ASSERT_EQ(m_btn.m_hWnd, m_dlg.GetDlgItem(IDC_LANG_ENGLISH));
+        m_btn.LoadStateBitmap(IDB_BUTTON_STRIP);
+        // One strip pixel per button pixel: frames and fills read back exactly.
+        m_btn.SetWindowPos(nullptr, 0, 0, kStripWidth, kSliceHeight, SWP_NOMOVE | SWP_NOZORDER);
+    }
+    void TearDown() override { m_dlg.DestroyWindow(); }
+
+    // Draws the button onto m_canvas as the parent's WM_DRAWITEM asks it to.
+    void Draw(UINT itemState)
+    {
+        DRAWITEMSTRUCT dis{};
+        dis.CtlType = ODT_BUTTON;
+        dis.CtlID = IDC_LANG_ENGLISH;
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.itemState = itemState;
+        dis.hwndItem = m_btn;
+        dis.hDC = m_canvas.GetDC();
+        m_btn.GetClientRect(&dis.rcItem);
+        m_btn.DrawItem(&dis);
+    }
+
+    CTestSkinDialog m_dlg{IDD_LANGUAGE};
+    CHoverButton m_btn;
+    CCanvas m_canvas{kStripWidth, kSliceHeight, RGB(255, 0, 255)};
+};
+
+struct StateCase
+{
+    const char* name;
+    UINT itemState;
+    bool bHover;
+    int nSlice;
+};
+
+void PrintTo(const StateCase& c, std::ostream* os) { *os << c.name; }
+
+class ButtonStateTest : public HoverButtonTest, public ::testing::WithParamInterface<StateCase>
+{
+protected:
+    void DrawState()
+    {
+        if (GetParam().bHover)
+            m_btn.SendMessage(WM_MOUSEHOVER);
+        Draw(GetParam().itemState);
+    }
+};
+
+TEST_P(ButtonStateTest, DrawsTheSliceAndCaptionOfTheState)
+{
+    m_btn.SetCaptions(kCaption, kCaptionColour[0], kCaption, kCaptionColour[1], kCaption, kCaptionColour[2],
+                      kCaption, kCaptionColour[3]);
+    DrawState();
+
+    const int k = GetParam().nSlice;
+    EXPECT_EQ(m_canvas.GetPixel(0, 0), kStripFrame[k]);
+    EXPECT_EQ(m_canvas.GetPixel(kStripWidth - 1, kSliceHeight - 1), kStripFrame[k]);
+    EXPECT_EQ(m_canvas.GetPixel(3, 3), kStripFill[k]);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(m_canvas.CountPixels(kCaptionColour[i]) > 0, i == k) << "caption colour " << i;
+}
+
+TEST_P(ButtonStateTest, StripOfTenRowsShowsFourSlicesOfTwoRows)
+{
+    m_btn.LoadStateBitmap(IDB_TEST_STRIP_10_ROWS);
+    DrawState();
+
+    // The slice covers the whole button and no row of another slice shows.
+    EXPECT_EQ(m_canvas.CountPixels(kTestStripSlice[GetParam().nSlice]), kStripWidth * kSliceHeight);
+}
+
+const StateCase kStateCases[] = {
+    {"Normal", 0, false, 0},
+    {"Pressed", ODS_SELECTED, false, 1},
+    {"Hover", 0, true, 2},
+    {"Disabled", ODS_DISABLED, false, 3},
+    {"PressedWinsOverHover", ODS_SELECTED, true, 1},
+    {"DisabledWinsOverAll", ODS_DISABLED | ODS_SELECTED, true, 3},
+    {"FocusAndDefaultAreNotDrawn", ODS_FOCUS | ODS_DEFAULT, false, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(States, ButtonStateTest, ::testing::ValuesIn(kStateCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HoverButtonTest, CaptionsLeftOutTakeTheNormalCaptionAndColour)
+{
+    m_btn.SetCaptions(kCaption, kCaptionColour[0], nullptr, kSameAsNormal, nullptr, kSameAsNormal, nullptr,
+                      kSameAsNormal);
+    Draw(0);
+    const std::vector<int> text = m_canvas.PixelsOf(kCaptionColour[0]);
+    ASSERT_FALSE(text.empty());
+
+    for (const UINT itemState : {ODS_SELECTED, ODS_DISABLED})
+    {
+        Draw(itemState);
+        EXPECT_EQ(m_canvas.PixelsOf(kCaptionColour[0]), text) << "item state " << itemState;
+    }
+    m_btn.SendMessage(WM_MOUSEHOVER);
+    Draw(0);
+    EXPECT_EQ(m_canvas.PixelsOf(kCaptionColour[0]), text);
+}
+
+TEST_F(HoverButtonTest, NullNormalCaptionChangesNothing)
+{
+    m_btn.SetCaptions(kCaption, kCaptionColour[0], nullptr, kSameAsNormal, nullptr, kSameAsNormal, nullptr,
+                      kSameAsNormal);
+    Draw(ODS_SELECTED);
+    const std::vector<int> text = m_canvas.PixelsOf(kCaptionColour[0]);
+
+    m_btn.SetCaptions(nullptr, kCaptionColour[1], L"X", kCaptionColour[1], L"X", kCaptionColour[1], L"X",
+                      kCaptionColour[1]);
+    Draw(ODS_SELECTED);
+    EXPECT_EQ(m_canvas.PixelsOf(kCaptionColour[0]), text);
+    EXPECT_EQ(m_canvas.CountPixels(kCaptionColour[1]), 0);
+}
+
+TEST_F(HoverButtonTest, DescriptionFollowsTheEnabledState)
+{
+    m_btn.SetDescriptions(L"Install the plug-in", L"Already installed");
+    EXPECT_STREQ(m_btn.GetDescription(), L"Install the plug-in");
+    m_btn.EnableWindow(FALSE);
+    EXPECT_STREQ(m_btn.GetDescription(), L"Already installed");
+
+    m_btn.SetDescriptions(L"Open the Readme");
+    EXPECT_STREQ(m_btn.GetDescription(), L"Open the Readme");
+    m_btn.EnableWindow(TRUE);
+    EXPECT_STREQ(m_btn.GetDescription(), L"Open the Readme");
+}
+
+// Dispatches this thread's messages until `message` for hWnd has been
+// handled; false after a second without it.
+bool PumpUntil(HWND hWnd, UINT message)
+{
+    for (const DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 1000;)
+    {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            ::DispatchMessageW(&msg);
+            if (msg.hwnd == hWnd && msg.message == message)
+                return true;
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return false;
+}
+
+TEST_F(HoverButtonTest, PointerRestingOnTheButtonShowsHoverUntilItLeaves)
+{
+    POINT ptSaved;
+    ::GetCursorPos(&ptSaved);
+    m_dlg.ShowWindow(SW_SHOWNOACTIVATE);
+    CRect rc;
+    m_btn.GetWindowRect(&rc);
+    ::SetCursorPos(rc.left + 5, rc.top + 5);
+    m_btn.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+
+    ASSERT_TRUE(PumpUntil(m_btn, WM_MOUSEHOVER));
+    Draw(0);
+    EXPECT_EQ(m_canvas.GetPixel(3, 3), kStripFill[2]);
+
+    ::SetCursorPos(rc.right + 300, rc.bottom + 300);
+    EXPECT_TRUE(PumpUntil(m_btn, WM_MOUSELEAVE));
+    Draw(0);
+    EXPECT_EQ(m_canvas.GetPixel(3, 3), kStripFill[0]);
+    ::SetCursorPos(ptSaved.x, ptSaved.y);
+}
+
+std::vector<HWND> TooltipsOwnedBy(HWND hOwner)
+{
+    std::vector<HWND> tips;
+    for (HWND hWnd = nullptr; (hWnd = ::FindWindowExW(nullptr, hWnd, TOOLTIPS_CLASSW, nullptr)) != nullptr;)
+    {
+        if (::GetWindow(hWnd, GW_OWNER) == hOwner)
+            tips.push_back(hWnd);
+    }
+    return tips;
+}
+
+TEST_F(HoverButtonTest, RepeatedTipTextsUpdateOneTool)
+{
+    m_btn.SetTipText(nullptr, TRUE);
+    EXPECT_TRUE(TooltipsOwnedBy(m_dlg).empty());
+
+    m_btn.SetTipText(L"Exit", TRUE);
+    m_btn.SetTipText(L"Quitter", TRUE);
+    const std::vector<HWND> tips = TooltipsOwnedBy(m_dlg);
+    ASSERT_EQ(tips.size(), 1u);
+    EXPECT_EQ(::SendMessageW(tips[0], TTM_GETTOOLCOUNT, 0, 0), 1);
+    wchar_t szText[80] = L"";
+    TOOLINFOW ti{};
+    ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    ti.hwnd = m_btn;
+    ti.uId = 1;
+    ti.lpszText = szText;
+    ::SendMessageW(tips[0], TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_STREQ(szText, L"Quitter");
+}
+}  // namespace

@@ -1,0 +1,440 @@
+// The menu dialog created in-process: start-up state from the registry and
+// the program's folder, the stored and detected language, the description
+// area under the real cursor, and the language chooser.
+#include "app/Language.h"
+#include "app/LanguageDlg.h"
+#include "app/LauncherDlg.h"
+#include "res/resource.h"
+#include "res/strings.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+const wchar_t kCodecKey[] = L"Software\\Zelvora";
+const wchar_t kSuiteKey[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}";
+constexpr int kNone = -1;
+constexpr UINT kLargeButtons[] = {1003, 1005, 1006, 1014, 1019, 1009, 1010, 1011, 1007};
+constexpr UINT kNeverShown[] = {1002, 1013, 1001};
+
+// Writes an HKLM value, or deletes it for null data.
+void SetValue(const wchar_t* key, const wchar_t* name, DWORD type, const void* data, DWORD size)
+{
+    HKEY hKey = nullptr;
+    ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey, nullptr);
+    data != nullptr ? ::RegSetValueExW(hKey, name, 0, type, static_cast<const BYTE*>(data), size)
+                    : ::RegDeleteValueW(hKey, name);
+    ::RegCloseKey(hKey);
+}
+void WriteDword(const wchar_t* key, const wchar_t* name, int value)
+{
+    SetValue(key, name, REG_DWORD, value == kNone ? nullptr : &value, sizeof(value));
+}
+int ReadDword(const wchar_t* key, const wchar_t* name)
+{
+    DWORD value = 0, size = sizeof(value);
+    const LSTATUS status = ::RegGetValueW(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return status == ERROR_SUCCESS ? static_cast<int>(value) : kNone;
+}
+
+// Puts one HKLM value back as it was, on destruction.
+struct ValueGuard
+{
+    ValueGuard(const wchar_t* k, const wchar_t* n) : key(k), name(n)
+    {
+        bExisted = ::RegGetValueW(HKEY_LOCAL_MACHINE, k, n, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size) == 0;
+    }
+    ~ValueGuard() { SetValue(key, name, type, bExisted ? data : nullptr, size); }
+    const wchar_t *key, *name;
+    BYTE data[2048];
+    DWORD size = sizeof(data), type = 0;
+    bool bExisted;
+};
+
+std::wstring Text(UINT nID)
+{
+    const wchar_t* p = nullptr;
+    const int n = ::LoadStringW(::GetModuleHandleW(nullptr), nID, reinterpret_cast<LPWSTR>(&p), 0);
+    return std::wstring(p, static_cast<size_t>(std::max(n, 0)));
+}
+
+CHoverButton& Button(HWND hDlg, UINT nID)
+{
+    return *dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(::GetDlgItem(hDlg, static_cast<int>(nID))));
+}
+
+// How many of the items have WS_VISIBLE.
+template <size_t N>
+int CountVisible(HWND hDlg, const UINT (&ids)[N])
+{
+    return static_cast<int>(std::count_if(ids, ids + N, [hDlg](UINT nID) {
+        return (::GetWindowLongW(::GetDlgItem(hDlg, static_cast<int>(nID)), GWL_STYLE) & WS_VISIBLE) != 0;
+    }));
+}
+
+// The caption a button draws in its normal state, read back from the text
+// records of a metafile it is drawn into.
+std::wstring DrawnCaption(CHoverButton& button)
+{
+    const HDC hMetaDC = ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+    DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, button, hMetaDC, {}, 0};
+    button.GetClientRect(&dis.rcItem);
+    button.DrawItem(&dis);
+    const HENHMETAFILE hEmf = ::CloseEnhMetaFile(dis.hDC);
+    std::vector<BYTE> bits(::GetEnhMetaFileBits(hEmf, 0, nullptr));
+    ::GetEnhMetaFileBits(hEmf, static_cast<UINT>(bits.size()), bits.data());
+    ::DeleteEnhMetaFile(hEmf);
+    std::wstring text;
+    for (size_t offset = 0; offset < bits.size(); offset += reinterpret_cast<const EMR*>(&bits[offset])->nSize)
+    {
+        const auto* pText = reinterpret_cast<const EMREXTTEXTOUTW*>(&bits[offset]);
+        if (pText->emr.iType == EMR_EXTTEXTOUTW)
+            text.append(reinterpret_cast<const wchar_t*>(&bits[offset + pText->emrtext.offString]),
+                        pText->emrtext.nChars);
+    }
+    return text;
+}
+
+BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
+{
+    return reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd), TRUE;
+}
+std::vector<HWND> ThreadWindows()
+{
+    std::vector<HWND> windows;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// A button's tooltip text, from whichever tooltip of this thread holds it.
+std::wstring TipText(HWND hButton)
+{
+    std::wstring text;
+    for (const HWND hWnd : ThreadWindows())
+    {
+        wchar_t szClass[64] = {}, szText[256] = {};
+        TOOLINFOW ti{sizeof(ti), 0, hButton, 1, {}, nullptr, szText, 0, nullptr};
+        if (::GetClassNameW(hWnd, szClass, 64) && wcscmp(szClass, TOOLTIPS_CLASSW) == 0)
+            ::SendMessageW(hWnd, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&ti));
+        text += szText;
+    }
+    return text;
+}
+
+// The hover buttons of a dialog, top to bottom.
+std::vector<CHoverButton*> ChildButtons(HWND hDlg)
+{
+    std::vector<std::pair<CRect, CHoverButton*>> buttons;
+    for (HWND h = ::GetWindow(hDlg, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (auto* pButton = dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(h)))
+            buttons.emplace_back(CRect(), pButton), ::GetWindowRect(h, &buttons.back().first);
+    std::sort(buttons.begin(), buttons.end(), [](auto& a, auto& b) { return a.first.top < b.first.top; });
+    std::vector<CHoverButton*> result;
+    for (auto& button : buttons)
+        result.push_back(button.second);
+    return result;
+}
+
+// Every caption and description the menu shows, and the Exit tooltip.
+std::vector<std::wstring> ShownTexts(CLauncherDlg& dlg)
+{
+    std::vector<std::wstring> texts{TipText(dlg.m_btnExit)};
+    for (CHoverButton* pButton : ChildButtons(dlg))
+        texts.insert(texts.end(), {DrawnCaption(*pButton), static_cast<LPCWSTR>(pButton->GetDescription())});
+    return texts;
+}
+
+template <typename Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
+
+// Every test starts in English without a resume entry or hardware model;
+// the registry is put back afterwards.
+class LauncherTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        WriteDword(kRunKey, kRunValueName, kNone);
+        WriteDword(kCodecKey, L"Codec", kNone);
+        WriteDword(kLanguageKey, kLanguageValueName, 9);
+    }
+    void TearDown() override { std::for_each(m_dialogs.begin(), m_dialogs.end(), [](auto& p) { p->DestroyWindow(); }); }
+    CLauncherDlg& Open()
+    {
+        m_dialogs.push_back(std::make_unique<CLauncherDlg>());
+        EXPECT_TRUE(m_dialogs.back()->Create());
+        return *m_dialogs.back();
+    }
+
+    ValueGuard m_run{kRunKey, kRunValueName}, m_codec{kCodecKey, L"Codec"};
+    ValueGuard m_language{kLanguageKey, kLanguageValueName};
+    std::vector<std::unique_ptr<CLauncherDlg>> m_dialogs;
+};
+}  // namespace
+
+// --- Start-up ---------------------------------------------------------------
+
+// Run value (null: none), disc root (null: the program's own folder), value kept.
+struct DiscRootCase { const char* name; const wchar_t* runValue; const wchar_t* root; bool bValueKept; };
+void PrintTo(const DiscRootCase& c, std::ostream* os) { *os << c.name; }
+
+class LauncherDiscRootTest : public LauncherTest, public ::testing::WithParamInterface<DiscRootCase> {};
+
+TEST_P(LauncherDiscRootTest, TakesResumeEntryOnceElseOwnFolder)
+{
+    const DiscRootCase& c = GetParam();
+    wchar_t szOwn[MAX_PATH], szValue[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, szOwn, MAX_PATH);
+    *wcsrchr(szOwn, L'\\') = 0;
+    if (c.runValue != nullptr)
+        SetValue(kRunKey, kRunValueName, REG_SZ, c.runValue, static_cast<DWORD>((wcslen(c.runValue) + 1) * 2));
+    EXPECT_EQ(std::wstring(Open().m_strDiscRoot), c.root != nullptr ? c.root : szOwn);
+    DWORD size = sizeof(szValue);
+    ::RegGetValueW(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName, RRF_RT_REG_SZ, nullptr, szValue, &size);
+    EXPECT_STREQ(szValue, c.bValueKept ? c.runValue : L"");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LauncherDiscRootTest,
+                         ::testing::Values(DiscRootCase{"NoResumeEntry", nullptr, nullptr, false},
+                                           DiscRootCase{"DriveRoot", L"X:\\setup.exe", L"X:", false},
+                                           DiscRootCase{"Quoted", L"\"E:\\my disc\\setup.exe\"", L"E:\\my disc", false},
+                                           DiscRootCase{"NoBackslash", L"setup.exe", nullptr, true}),
+                         CaseName<DiscRootCase>);
+
+class LauncherHardwareTest : public LauncherTest, public ::testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(LauncherHardwareTest, ModelIsCodecMinusFourOrNone)
+{
+    WriteDword(kCodecKey, L"Codec", GetParam().first);
+    EXPECT_EQ(Open().m_nHardwareModel, GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codec, LauncherHardwareTest,
+                         ::testing::Values(std::pair(4, 0), std::pair(5, 1), std::pair(kNone, 3), std::pair(9, 5)));
+
+TEST_F(LauncherTest, TitleDefaultButtonIconAndSuiteInstalledFlag)
+{
+    HKEY hKey = nullptr;
+    ASSERT_NE(::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kSuiteKey, 0, KEY_READ, &hKey), 0) << "suite installed in the prefix";
+    CLauncherDlg& dlg = Open();
+    EXPECT_EQ(std::wstring(dlg.GetWindowText()), L"Zelvora Velquin");
+    EXPECT_EQ(dlg.SendMessage(DM_GETDEFID), MAKELRESULT(IDC_SUITE, DC_HASDEFID));
+    EXPECT_NE(dlg.SendMessage(WM_GETICON, ICON_BIG), 0);
+    EXPECT_NE(dlg.SendMessage(WM_GETICON, ICON_SMALL), 0);
+    EXPECT_FALSE(dlg.m_bSuiteInstalled);
+    ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSuiteKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr);
+    ::RegCloseKey(hKey);
+    EXPECT_TRUE(Open().m_bSuiteInstalled);
+    ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, kSuiteKey);
+}
+
+// --- Language ---------------------------------------------------------------
+
+class LauncherLanguageTest : public LauncherTest, public ::testing::WithParamInterface<std::pair<int, int>>
+{
+protected:
+    void ExpectLanguage(CLauncherDlg& dlg, int nValue, int nBase)
+    {
+        EXPECT_EQ(ReadDword(kLanguageKey, kLanguageValueName), nValue);
+        EXPECT_EQ(dlg.m_nLanguageValue, nValue);
+        EXPECT_EQ(dlg.m_nLanguageBase, nBase);
+        EXPECT_EQ(DrawnCaption(dlg.m_btnSuite), Text(nBase + IDS_CAPTION_SUITE));
+        EXPECT_EQ(std::wstring(dlg.m_btnLanguage.GetDescription()), Text(nBase + IDS_DESC_LANGUAGE));
+    }
+};
+
+// Also runs under other system languages (tests/CMakeLists.txt): a stored
+// value wins over every one of them and is left as it is.
+TEST_P(LauncherLanguageTest, StoredValueWinsAndIsKept)
+{
+    WriteDword(kLanguageKey, kLanguageValueName, GetParam().first);
+    ExpectLanguage(Open(), GetParam().first, GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, LauncherLanguageTest,
+                         ::testing::Values(std::pair(9, 0), std::pair(1036, 1000), std::pair(7, 2000),
+                                           std::pair(16, 3000), std::pair(10, 4000), std::pair(17, 5000),
+                                           std::pair(12, 0)));
+
+TEST_F(LauncherLanguageTest, FirstStartStoresSystemLanguage)
+{
+    // Wine gives a process the system language of its Unix locale.
+    const struct { const char* locale; int nValue, nBase; } kByLocale[] = {
+        {"fr_FR", 1036, 1000}, {"de_AT", 7, 2000}, {"ja_JP", 17, 5000}, {"nl_NL", 9, 0}, {"C", 9, 0}, {"en", 9, 0}};
+    const char* env = std::getenv("LC_ALL") != nullptr ? std::getenv("LC_ALL") : std::getenv("LANG");
+    const std::string locale = env != nullptr && *env != 0 ? env : "C";
+    for (const auto& entry : kByLocale)
+    {
+        if (locale.rfind(entry.locale, 0) == 0)
+        {
+            WriteDword(kLanguageKey, kLanguageValueName, kNone);
+            ExpectLanguage(Open(), entry.nValue, entry.nBase);
+            return;
+        }
+    }
+    GTEST_SKIP() << "no expectation for locale " << locale;
+}
+
+// --- Description area -------------------------------------------------------
+
+// Target 0 is the bare background.
+struct HoverCase { const char* name; UINT nTarget; bool bEnabled; const wchar_t* expected; };
+void PrintTo(const HoverCase& c, std::ostream* os) { *os << c.name; }
+
+class LauncherDescriptionTest : public LauncherTest, public ::testing::WithParamInterface<HoverCase>
+{
+protected:
+    void SetUp() override
+    {
+        LauncherTest::SetUp();
+        m_pDlg = &Open();
+        m_pDlg->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+    // Puts the cursor on the item's centre (or the background) and lets the menu see it.
+    std::wstring HoverOver(UINT nID)
+    {
+        const HWND hUnder = nID != 0 ? m_pDlg->GetDlgItem(static_cast<int>(nID)) : m_pDlg->m_hWnd;
+        CRect rc(0, 0, 8, 8);
+        nID != 0 ? ::GetWindowRect(hUnder, &rc) : ::MapWindowPoints(*m_pDlg, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+        ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        m_pDlg->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(hUnder), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return static_cast<LPCWSTR>(m_pDlg->m_description.GetWindowText());
+    }
+
+    CLauncherDlg* m_pDlg = nullptr;
+};
+
+TEST_P(LauncherDescriptionTest, ShowsWhatTheVisibleButtonUnderTheCursorSays)
+{
+    const HoverCase& c = GetParam();
+    if (c.nTarget != 0 && c.nTarget != IDC_DESCRIPTION)
+    {
+        Button(*m_pDlg, c.nTarget).SetDescriptions(L"usable", L"not usable");
+        Button(*m_pDlg, c.nTarget).EnableWindow(c.bEnabled);
+    }
+    ASSERT_EQ(HoverOver(IDC_LANGUAGE), Text(IDS_DESC_LANGUAGE));
+    EXPECT_EQ(HoverOver(c.nTarget), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, LauncherDescriptionTest,
+                         ::testing::Values(HoverCase{"EnabledButton", IDC_SUITE, true, L"usable"},
+                                           HoverCase{"DisabledButton", IDC_3DS_MAX, false, L"not usable"},
+                                           HoverCase{"Background", 0, true, L""},
+                                           HoverCase{"DescriptionArea", IDC_DESCRIPTION, true, L""},
+                                           HoverCase{"HiddenUpdater", IDC_PREMIERE_UPDATER, true, L""},
+                                           HoverCase{"HiddenAcrobatReader", IDC_ACROBAT_READER, true, L""},
+                                           HoverCase{"HiddenManual", IDC_MANUAL, true, L""}),
+                         CaseName<HoverCase>);
+
+int g_nPaints = 0;
+HWND g_hPainted = nullptr;
+
+LRESULT CALLBACK CountPaints(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    g_nPaints += pMsg->hwnd == g_hPainted && (pMsg->message == WM_PAINT || pMsg->message == WM_ERASEBKGND);
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+TEST_F(LauncherDescriptionTest, UnchangedTextRepaintsNothing)
+{
+    const HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountPaints, nullptr, ::GetCurrentThreadId());
+    g_hPainted = *m_pDlg;
+    HoverOver(IDC_LANGUAGE);
+    const int nAfterChange = std::exchange(g_nPaints, 0);
+    HoverOver(IDC_LANGUAGE);
+    ::UnhookWindowsHookEx(hHook);
+    EXPECT_GT(nAfterChange, 0);
+    EXPECT_EQ(g_nPaints, 0);
+}
+
+// --- Language chooser -------------------------------------------------------
+
+// Button 0 is Esc; kNone stored means nothing is written.
+struct ChoiceCase { const char* name; UINT nButton; int nStored; int nBase; };
+void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
+
+UINT g_nChooserButton = 0;
+HWND g_hMenu = nullptr;
+bool g_bChooserSeen = false;
+
+// Runs from the chooser's modal loop: checks the open chooser, then uses its button.
+void CALLBACK VisitChooser(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    const std::vector<HWND> windows = ThreadWindows();
+    const auto it = std::find_if(windows.begin(), windows.end(), [](HWND h) {
+        return dynamic_cast<CLanguageDlg*>(CWnd::FromHandlePermanent(h)) != nullptr && ::IsWindowVisible(h);
+    });
+    if (it == windows.end())
+        return;
+    const HWND hChooser = *it;
+    ::KillTimer(nullptr, nTimer);
+    g_bChooserSeen = true;
+    CRect rcChooser, rcLanguage;
+    ::GetWindowRect(hChooser, &rcChooser);
+    ::GetWindowRect(::GetDlgItem(g_hMenu, IDC_LANGUAGE), &rcLanguage);
+    EXPECT_EQ(rcChooser.left, rcLanguage.left);
+    EXPECT_EQ(rcChooser.bottom, rcLanguage.top);
+    std::vector<std::wstring> captions;
+    for (CHoverButton* pButton : ChildButtons(hChooser))
+        captions.push_back(DrawnCaption(*pButton));
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"English", L"Français", L"Deutsch", L"Italiano", L"Español",
+                                                   L"日本語"}));
+    EXPECT_EQ(CountVisible(g_hMenu, kLargeButtons), 0);
+    if (g_nChooserButton == 0)
+        ::PostMessageW(hChooser, WM_KEYDOWN, VK_ESCAPE, 0);
+    else
+        ::PostMessageW(hChooser, WM_COMMAND, MAKEWPARAM(g_nChooserButton, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(hChooser, static_cast<int>(g_nChooserButton))));
+}
+
+class LanguageChooserTest : public LauncherTest, public ::testing::WithParamInterface<ChoiceCase> {};
+
+// The menu starts in Japanese; each case opens the chooser and uses one button.
+TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
+{
+    const ChoiceCase& c = GetParam();
+    WriteDword(kLanguageKey, kLanguageValueName, 17);
+    CLauncherDlg& dlg = Open();
+    WriteDword(kLanguageKey, kLanguageValueName, kNone);
+    dlg.m_btnSuite.SetDescriptions(L"before", nullptr);
+    g_nChooserButton = c.nButton;
+    g_hMenu = dlg;
+    g_bChooserSeen = false;
+    ::SetTimer(nullptr, 0, 20, VisitChooser);
+    dlg.OnLanguage();
+
+    EXPECT_TRUE(g_bChooserSeen);
+    EXPECT_EQ(CountVisible(dlg, kLargeButtons), 9);
+    EXPECT_EQ(CountVisible(dlg, kNeverShown), 0);
+
+    EXPECT_EQ(ReadDword(kLanguageKey, kLanguageValueName), c.nStored);
+    EXPECT_EQ(dlg.m_nLanguageValue, c.nStored == kNone ? 17 : c.nStored);
+    EXPECT_EQ(dlg.m_nLanguageBase, c.nBase);
+    if (c.nStored == kNone)
+    {
+        EXPECT_EQ(std::wstring(dlg.m_btnSuite.GetDescription()), L"before");
+        return;
+    }
+    // Everything reads as in a menu started in the chosen language.
+    EXPECT_EQ(ShownTexts(dlg), ShownTexts(Open()));
+    EXPECT_EQ(TipText(dlg.m_btnExit), Text(c.nBase + IDS_TIP_EXIT));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, LanguageChooserTest,
+                         ::testing::Values(ChoiceCase{"English", IDC_LANG_ENGLISH, 9, 0},
+                                           ChoiceCase{"French", IDC_LANG_FRENCH, 1036, 1000},
+                                           ChoiceCase{"German", IDC_LANG_GERMAN, 7, 2000},
+                                           ChoiceCase{"Italian", IDC_LANG_ITALIAN, 16, 3000},
+                                           ChoiceCase{"Spanish", IDC_LANG_SPANISH, 10, 4000},
+                                           ChoiceCase{"SameLanguage", IDC_LANG_JAPANESE, kNone, 5000},
+                                           ChoiceCase{"Esc", 0, kNone, 5000}),
+                         CaseName<ChoiceCase>);

@@ -1,0 +1,123 @@
+// The Premiere updater button of the real menu: offered while an older
+// Premiere is installed and the international updater is on the disc; the
+// updater run is chosen by the installed Premiere's language.
+#include "tests/dialog/DocumentTestSupport.h"
+
+#include "actions/PremiereUpdater.h"
+#include "res/strings.h"
+
+namespace
+{
+using docs::FixtureFile;
+using docs::MenuTest;
+
+const wchar_t kUpdaters[] = L"\\Bonus\\PremiereUpdater";
+const wchar_t kInternational[] = L"\\Premiere6.01Setup.exe";
+const wchar_t kGerman[] = L"\\German\\Premiere6.01SetupGER.exe";
+
+struct RefreshCase
+{
+    const char* name;
+    const wchar_t* pszPath;      // what follows Premiere's folder in "Path"; null: not installed
+    const wchar_t* pszPremInfo;  // the fixture folder of its preminfo.dll, or null
+    const wchar_t* pszUpdater;   // the one updater on the disc
+    UINT nStatus;                // 0: available, showing its description; ~0u: disabled without a text
+};
+void PrintTo(const RefreshCase& c, std::ostream* os) { *os << c.name; }
+
+const RefreshCase kRefreshCases[] = {
+    {"NotInstalled", nullptr, nullptr, kInternational, ~0u},
+    {"UpdatedTrailingBackslash", L"\\", L"preminfo-601", kInternational, IDS_STATUS_PREMIERE_INSTALLED},
+    {"UpdatedAnsiTable", L"", L"preminfo-601-ansi", kInternational, IDS_STATUS_PREMIERE_INSTALLED},
+    {"Version60", L"", L"preminfo-60", kInternational, 0},
+    {"Version601Blank", L"\\", L"preminfo-601blank", kInternational, 0},
+    {"NoVersionResource", L"", L"preminfo-none", kInternational, 0},
+    {"NoPremInfo", L"", nullptr, kInternational, 0},
+    {"OnlyGermanUpdater", L"", L"preminfo-60", kGerman, IDS_STATUS_PREMIERE_NOT_FOUND},
+};
+
+class PremiereRefreshTest : public MenuTest, public ::testing::WithParamInterface<RefreshCase>
+{
+};
+
+TEST_P(PremiereRefreshTest, OfferedForAnOlderPremiere)
+{
+    const RefreshCase& c = GetParam();
+    SetLanguage(4);
+    docs::SetAppPath(L"Premiere.exe", c.pszPath != nullptr ? m_programs.Root() + c.pszPath : L"");
+    if (c.pszPremInfo != nullptr)
+        m_programs.Copy(FixtureFile(std::wstring(c.pszPremInfo) + L"\\preminfo.dll"), L"\\preminfo.dll");
+    m_disc.Add(kUpdaters + std::wstring(c.pszUpdater));
+    m_menu.RefreshPremiereUpdater();
+
+    EXPECT_EQ(m_menu.m_btnPremiereUpdater.IsWindowEnabled() != FALSE, c.nStatus == 0);
+    EXPECT_EQ(m_menu.m_bAvailable[kAvailPremiereUpdater] != FALSE, c.nStatus == 0);
+    EXPECT_EQ(Shown(m_menu.m_btnPremiereUpdater),
+              c.nStatus == ~0u ? L"" : Text(c.nStatus != 0 ? c.nStatus : IDS_DESC_PREMIERE_UPDATER));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PremiereRefreshTest, ::testing::ValuesIn(kRefreshCases), docs::kCaseName);
+
+using PremiereFolderTest = MenuTest;
+
+TEST_F(PremiereFolderTest, SameFolderWithOrWithoutTrailingBackslash)
+{
+    for (const wchar_t* pszPath : {L"C:\\Adobe\\Premiere 6.0\\", L"C:\\Adobe\\Premiere 6.0"})
+    {
+        docs::SetAppPath(L"Premiere.exe", pszPath);
+        CString strFolder;
+        EXPECT_TRUE(GetPremiereFolder(strFolder));
+        EXPECT_EQ(std::wstring(strFolder), L"C:\\ADOBE\\PREMIERE 6.0");
+    }
+}
+
+struct InstallCase
+{
+    const char* name;
+    const wchar_t* pszPremiere;  // the fixture folder of premiere.exe; L"": registered without it; null: none
+    const wchar_t* pszUpdater;
+};
+void PrintTo(const InstallCase& c, std::ostream* os) { *os << c.name; }
+
+const InstallCase kInstallCases[] = {
+    {"German", L"premiere-de", kGerman},
+    {"French", L"premiere-fr", L"\\FRENCH\\Premiere6.01SetupFRN.exe"},
+    {"Japanese", L"premiere-ja", L"\\Japanese\\Premiere6.01SetupJPN.exe"},
+    {"Italian", L"premiere-it", kInternational},
+    {"English", L"premiere-en", kInternational},
+    {"NoLanguage", L"premiere-none", kInternational},
+    {"PremiereExeMissing", L"", kInternational},
+    {"NotInstalled", nullptr, kInternational},
+};
+
+class PremiereInstallTest : public MenuTest, public ::testing::WithParamInterface<InstallCase>
+{
+};
+
+// Whatever the menu's language (French here), the updater of Premiere's language runs.
+TEST_P(PremiereInstallTest, RunsTheUpdaterOfPremieresLanguage)
+{
+    const InstallCase& c = GetParam();
+    SetLanguage(1);
+    docs::SetAppPath(L"Premiere.exe", c.pszPremiere != nullptr ? m_programs.Root() : L"");
+    if (c.pszPremiere != nullptr && *c.pszPremiere != 0)
+        m_programs.Copy(FixtureFile(std::wstring(c.pszPremiere) + L"\\premiere.exe"), L"\\premiere.exe");
+    const wchar_t* const updaters[] = {kGerman, L"\\FRENCH\\Premiere6.01SetupFRN.exe",
+                                       L"\\Japanese\\Premiere6.01SetupJPN.exe", kInternational};
+    for (const std::wstring updater : updaters)
+        m_disc.AddProgram(kUpdaters + updater);
+
+    m_menu.OnInstallPremiereUpdater();
+
+    for (const std::wstring updater : updaters)
+    {
+        const std::wstring folder = kUpdaters + updater.substr(0, updater.rfind(L'\\'));
+        std::vector<std::wstring> expected;
+        if (updater == c.pszUpdater)
+            expected.push_back(m_disc.Path(kUpdaters + updater));
+        EXPECT_EQ(m_disc.Runs(folder), expected) << "folder " << std::string(folder.begin(), folder.end());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PremiereInstallTest, ::testing::ValuesIn(kInstallCases), docs::kCaseName);
+}  // namespace

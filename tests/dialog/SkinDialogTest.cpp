@@ -1,0 +1,220 @@
+// CSkinDialog on the real chooser template: the window region cut from the
+// background's key colour, the background painted one to one, the colour
+// rule for controls and drag-to-move.
+#include "tests/support/DialogTestSupport.h"
+
+#include "framework/WinApp.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace
+{
+const COLORREF kKey = RGB(255, 0, 255);
+const COLORREF kFrame = RGB(219, 225, 229);  // bitmap 143's frame
+const COLORREF kFill = RGB(41, 82, 104);     // and its inside
+const UINT kMissingBitmap = 9999;
+
+class SkinDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dlg.Create()); }
+    void TearDown() override { m_dlg.DestroyWindow(); }
+
+    void UseKeyColour()
+    {
+        ASSERT_TRUE(m_dlg.SetBackground(IDB_CHOOSER_BACKGROUND));
+        m_dlg.m_crKey = kKey;
+        m_dlg.m_bUseKeyColor = TRUE;
+    }
+
+    Runs RegionRow(int y)
+    {
+        CRgn rgn;
+        EXPECT_TRUE(ReadWindowRegion(m_dlg, rgn));
+        return RowRuns(rgn, y);
+    }
+
+    int ClientWidth() const { return m_dlg.ClientSize().cx; }
+
+    CTestSkinDialog m_dlg{IDD_LANGUAGE};
+};
+
+struct RunCase
+{
+    const char* name;
+    std::function<COLORREF(int x, int w)> pixel;
+    std::function<Runs(int w)> expected;
+};
+
+void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
+
+class RegionRunTest : public SkinDialogTest, public ::testing::WithParamInterface<RunCase>
+{
+};
+
+TEST_P(RegionRunTest, KeyPixelsCutTheRowIntoOpaqueRuns)
+{
+    UseKeyColour();
+    const int kRow = 10;
+    m_dlg.PaintBackgroundRow(kRow, GetParam().pixel);
+    m_dlg.BuildWindowRegion(CRect());
+
+    EXPECT_EQ(RegionRow(kRow), GetParam().expected(ClientWidth()));
+    EXPECT_EQ(RegionRow(kRow + 1), (Runs{{0, ClientWidth()}}));
+}
+
+const RunCase kRunCases[] = {
+    // key, opaque, opaque, key, key, opaque; everything after x = 5 is key,
+    // so the row reads like one six pixels wide.
+    {"SixPixelRow",
+     [](int x, int) { return x == 0 || x == 3 || x == 4 || x >= 6 ? kKey : kFill; },
+     [](int) { return Runs{{1, 3}, {5, 6}}; }},
+    {"KeyAtLeftEdge", [](int x, int) { return x == 0 ? kKey : kFill; },
+     [](int w) { return Runs{{1, w}}; }},
+    {"KeyAtRightEdge", [](int x, int w) { return x == w - 1 ? kKey : kFill; },
+     [](int w) { return Runs{{0, w - 1}}; }},
+    {"LoneOpaquePixelAtRightEdge", [](int x, int w) { return x == w - 1 ? kFill : kKey; },
+     [](int w) { return Runs{{w - 1, w}}; }},
+    {"AllKey", [](int, int) { return kKey; }, [](int) { return Runs{}; }},
+    {"OneBitOffKeyIsOpaque", [](int x, int) { return x % 2 == 0 ? RGB(255, 0, 254) : RGB(255, 1, 255); },
+     [](int w) { return Runs{{0, w}}; }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, RegionRunTest, ::testing::ValuesIn(kRunCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SkinDialogTest, KeyPixelsInsideTheKeepRectangleStayOpaque)
+{
+    UseKeyColour();
+    const CRect rcKeep(0, 0, 10, 30);
+    for (const int x : {5, 9, 10, 40})
+        m_dlg.SetBackgroundPixel(x, 20, kKey);
+    m_dlg.SetBackgroundPixel(5, 30, kKey);  // on the bottom edge: outside
+    m_dlg.BuildWindowRegion(rcKeep);
+
+    const int w = ClientWidth();
+    EXPECT_EQ(RegionRow(20), (Runs{{0, 10}, {11, 40}, {41, w}}));
+    EXPECT_EQ(RegionRow(30), (Runs{{0, 5}, {6, w}}));
+}
+
+TEST_F(SkinDialogTest, WithoutKeyColourTheRegionIsTheWindowRectangle)
+{
+    ASSERT_TRUE(m_dlg.SetBackground(IDB_CHOOSER_BACKGROUND));
+    m_dlg.m_crKey = kKey;
+    m_dlg.PaintBackgroundRow(10, [](int, int) { return kKey; });
+    m_dlg.BuildWindowRegion(CRect(5, 5, 20, 20));
+
+    CRect rcWindow;
+    m_dlg.GetWindowRect(&rcWindow);
+    rcWindow.MoveToOrigin();
+    CRgn expected;
+    expected.CreateRectRgnIndirect(&rcWindow);
+    CRgn rgn;
+    ASSERT_TRUE(ReadWindowRegion(m_dlg, rgn));
+    EXPECT_TRUE(::EqualRgn(rgn, expected));
+}
+
+TEST_F(SkinDialogTest, EraseCopiesTheWindowSizedBackgroundOneToOne)
+{
+    ASSERT_TRUE(m_dlg.SetBackground(IDB_CHOOSER_BACKGROUND));
+    m_dlg.SetBackgroundPixel(7, 9, kKey);
+    const CSize size = m_dlg.ClientSize();
+    CCanvas canvas(size.cx, size.cy, RGB(0, 0, 0));
+
+    EXPECT_TRUE(m_dlg.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.GetDC())));
+
+    // The frame follows the window's edges: the bitmap was stretched to it.
+    EXPECT_EQ(canvas.GetPixel(0, 0), kFrame);
+    EXPECT_EQ(canvas.GetPixel(size.cx - 1, size.cy / 2), kFrame);
+    EXPECT_EQ(canvas.GetPixel(size.cx / 2, size.cy - 1), kFrame);
+    EXPECT_EQ(canvas.GetPixel(size.cx / 2, size.cy / 2), kFill);
+    EXPECT_EQ(canvas.GetPixel(7, 9), kKey);
+    EXPECT_EQ(canvas.GetPixel(8, 9), kFill);
+}
+
+class DefaultEraseTest : public SkinDialogTest, public ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(DefaultEraseTest, EraseWithoutBackgroundPaintsNoBitmapPixel)
+{
+    if (GetParam())  // a failed SetBackground drops the previous background
+    {
+        ASSERT_TRUE(m_dlg.SetBackground(IDB_CHOOSER_BACKGROUND));
+        EXPECT_FALSE(m_dlg.SetBackground(kMissingBitmap));
+    }
+    const CSize size = m_dlg.ClientSize();
+    CCanvas canvas(size.cx, size.cy, kKey);
+
+    m_dlg.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.GetDC()));
+
+    EXPECT_EQ(canvas.GetPixel(size.cx / 2, size.cy / 2), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(canvas.CountPixels(kFrame) + canvas.CountPixels(kFill), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Background, DefaultEraseTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Released" : "NeverSet"; });
+
+struct ColourCase
+{
+    const char* name;
+    LPCWSTR lpszClass;
+    UINT nMessage;
+    BOOL bTransparentStatics;
+    bool bHollow;
+};
+
+void PrintTo(const ColourCase& c, std::ostream* os) { *os << c.name; }
+
+class ControlColourTest : public SkinDialogTest, public ::testing::WithParamInterface<ColourCase>
+{
+};
+
+TEST_P(ControlColourTest, OnlyStaticsOtherThanTrackbarsGetTheHollowBrush)
+{
+    ASSERT_TRUE(AfxEnsureCommonControls());
+    const ColourCase& c = GetParam();
+    const HWND hCtl = ::CreateWindowExW(0, c.lpszClass, L"Text", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20,
+                                        m_dlg, nullptr, nullptr, nullptr);
+    ASSERT_NE(hCtl, nullptr);
+    m_dlg.m_bTransparentStatics = c.bTransparentStatics;
+    CCanvas canvas(1, 1, kKey);
+    const auto wParam = reinterpret_cast<WPARAM>(canvas.GetDC());
+    const auto lParam = reinterpret_cast<LPARAM>(hCtl);
+    const auto hbrDefault = reinterpret_cast<HBRUSH>(::DefWindowProcW(m_dlg, c.nMessage, wParam, lParam));
+    ::SetBkMode(canvas.GetDC(), OPAQUE);
+
+    const auto hbr = reinterpret_cast<HBRUSH>(m_dlg.SendMessage(c.nMessage, wParam, lParam));
+
+    EXPECT_EQ(hbr, c.bHollow ? ::GetStockObject(NULL_BRUSH) : hbrDefault);
+    EXPECT_EQ(::GetBkMode(canvas.GetDC()), c.bHollow ? TRANSPARENT : OPAQUE);
+}
+
+const ColourCase kColourCases[] = {
+    {"Static", L"Static", WM_CTLCOLORSTATIC, TRUE, true},
+    {"Trackbar", TRACKBAR_CLASSW, WM_CTLCOLORSTATIC, TRUE, false},
+    {"Button", L"Button", WM_CTLCOLORBTN, TRUE, false},
+    {"StaticWithRuleOff", L"Static", WM_CTLCOLORSTATIC, FALSE, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Controls, ControlColourTest, ::testing::ValuesIn(kColourCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SkinDialogTest, PressOnTheSurfaceStartsACaptionDragOnlyWhenDragMoveIsOn)
+{
+    const LPARAM lPoint = MAKELPARAM(30, 40);
+    MSG msg;
+    m_dlg.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+    EXPECT_FALSE(::PeekMessageW(&msg, m_dlg, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
+
+    m_dlg.m_bDragMove = TRUE;
+    m_dlg.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+    ASSERT_TRUE(::PeekMessageW(&msg, m_dlg, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, static_cast<WPARAM>(HTCAPTION));
+    EXPECT_EQ(msg.lParam, lPoint);
+}
+}  // namespace

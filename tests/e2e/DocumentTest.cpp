@@ -1,0 +1,36 @@
+// The Readme click of the real menu: the shell comes from the Windows
+// folder, so an "explorer.exe" planted on the disc, where the program's own
+// folder and the current folder would be searched first, never runs.
+#include "tests/support/Driver.h"
+
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+namespace {
+
+const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+TEST(ReadmeLaunchTest, ShellFromTheWindowsFolderNotThePlantedCanary)
+{
+    RegistryGuard registry;
+    registry.Value(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zelvora\\Sorlan", L"Language")
+        .Value(HKEY_LOCAL_MACHINE, kRunKey, L"Splash");
+    DeleteRegValue(HKEY_LOCAL_MACHINE, kRunKey, L"Splash");
+    FixtureDisc disc;
+    const std::wstring marker = disc.Path(L"canary ran.txt");
+    disc.AddInstaller(L"explorer.exe", "marker=" + ToUtf8(marker));
+    disc.AddText(L"Readme.htm", "<html></html>");
+    Process menu = Process::Start(disc.AddSplash(), {}, disc.Root());
+    HWND window = menu.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+
+    ClickButton(window, 1009);
+
+    // The shell stays up showing the file; the menu reports no start failure.
+    EXPECT_TRUE(WaitUntil([&] { return menu.LiveProcessCount() >= 2; }, 10000));
+    EXPECT_FALSE(WaitForMessageBox(menu.Id(), 1000).has_value());
+    EXPECT_FALSE(FileExists(marker));
+}
+
+} // namespace

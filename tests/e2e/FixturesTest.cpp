@@ -1,0 +1,260 @@
+// The fixture programs and the driver, checked on their own so that an
+// end-to-end failure points at the menu rather than at its stand-ins.
+#include "tests/support/Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <thread>
+
+using namespace e2e;
+
+namespace {
+
+const std::wstring kUninstallKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+const std::wstring kTestCode = L"{0E2E0E2E-0000-4000-8000-F1C7D0E2E001}";
+
+DWORD RunToEnd(const std::wstring& exe, const std::wstring& arguments = {}, const std::wstring& folder = {})
+{
+    Process process = Process::Start(exe, arguments, folder);
+    EXPECT_TRUE(process.WaitForExit(10000));
+    return process.ExitCode();
+}
+
+} // namespace
+
+TEST(FakeInstallerTest, LogsCommandLineCurrentFolderAndNameOfEachCopy)
+{
+    FixtureDisc disc(L"disc with blanks");
+    std::wstring setup = disc.AddInstaller(L"\\Corla\\setup.exe");
+    std::wstring dx = disc.AddInstaller(L"\\Corla\\dx81.exe");
+
+    RunToEnd(setup, L"/l0x40C", disc.Path(L"\\Corla"));
+    RunToEnd(dx, {}, disc.Root());
+
+    auto runs = disc.Runs(L"\\Corla");
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].commandLine, L"\"" + setup + L"\" /l0x40C");
+    EXPECT_EQ(runs[0].currentFolder, disc.Path(L"\\Corla"));
+    EXPECT_EQ(runs[0].exeName, L"setup.exe");
+    EXPECT_EQ(runs[1].currentFolder, disc.Root());
+    EXPECT_EQ(runs[1].exeName, L"dx81.exe");
+    EXPECT_TRUE(disc.Runs(L"").empty());
+}
+
+TEST(FakeInstallerTest, OwnBehaviourFileOverridesSharedOne)
+{
+    FixtureDisc disc;
+    std::wstring setup = disc.AddInstaller(L"setup.exe");
+    std::wstring dx = disc.AddInstaller(L"dx81.exe", "exit=7\r\n");
+    std::wstring plain = disc.AddInstaller(L"Plain.exe");
+    disc.AddText(L"installer.behaviour", "exit=5\n");
+
+    EXPECT_EQ(RunToEnd(setup), 5u);
+    EXPECT_EQ(RunToEnd(dx), 7u);
+    DeleteFileW(disc.Path(L"installer.behaviour").c_str());
+    EXPECT_EQ(RunToEnd(plain), 0u);
+}
+
+TEST(FakeInstallerTest, SleepsBeforeExiting)
+{
+    FixtureDisc disc;
+    std::wstring setup = disc.AddInstaller(L"setup.exe", "sleep=700\nexit=3");
+
+    DWORD start = GetTickCount();
+    Process process = Process::Start(setup);
+    // Logged at once, before the sleep.
+    EXPECT_TRUE(WaitUntil([&] { return disc.Runs(L"").size() == 1; }, 5000));
+    EXPECT_TRUE(process.Running());
+    ASSERT_TRUE(process.WaitForExit(10000));
+    EXPECT_GE(GetTickCount() - start, 650u);
+    EXPECT_EQ(process.ExitCode(), 3u);
+}
+
+TEST(FakeInstallerTest, WritesUninstallKeyAndMarker)
+{
+    RegistryGuard registry;
+    registry.Key(HKEY_LOCAL_MACHINE, kUninstallKey + kTestCode);
+    DeleteRegTree(HKEY_LOCAL_MACHINE, kUninstallKey + kTestCode);
+    FixtureDisc disc;
+    std::wstring marker = disc.Path(L"canary ran.txt");
+    std::wstring setup =
+        disc.AddInstaller(L"\\Bonus\\setup.exe", "uninstall=" + ToUtf8(kTestCode) + "\nmarker=" + ToUtf8(marker));
+
+    RunToEnd(setup);
+
+    EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, kUninstallKey + kTestCode, L"DisplayName"), L"setup.exe");
+    EXPECT_TRUE(FileExists(marker));
+}
+
+TEST(FakeInstallerTest, GrandchildOutlivesInstallerAndDiesWithTheJob)
+{
+    FixtureDisc disc;
+    std::wstring setup = disc.AddInstaller(L"setup.exe", "grandchild=30000");
+    Process process = Process::Start(setup);
+
+    ASSERT_TRUE(process.WaitForExit(10000));
+    EXPECT_EQ(process.LiveProcessCount(), 1u);
+    EXPECT_EQ(disc.Runs(L"").size(), 1u);
+    process.Kill();
+    EXPECT_TRUE(WaitUntil([&] { return process.LiveProcessCount() == 0; }, 5000));
+}
+
+// The broadcast is a real sent message: a window whose thread does not
+// answer holds the installer until that thread pumps its messages.
+TEST(FakeInstallerTest, BroadcastWaitsForEveryTopLevelWindow)
+{
+    FixtureDisc disc;
+    std::wstring setup = disc.AddInstaller(L"setup.exe", "broadcast=1");
+    HWND window = CreateWindowExW(0, L"STATIC", L"busy", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    Process process = Process::Start(setup);
+
+    EXPECT_EQ(WaitForSingleObject(process.Handle(), 1500), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&message);
+            return !process.Running();
+        },
+        10000));
+    DestroyWindow(window);
+
+    Process unhindered = Process::Start(setup);
+    EXPECT_TRUE(unhindered.WaitForExit(5000));
+}
+
+TEST(FakeDSetupTest, ReportsVersionFromItsFileAndLogsEachLoad)
+{
+    FixtureDisc disc;
+    std::wstring folder = disc.Path(L"\\Corla\\Support\\Directx8");
+    std::wstring dll = disc.AddFile(FixturePath(L"DSetup.dll"), L"\\Corla\\Support\\Directx8\\DSetup.dll");
+    EXPECT_FALSE(FileExists(folder + L"\\dsetup.log"));
+
+    HMODULE module = LoadLibraryW(dll.c_str());
+    ASSERT_NE(module, nullptr);
+    using GetVersion = INT(WINAPI*)(DWORD*, DWORD*);
+    auto getVersion = reinterpret_cast<GetVersion>(
+        reinterpret_cast<void*>(GetProcAddress(module, "DirectXSetupGetVersion")));
+    ASSERT_NE(getVersion, nullptr);
+
+    DWORD version = 0xDEAD, revision = 0xDEAD;
+    EXPECT_EQ(getVersion(&version, &revision), 0);
+    disc.AddText(L"\\Corla\\Support\\Directx8\\dsetup.version", "7");
+    EXPECT_EQ(getVersion(&version, &revision), 1);
+    EXPECT_EQ(version, 0x00040007u);
+    EXPECT_EQ(revision, 0u);
+    disc.AddText(L"\\Corla\\Support\\Directx8\\dsetup.version", "8\r\n");
+    EXPECT_EQ(getVersion(&version, &revision), 1);
+    EXPECT_EQ(version & 0xFFFF, 8u);
+    FreeLibrary(module);
+
+    EXPECT_EQ(ReadTextFile(folder + L"\\dsetup.log"), "loaded\n");
+}
+
+namespace {
+
+struct VersionResource {
+    bool present = false;
+    DWORD translation = 0; // language in the low word, code page in the high word
+    std::wstring unicodeFileVersion; // from block 040904B0
+    std::wstring ansiFileVersion;    // from block 040904E4
+};
+
+VersionResource ReadVersionResource(const std::wstring& file)
+{
+    VersionResource resource;
+    DWORD size = GetFileVersionInfoSizeW(file.c_str(), nullptr);
+    std::vector<BYTE> block(size);
+    if (size == 0 || !GetFileVersionInfoW(file.c_str(), 0, size, block.data()))
+        return resource;
+    resource.present = true;
+    void* value = nullptr;
+    UINT length = 0;
+    if (VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &value, &length) && length >= 4)
+        resource.translation = *static_cast<DWORD*>(value);
+    if (VerQueryValueW(block.data(), L"\\StringFileInfo\\040904B0\\FileVersion", &value, &length) && length)
+        resource.unicodeFileVersion = static_cast<wchar_t*>(value);
+    if (VerQueryValueW(block.data(), L"\\StringFileInfo\\040904E4\\FileVersion", &value, &length) && length)
+        resource.ansiFileVersion = static_cast<wchar_t*>(value);
+    return resource;
+}
+
+} // namespace
+
+TEST(VersionStubTest, PremiereReportsItsLanguage)
+{
+    const std::pair<const wchar_t*, WORD> variants[] = {
+        {L"de", 0x0407}, {L"fr", 0x040C}, {L"ja", 0x0411}, {L"it", 0x0410}, {L"en", 0x0409}};
+    for (const auto& [suffix, language] : variants) {
+        SCOPED_TRACE(testing::Message() << "premiere-" << std::string(suffix, suffix + 2));
+        VersionResource resource = ReadVersionResource(FixturePath(L"premiere-" + std::wstring(suffix) + L"\\premiere.exe"));
+        EXPECT_EQ(resource.translation, MAKELONG(language, 1252));
+    }
+    EXPECT_FALSE(ReadVersionResource(FixturePath(L"premiere-none\\premiere.exe")).present);
+    EXPECT_TRUE(FileExists(FixturePath(L"premiere-none\\premiere.exe")));
+}
+
+TEST(VersionStubTest, PreminfoCarriesFileVersionInTheIntendedTable)
+{
+    VersionResource unicode = ReadVersionResource(FixturePath(L"preminfo-601\\preminfo.dll"));
+    EXPECT_EQ(unicode.unicodeFileVersion, L"6.01");
+    EXPECT_EQ(unicode.ansiFileVersion, L"");
+
+    VersionResource ansi = ReadVersionResource(FixturePath(L"preminfo-601-ansi\\preminfo.dll"));
+    EXPECT_EQ(ansi.unicodeFileVersion, L"");
+    EXPECT_EQ(ansi.ansiFileVersion, L"6.01");
+
+    EXPECT_EQ(ReadVersionResource(FixturePath(L"preminfo-60\\preminfo.dll")).unicodeFileVersion, L"6.0");
+    EXPECT_EQ(ReadVersionResource(FixturePath(L"preminfo-601blank\\preminfo.dll")).unicodeFileVersion, L"6.01 ");
+    EXPECT_FALSE(ReadVersionResource(FixturePath(L"preminfo-none\\preminfo.dll")).present);
+    EXPECT_TRUE(FileExists(FixturePath(L"preminfo-none\\preminfo.dll")));
+}
+
+TEST(DriverTest, SplashIsBuiltWhereTheDriverLooks)
+{
+    EXPECT_TRUE(FileExists(SplashExe()));
+}
+
+TEST(DriverTest, RegistryGuardPutsKeysAndValuesBack)
+{
+    const std::wstring base = L"SOFTWARE\\ZelvoraE2E";
+    RegistryGuard outer;
+    outer.Key(HKEY_LOCAL_MACHINE, base);
+    WriteRegString(HKEY_LOCAL_MACHINE, base + L"\\Kept", L"Name", L"before");
+    WriteRegString(HKEY_LOCAL_MACHINE, base + L"\\Kept\\Child", L"", L"child");
+    {
+        RegistryGuard guard;
+        guard.Key(HKEY_LOCAL_MACHINE, base + L"\\Kept")
+            .Key(HKEY_LOCAL_MACHINE, base + L"\\New\\Deeper\\Key")
+            .Value(HKEY_LOCAL_MACHINE, base + L"\\Kept", L"Added")
+            .Value(HKEY_LOCAL_MACHINE, base + L"\\Values", L"Fresh");
+        DeleteRegTree(HKEY_LOCAL_MACHINE, base + L"\\Kept");
+        WriteRegString(HKEY_LOCAL_MACHINE, base + L"\\Kept", L"Added", L"x");
+        WriteRegString(HKEY_LOCAL_MACHINE, base + L"\\New\\Deeper\\Key", L"v", L"x");
+        WriteRegString(HKEY_LOCAL_MACHINE, base + L"\\Values", L"Fresh", L"x");
+    }
+    EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, base + L"\\Kept", L"Name"), L"before");
+    EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, base + L"\\Kept\\Child", L""), L"child");
+    EXPECT_FALSE(ReadRegString(HKEY_LOCAL_MACHINE, base + L"\\Kept", L"Added"));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, base + L"\\New"));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, base + L"\\Values"));
+}
+
+TEST(DriverTest, ReadsAndAnswersMessageBoxes)
+{
+    auto answer = std::make_shared<int>(0);
+    std::thread shower([answer] { *answer = MessageBoxW(nullptr, L"Install now?", L"Question", MB_YESNO); });
+    auto box = WaitForMessageBox(GetCurrentProcessId(), 5000);
+    if (!box) {
+        shower.detach();
+        FAIL() << "no message box";
+    }
+    EXPECT_EQ(box->caption, L"Question");
+    EXPECT_EQ(box->text, L"Install now?");
+    DismissMessageBox(box->window, IDNO);
+    shower.join();
+    EXPECT_EQ(*answer, IDNO);
+    EXPECT_FALSE(FindMessageBox(GetCurrentProcessId()));
+}

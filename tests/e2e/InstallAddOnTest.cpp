@@ -1,0 +1,422 @@
+// The real menu dialog in this process, on a fixture disc whose root holds a
+// blank and a "%s": the waits of a launch, the add-on buttons, the suite
+// button's refresh. A helper thread answers the menu's message boxes while
+// the test thread sits in them.
+#include "app/LauncherDlg.h"
+#include "probes/DirectX.h"
+#include "res/strings.h"
+#include "tests/support/Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <ostream>
+#include <thread>
+
+using namespace e2e;
+
+namespace
+{
+const std::wstring kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+const wchar_t* const kCodes[] = {L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}", L"{c8ba4e9d-9f8e-4cc3-9d78-ff0f5ee5a4ac}",
+                                 L"{6FBC8FFB-23FB-464C-8657-24F57CB520A5}", L"{7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3}",
+                                 L"{9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}", L"{5F683762-A1AE-4043-9BED-E8443F625D9B}"};
+const wchar_t kEnabled[] = L"(enabled)";
+const wchar_t kCodecsFirst[] = L"Before installing Zelvora Corla, you must remove the Zelvora VFW software codecs "
+                               L"from your system (using \"Add/Remove Programs\" in Windows Control Panel).";
+
+std::wstring Text(HWND window)
+{
+    wchar_t text[1024] = L"";
+    ::InternalGetWindowText(window, text, ARRAYSIZE(text));  // sends nothing to the busy thread
+    return text;
+}
+
+CString Quoted(const std::wstring& path)
+{
+    return (L"\"" + path + L"\"").c_str();
+}
+
+std::wstring Folder(const std::wstring& path)
+{
+    return path.substr(0, path.rfind(L'\\'));
+}
+
+struct SeenBox
+{
+    std::wstring caption, text;
+    bool bMenuVisible;
+};
+
+// Notes whether the menu was ever hidden; records and answers every message box.
+class BoxWatcher
+{
+public:
+    explicit BoxWatcher(HWND menu) : m_thread([this, menu] { Watch(menu); }) {}
+    ~BoxWatcher() { Stop(); }
+    const std::vector<SeenBox>& Stop()
+    {
+        m_bStop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_boxes;
+    }
+    bool SawMenuHidden() const { return m_bSawHidden; }
+
+private:
+    void Watch(HWND menu)
+    {
+        for (; !m_bStop; ::Sleep(5))
+        {
+            m_bSawHidden = m_bSawHidden || !::IsWindowVisible(menu);
+            for (HWND box = ::FindWindowExW(nullptr, nullptr, L"#32770", nullptr); box != nullptr;
+                 box = ::FindWindowExW(nullptr, box, L"#32770", nullptr))
+            {
+                DWORD processId = 0;
+                ::GetWindowThreadProcessId(box, &processId);
+                if (box == menu || processId != ::GetCurrentProcessId() || !::IsWindowVisible(box))
+                    continue;
+                m_boxes.push_back({Text(box), Text(::GetDlgItem(box, 0xFFFF)), ::IsWindowVisible(menu) != FALSE});
+                DismissMessageBox(box);
+                WaitUntil([box] { return !::IsWindow(box); }, 5000);
+            }
+        }
+    }
+
+    std::vector<SeenBox> m_boxes;
+    std::atomic<bool> m_bStop{false}, m_bSawHidden{false};
+    std::thread m_thread;
+};
+
+// A setup left running holds its file; the disc goes once it has ended.
+void WaitForEnd(const std::wstring& program)
+{
+    EXPECT_TRUE(WaitUntil([&] { return ::DeleteFileW(program.c_str()) != FALSE; }, 10000));
+}
+
+class InstallMenuTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_registry.Value(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName)
+            .Value(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zelvora\\Sorlan", L"Language");
+        DeleteRegValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName);
+        for (const wchar_t* code : kCodes)
+        {
+            m_registry.Key(HKEY_LOCAL_MACHINE, kUninstall + code);
+            DeleteRegTree(HKEY_LOCAL_MACHINE, kUninstall + code);
+        }
+        ASSERT_TRUE(m_menu.Create());
+        m_menu.ShowWindow(SW_SHOW);
+        m_menu.m_strDiscRoot = m_disc.Root().c_str();
+        m_menu.m_nLanguageValue = 9;
+        m_menu.m_bSuiteInstalled = FALSE;
+        m_menu.RefreshAllButtons(0);
+    }
+    void TearDown() override { m_menu.DestroyWindow(); }
+
+    static std::wstring State(const CHoverButton& button)
+    {
+        return button.IsWindowEnabled() ? kEnabled : static_cast<LPCWSTR>(button.GetDescription());
+    }
+    static void MarkInstalled(const std::wstring& code)
+    {
+        WriteRegString(HKEY_LOCAL_MACHINE, kUninstall + code, L"DisplayName", L"installed");
+    }
+    void Click(const CHoverButton& button)
+    {
+        m_menu.SendMessage(WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button.GetSafeHwnd()));
+    }
+
+    RegistryGuard m_registry;
+    FixtureDisc m_disc{L"disc 100%s"};
+    CLauncherDlg m_menu;
+};
+
+// A wait that ends before the setup does is reported only where asked,
+// while the menu is still hidden.
+class InstallWaitTest : public InstallMenuTest, public ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(InstallWaitTest, TimeOutShowsTheMenuAgainAndReportsOnlyWhenAsked)
+{
+    const std::wstring setup = m_disc.AddInstaller(L"\\Corla\\setup.exe", "sleep=2000");
+    BoxWatcher watcher(m_menu);
+    const DWORD start = ::GetTickCount();
+    m_menu.Launcher().RunProgramHidden(Quoted(setup), m_disc.Path(L"\\Corla").c_str(), 300, GetParam());
+    const auto& boxes = watcher.Stop();
+
+    EXPECT_LT(::GetTickCount() - start, 1500u);
+    EXPECT_TRUE(watcher.SawMenuHidden());
+    EXPECT_TRUE(m_menu.IsWindowVisible());
+    ASSERT_EQ(boxes.size(), GetParam() ? 1u : 0u);
+    if (GetParam())
+    {
+        EXPECT_EQ(boxes[0].caption, L"Splash.exe");
+        EXPECT_EQ(boxes[0].text, L"The installation program cannot start. Please quit any other programs you have "
+                                 L"running, then try the installation again.\n");
+        EXPECT_FALSE(boxes[0].bMenuVisible);
+    }
+    ASSERT_EQ(m_disc.Runs(L"\\Corla").size(), 1u);
+    EXPECT_EQ(m_disc.Runs(L"\\Corla")[0].currentFolder, m_disc.Path(L"\\Corla"));
+    WaitForEnd(setup);
+}
+
+INSTANTIATE_TEST_SUITE_P(Report, InstallWaitTest, ::testing::Bool());
+
+// The waiting thread owns the menu: a setup that broadcasts with SendMessage
+// would hang until the time-out if the wait did not answer it.
+TEST_F(InstallMenuTest, SetupBroadcastingASettingChangeIsAnsweredDuringTheWait)
+{
+    const std::wstring setup = m_disc.AddInstaller(L"setup.exe", "broadcast=1");
+    const DWORD start = ::GetTickCount();
+    m_menu.Launcher().RunProgramHidden(Quoted(setup), nullptr, 10000, false);
+    EXPECT_LT(::GetTickCount() - start, 5000u);
+    EXPECT_EQ(m_disc.Runs(L"").size(), 1u);
+}
+
+// Handles this process holds, from the system's list of every handle.
+size_t OwnHandleCount()
+{
+    struct Entry
+    {
+        ULONG processId;
+        BYTE type, flags;
+        USHORT handle;
+        PVOID object;
+        ACCESS_MASK access;
+    };
+    using QueryFn = LONG(WINAPI*)(int, PVOID, ULONG, PULONG);
+    const auto query = reinterpret_cast<QueryFn>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    std::vector<BYTE> buffer(1 << 16);
+    ULONG needed = 0;
+    while (query(16 /* SystemHandleInformation */, buffer.data(), static_cast<ULONG>(buffer.size()), &needed) != 0)
+        buffer.resize(buffer.size() * 2);
+    const auto* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(void*));
+    return std::count_if(entries, entries + *reinterpret_cast<const ULONG*>(buffer.data()),
+                         [](const Entry& e) { return e.processId == ::GetCurrentProcessId(); });
+}
+
+TEST_F(InstallMenuTest, LaunchesLeaveNoHandlesOpen)
+{
+    const CString setup = Quoted(m_disc.AddInstaller(L"setup.exe"));
+    const auto launch = [&] {
+        m_menu.Launcher().RunProgramHidden(setup, nullptr, 5000, false);
+        m_menu.Launcher().StartProgram(setup, nullptr, IDS_TITLE_SPLASH);
+    };
+    launch();
+    const size_t before = OwnHandleCount();
+    for (int i = 0; i < 10; ++i)
+        launch();
+    EXPECT_LE(OwnHandleCount(), before + 4);
+}
+
+// DirectX 8.0 and later pass; a library that cannot be loaded or fails its
+// call counts as DirectX missing. The library is released each time.
+TEST_F(InstallMenuTest, DirectXVersionFromTheDiscLibrary)
+{
+    const std::wstring folder = L"\\Corla\\Support\\Directx8\\";
+    EXPECT_FALSE(HasDirectX8(m_disc.Root().c_str()));
+    m_disc.AddFile(FixturePath(L"DSetup.dll"), folder + L"DSetup.dll");
+    EXPECT_FALSE(HasDirectX8(m_disc.Root().c_str()));  // no version: the call fails
+    for (const auto& [version, bPasses] : {std::pair{"7", false}, {"8", true}, {"9", true}})
+    {
+        m_disc.AddText(folder + L"dsetup.version", version);
+        EXPECT_EQ(HasDirectX8(m_disc.Root().c_str()), bPasses) << version;
+        EXPECT_EQ(::GetModuleHandleW(L"DSetup.dll"), nullptr);
+    }
+}
+
+enum class Rule { None, ProWithSuite, WithoutSuite };
+
+struct AddOnCase
+{
+    const char* name;
+    CHoverButton CLauncherDlg::*button;
+    const wchar_t* code;     // null: no installed test
+    Rule rule;
+    const wchar_t* program;  // after the disc root; its folder is the one probed
+    int nLanguageValue;
+    const wchar_t* languageSwitch;
+    bool bWaited;
+    const wchar_t *installedText, *ruleText, *notFoundText;
+};
+
+void PrintTo(const AddOnCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const wchar_t kPluginRule[] =
+    L"You must install Zelvora Corla before installing this plug-in.\n\nAvailable for Velquin Pro only.";
+const AddOnCase kAddOns[] = {
+    {"AfterEffects", &CLauncherDlg::m_btnAfterEffects, kCodes[2], Rule::ProWithSuite,
+     L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", 0x40C, L" /l0x40C", true,
+     L"The Adobe After Effects plug-in is already installed on your computer.", kPluginRule,
+     L"The Adobe After Effects plug-in could not be found."},
+    {"ThreeDsMax", &CLauncherDlg::m_btn3dsMax, kCodes[3], Rule::ProWithSuite, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", 9,
+     L" /l0x09", true, L"The 3ds max plug-in is already installed on your computer.", kPluginRule,
+     L"The 3ds max plug-in could not be found."},
+    {"LightWave", &CLauncherDlg::m_btnLightWave, kCodes[4], Rule::ProWithSuite, L"\\ExtraPlug-ins\\LightWave\\setup.exe",
+     7, L" /l0x07", true, L"The LightWave 3D plug-in is already installed on your computer.", kPluginRule,
+     L"The LightWave 3D plug-in could not be found."},
+    {"Effects", &CLauncherDlg::m_btnEffects, nullptr, Rule::ProWithSuite, L"\\ExtraPlug-ins\\Effects\\Setup.exe", 0x10,
+     L" /l0x10", true, nullptr,
+     L"You must install Zelvora Corla before installing the Zelvora Effect add-ons.\n\nAvailable for Velquin Pro only.",
+     L"The Zelvora Effect add-ons could not be found."},
+    {"Wallpapers", &CLauncherDlg::m_btnWallpapers, kCodes[5], Rule::None, L"\\Bonus\\DesktopWallpapers\\setup.exe", 0xA,
+     L" /l0x0A", true, L"The Zelvora Velquin wallpapers are already installed on your computer.", nullptr,
+     L"The Velquin wallpapers could not be found."},
+    {"VfwCodecs", &CLauncherDlg::m_btnVfwCodecs, kCodes[1], Rule::WithoutSuite, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe",
+     0x11, L" /l0x11", true, L"The Zelvora VFW software codecs are already installed on your computer.",
+     L"This option is for systems without the Zelvora Velquin hardware only. When you installed Zelvora Corla, "
+     L"all required Zelvora codecs were installed on your system.",
+     L"The Zelvora VFW software codecs could not be found."},
+    {"SpiceMaster", &CLauncherDlg::m_btnSpiceMaster, nullptr, Rule::None, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe",
+     9, L"", false, nullptr, nullptr, L"The Pix\u00e9lan SpiceMaster demo could not be found."},
+};
+
+class InstallAddOnTest : public InstallMenuTest, public ::testing::WithParamInterface<AddOnCase>
+{
+protected:
+    const CHoverButton& Button() const { return m_menu.*GetParam().button; }
+    std::wstring State() const { return InstallMenuTest::State(Button()); }
+    void Refresh(BOOL bSuiteInstalled, int nModel)
+    {
+        m_menu.m_bSuiteInstalled = bSuiteInstalled;
+        m_menu.m_nHardwareModel = nModel;
+        m_menu.RefreshAllButtons(0);
+    }
+    void RefreshWithRuleMet() { Refresh(GetParam().rule != Rule::WithoutSuite, kModelPro); }
+    bool RuleMet() const
+    {
+        if (GetParam().rule == Rule::ProWithSuite)
+            return m_menu.m_bSuiteInstalled && m_menu.m_nHardwareModel == kModelPro;
+        return GetParam().rule == Rule::None || !m_menu.m_bSuiteInstalled;
+    }
+    // As the menu passes it: the root holds a blank.
+    std::wstring CommandLine() const
+    {
+        return L"\"" + m_disc.Path(GetParam().program) + L"\"" + GetParam().languageSwitch;
+    }
+};
+
+// The installed test comes before the rule and the disc test; the Effect
+// add-ons and the demo have none, so every product installed changes nothing.
+TEST_P(InstallAddOnTest, InstalledTestComesFirst)
+{
+    for (const wchar_t* code : kCodes)
+        MarkInstalled(code);
+    if (GetParam().code != nullptr)
+    {
+        Refresh(GetParam().rule == Rule::WithoutSuite, kModelNone);  // rule unmet, nothing on the disc
+    }
+    else
+    {
+        m_disc.AddText(GetParam().program, "");
+        RefreshWithRuleMet();
+    }
+    EXPECT_EQ(State(), GetParam().code != nullptr ? GetParam().installedText : kEnabled);
+}
+
+TEST_P(InstallAddOnTest, RuleThenDiscDecide)
+{
+    // The disc test ignores letter case (folder patterns and names differ from the disc's).
+    std::wstring file = m_disc.Path(GetParam().program);
+    ::CharUpperW(&file[Folder(file).size()]);
+    m_disc.AddText(file.substr(m_disc.Root().size()), "");
+    for (const auto& [bSuite, nModel] : {std::pair{TRUE, 1}, {FALSE, 1}, {TRUE, 0}, {TRUE, 3}, {TRUE, 5}, {FALSE, 3}})
+    {
+        Refresh(bSuite, nModel);
+        EXPECT_EQ(State(), RuleMet() ? kEnabled : GetParam().ruleText) << "suite " << bSuite << ", model " << nModel;
+    }
+    ::DeleteFileW(file.c_str());
+    RefreshWithRuleMet();
+    EXPECT_EQ(State(), GetParam().notFoundText);
+}
+
+TEST_P(InstallAddOnTest, ClickRunsTheSetupAndRefreshesTheButton)
+{
+    const std::string uninstall = GetParam().code != nullptr ? "\nuninstall=" + ToUtf8(GetParam().code) : "";
+    const std::wstring setup = m_disc.AddInstaller(GetParam().program, "sleep=1500" + uninstall);
+    // What an unquoted command line would run instead: the root up to its blank.
+    m_disc.AddFile(FixturePath(L"FakeInstaller.exe"), L"..\\disc.exe");
+    m_menu.m_nLanguageValue = GetParam().nLanguageValue;
+    RefreshWithRuleMet();
+    ASSERT_EQ(State(), kEnabled);
+
+    BoxWatcher watcher(m_menu);
+    const DWORD start = ::GetTickCount();
+    Click(Button());
+    const DWORD elapsed = ::GetTickCount() - start;
+    EXPECT_TRUE(watcher.Stop().empty());
+
+    EXPECT_EQ(elapsed >= 1500, GetParam().bWaited) << elapsed << " ms";
+    EXPECT_EQ(watcher.SawMenuHidden(), GetParam().bWaited);
+    EXPECT_TRUE(m_menu.IsWindowVisible());
+    WaitForEnd(setup);
+    const auto runs = m_disc.Runs(Folder(GetParam().program));
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].commandLine, CommandLine());
+    wchar_t current[MAX_PATH] = L"";
+    ::GetCurrentDirectoryW(MAX_PATH, current);
+    EXPECT_EQ(runs[0].currentFolder, current);
+    EXPECT_TRUE(ReadInstallerLog(Folder(m_disc.Root())).empty());
+    EXPECT_EQ(State(), GetParam().code != nullptr ? GetParam().installedText : kEnabled);
+}
+
+TEST_P(InstallAddOnTest, MissingSetupIsReportedWithItsCommandLineThenRefreshed)
+{
+    const std::wstring setup = m_disc.AddInstaller(GetParam().program);
+    m_menu.m_nLanguageValue = GetParam().nLanguageValue;
+    RefreshWithRuleMet();
+    ::DeleteFileW(setup.c_str());
+
+    BoxWatcher watcher(m_menu);
+    Click(Button());
+    const auto& boxes = watcher.Stop();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, L"Splash.exe");
+    EXPECT_EQ(boxes[0].text, L"Cannot find the file : '" + CommandLine() + L"'");
+    EXPECT_TRUE(boxes[0].bMenuVisible);
+    EXPECT_FALSE(watcher.SawMenuHidden());
+    // The demo's click refreshes nothing.
+    EXPECT_EQ(State(), GetParam().bWaited ? GetParam().notFoundText : kEnabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(SevenAddOns, InstallAddOnTest, ::testing::ValuesIn(kAddOns),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(InstallMenuTest, InstallingTheVfwCodecsDisablesTheSuiteButton)
+{
+    m_disc.AddInstaller(L"\\Corla\\setup.exe");
+    m_disc.AddInstaller(L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", "uninstall=" + ToUtf8(kCodes[1]));
+    m_menu.RefreshAllButtons(0);
+    ASSERT_EQ(State(m_menu.m_btnSuite), kEnabled);
+    Click(m_menu.m_btnVfwCodecs);
+    EXPECT_EQ(State(m_menu.m_btnSuite), kCodecsFirst);
+}
+
+TEST_F(InstallMenuTest, SuiteButtonTestsCodecsThenSuiteThenDisc)
+{
+    const auto state = [this](bool bCodecs, BOOL bSuite, bool bSetup) {
+        DeleteRegTree(HKEY_LOCAL_MACHINE, kUninstall + kCodes[1]);
+        if (bCodecs)
+            MarkInstalled(kCodes[1]);
+        ::DeleteFileW(m_disc.Path(L"\\Corla\\Setup.EXE").c_str());
+        if (bSetup)
+            m_disc.AddText(L"\\Corla\\Setup.EXE", "");
+        m_menu.m_bSuiteInstalled = bSuite;
+        m_menu.RefreshSuite();
+        return State(m_menu.m_btnSuite);
+    };
+    EXPECT_EQ(state(true, TRUE, true), kCodecsFirst);
+    EXPECT_EQ(state(false, TRUE, true), L"Zelvora Corla is already installed on your computer.");
+    EXPECT_EQ(state(false, FALSE, false), L"Zelvora Corla could not be found.");
+    EXPECT_EQ(state(false, FALSE, true), kEnabled);
+}
+}  // namespace

@@ -1,0 +1,185 @@
+// The real Splash.exe on a fixture disc whose root holds a blank, driven from
+// outside: the suite button on each Windows version, with the DirectX step
+// and the resume after the restart, and an add-on click.
+#include "tests/support/Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+using namespace e2e;
+
+namespace
+{
+const std::wstring kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+const std::wstring kZelvoraKey = L"SOFTWARE\\Zelvora";
+const std::wstring kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+const std::wstring kWallpapersCode = L"{5F683762-A1AE-4043-9BED-E8443F625D9B}";
+const std::wstring kDirectX = L"\\Corla\\Support\\Directx8\\";
+const std::wstring kDirectXInstaller = kDirectX + L"english\\dx81.exe";
+const int kSuiteButton = 1003;
+
+class InstallSplashTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The DirectX installer's folder follows the system language.
+        ASSERT_EQ(PRIMARYLANGID(::GetSystemDefaultLangID()), LANG_ENGLISH);
+        m_registry.Value(HKEY_LOCAL_MACHINE, kRunKey, L"Splash")
+            .Value(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath")
+            .Value(HKEY_LOCAL_MACHINE, kZelvoraKey + L"\\Sorlan", L"Language");
+        DeleteRegValue(HKEY_LOCAL_MACHINE, kRunKey, L"Splash");
+        DeleteRegValue(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath");
+        // The menu in French: the DirectX question stays English.
+        HKEY key = nullptr;
+        const DWORD french = 0x40C;
+        ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, (kZelvoraKey + L"\\Sorlan").c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                          nullptr, &key, nullptr);
+        ::RegSetValueExW(key, L"Language", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&french), sizeof french);
+        ::RegCloseKey(key);
+        for (const auto& code : {L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}", L"{c8ba4e9d-9f8e-4cc3-9d78-ff0f5ee5a4ac}",
+                                 kWallpapersCode.c_str()})
+        {
+            m_registry.Key(HKEY_LOCAL_MACHINE, kUninstall + code);
+            DeleteRegTree(HKEY_LOCAL_MACHINE, kUninstall + code);
+        }
+    }
+
+    // dsetupVersion: what the disc's DirectX library reports; null: no library.
+    Process StartSuite(const wchar_t* windows, const char* dsetupVersion, bool bDirectXInstaller = true)
+    {
+        m_disc.AddInstaller(L"\\Corla\\setup.exe");
+        if (dsetupVersion != nullptr)
+        {
+            m_disc.AddFile(FixturePath(L"DSetup.dll"), kDirectX + L"DSetup.dll");
+            m_disc.AddText(kDirectX + L"dsetup.version", dsetupVersion);
+        }
+        if (bDirectXInstaller)
+            m_disc.AddInstaller(kDirectXInstaller);
+        SetWindowsVersion(m_registry, L"Splash.exe", windows);
+        Process menu = Process::Start(m_disc.AddSplash());
+        ClickButton(menu.WaitForWindow(), kSuiteButton);
+        return menu;
+    }
+    // Answers the DirectX question.
+    static void Answer(const Process& menu, int answer)
+    {
+        const auto box = WaitForMessageBox(menu.Id());
+        ASSERT_TRUE(box.has_value());
+        EXPECT_EQ(box->caption, L"Directx 8.1 setup");
+        EXPECT_EQ(box->text, L"For Zelvora Corla to work properly, Setup must now install Microsoft DirectX 8.1. "
+                             L"Do you want to continue?\nIf you choose No, Zelvora Corla will not be installed.");
+        DismissMessageBox(box->window, answer);
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box->window); }, 5000));
+    }
+
+    std::optional<std::wstring> RunValue() const { return ReadRegString(HKEY_LOCAL_MACHINE, kRunKey, L"Splash"); }
+    std::wstring Quoted(const std::wstring& relative) const { return L"\"" + m_disc.Path(relative) + L"\""; }
+
+    RegistryGuard m_registry;
+    FixtureDisc m_disc{L"disc with blanks"};
+};
+
+struct VersionCase
+{
+    const char* name;
+    const wchar_t* windows;
+    const char* dsetupVersion;
+    bool bAsks;  // and is answered No
+    bool bLoadsLibrary;
+};
+
+void PrintTo(const VersionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class InstallSuiteVersionTest : public InstallSplashTest, public ::testing::WithParamInterface<VersionCase>
+{
+};
+
+TEST_P(InstallSuiteVersionTest, RunsTheSetupOrAsksAboutDirectX)
+{
+    Process menu = StartSuite(GetParam().windows, GetParam().dsetupVersion);
+    if (GetParam().bAsks)
+    {
+        Answer(menu, IDNO);
+        ::Sleep(300);
+        EXPECT_TRUE(m_disc.Runs(L"\\Corla").empty());
+        EXPECT_TRUE(menu.Running());
+    }
+    else
+    {
+        ASSERT_TRUE(WaitUntil([&] { return m_disc.Runs(L"\\Corla").size() == 1; }, 10000));
+        EXPECT_EQ(m_disc.Runs(L"\\Corla")[0].commandLine, Quoted(L"\\Corla\\setup.exe") + L" /l0x40C");
+        EXPECT_EQ(m_disc.Runs(L"\\Corla")[0].currentFolder, m_disc.Path(L"\\Corla"));
+        EXPECT_FALSE(FindMessageBox(menu.Id()).has_value());
+    }
+    EXPECT_EQ(FileExists(m_disc.Path(kDirectX + L"dsetup.log")), GetParam().bLoadsLibrary);
+    EXPECT_TRUE(m_disc.Runs(kDirectX + L"english").empty());
+    EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath"), m_disc.Path(L"setup.exe"));
+    EXPECT_FALSE(RunValue().has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, InstallSuiteVersionTest,
+                         ::testing::Values(VersionCase{"WindowsXp", L"winxp", "7", false, false},
+                                           VersionCase{"Windows2000WithDirectX8", L"win2k", "8", false, true},
+                                           VersionCase{"Windows2000WithDirectX7", L"win2k", "7", true, true},
+                                           VersionCase{"Windows2000WithoutLibrary", L"win2k", nullptr, true, false},
+                                           VersionCase{"NewerThanXp", L"win10", "7", false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Yes: DirectX starts, the disc goes into the Run key and the menu ends; the
+// next start, from anywhere, takes its disc from there once.
+TEST_F(InstallSplashTest, DirectXRestartResumesOnTheSameDisc)
+{
+    {
+        Process menu = StartSuite(L"win2k", "7");
+        Answer(menu, IDYES);
+        EXPECT_TRUE(menu.WaitForExit());
+        ASSERT_TRUE(WaitUntil([&] { return m_disc.Runs(kDirectX + L"english").size() == 1; }, 5000));
+    }
+    EXPECT_EQ(m_disc.Runs(kDirectX + L"english")[0].commandLine, Quoted(kDirectXInstaller));
+    EXPECT_TRUE(m_disc.Runs(L"\\Corla").empty());
+    EXPECT_EQ(RunValue(), Quoted(L"setup.exe"));  // a Run entry is a command line
+
+    m_disc.AddText(kDirectX + L"dsetup.version", "8");
+    FixtureDisc elsewhere(L"elsewhere");
+    Process menu = Process::Start(elsewhere.AddSplash());
+    const HWND window = menu.WaitForWindow();
+    EXPECT_FALSE(RunValue().has_value());
+    ClickButton(window, kSuiteButton);
+    EXPECT_TRUE(WaitUntil([&] { return m_disc.Runs(L"\\Corla").size() == 1; }, 10000));
+}
+
+TEST_F(InstallSplashTest, DirectXInstallerThatCannotStartIsReportedAndNothingRegistered)
+{
+    Process menu = StartSuite(L"win2k", "7", false);
+    Answer(menu, IDYES);
+    const auto box = WaitForMessageBox(menu.Id());
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, L"Directx 8.1 setup");
+    EXPECT_EQ(box->text, L"Impossible de trouver le fichier\u00a0: '" + Quoted(kDirectXInstaller) + L"'");
+    DismissMessageBox(box->window);
+    ::Sleep(300);
+    EXPECT_TRUE(menu.Running());
+    EXPECT_FALSE(RunValue().has_value());
+}
+
+TEST_F(InstallSplashTest, AddOnClickRunsItsSetupWhichRegistersItself)
+{
+    const int kWallpapersButton = 1010;
+    m_disc.AddInstaller(L"\\Bonus\\DesktopWallpapers\\setup.exe", "uninstall=" + ToUtf8(kWallpapersCode));
+    Process menu = Process::Start(m_disc.AddSplash());
+    const HWND window = menu.WaitForWindow();
+    ClickButton(window, kWallpapersButton);
+
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(::GetDlgItem(window, kWallpapersButton)); }, 10000));
+    const auto runs = m_disc.Runs(L"\\Bonus\\DesktopWallpapers");
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].commandLine, Quoted(L"\\Bonus\\DesktopWallpapers\\setup.exe") + L" /l0x40C");
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kUninstall + kWallpapersCode));
+    EXPECT_TRUE(::IsWindowVisible(window));
+}
+}  // namespace

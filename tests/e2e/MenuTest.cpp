@@ -1,0 +1,122 @@
+// The real Splash.exe on a fixture disc: what it shows, that it runs once,
+// the ways it closes, and how its start hardens the process.
+#include "framework/WinApp.h"
+#include "tests/support/Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace e2e;
+
+namespace {
+
+// No resume entry; the language the menu stores is put back afterwards.
+struct MenuRegistry {
+    MenuRegistry()
+    {
+        const std::wstring run = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+        guard.Value(HKEY_LOCAL_MACHINE, run, L"Splash")
+            .Value(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zelvora\\Sorlan", L"Language");
+        DeleteRegValue(HKEY_LOCAL_MACHINE, run, L"Splash");
+    }
+    RegistryGuard guard;
+};
+
+// The three ways to close: the Exit button, Esc and the system's close command.
+const UINT kCloseMessages[][3] = {{WM_COMMAND, IDOK, 0}, {WM_KEYDOWN, VK_ESCAPE, 0}, {WM_SYSCOMMAND, SC_CLOSE, 0}};
+
+bool Enabled(HWND menu, int id) { return IsWindowEnabled(GetDlgItem(menu, id)) != FALSE; }
+bool Visible(HWND menu, int id) { return IsWindowVisible(GetDlgItem(menu, id)) != FALSE; }
+
+} // namespace
+
+class MenuCloseTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(MenuCloseTest, ShowsDiscOffersAndEndsWithoutAnotherWindow)
+{
+    MenuRegistry registry;
+    FixtureDisc disc;
+    std::wstring splash = disc.AddSplash();
+    disc.AddInstaller(L"\\Corla\\setup.exe");
+    disc.AddText(L"Readme.htm", "<html></html>");
+    Process menu = Process::Start(splash, {}, disc.Root());
+    HWND window = menu.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+
+    wchar_t title[64] = {};
+    GetWindowTextW(window, title, 64);
+    EXPECT_STREQ(title, kMenuTitle);
+    // The title comes early in the start-up; the window shows once it is done.
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 5000));
+    EXPECT_TRUE(Enabled(window, 1003));   // suite: its setup is on the disc
+    EXPECT_TRUE(Enabled(window, 1009));   // Readme
+    EXPECT_FALSE(Enabled(window, 1005));  // After Effects: needs the suite and Velquin Pro
+    EXPECT_TRUE(Visible(window, 1005));
+    EXPECT_FALSE(Visible(window, 1002));  // the updater is never shown
+
+    const UINT* close = kCloseMessages[GetParam()];
+    PostMessageW(window, close[0], close[1], close[2]);
+    EXPECT_TRUE(menu.WaitForExit(5000));
+    EXPECT_FALSE(FindMessageBox(menu.Id()).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(ExitEscSysClose, MenuCloseTest, ::testing::Values(0, 1, 2));
+
+TEST(MenuSingleInstanceTest, SecondCopyEndsSilentlyWhileMenuRunsAndRunsAfterItClosed)
+{
+    MenuRegistry registry;
+    FixtureDisc disc;
+    std::wstring splash = disc.AddSplash();
+    Process first = Process::Start(splash);
+    HWND window = first.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+
+    Process second = Process::Start(splash);
+    // A message box would keep it running; a window of its own would be a second menu.
+    EXPECT_TRUE(second.WaitForExit(5000));
+    EXPECT_EQ(FindWindowExW(nullptr, window, nullptr, kMenuTitle), nullptr);
+    EXPECT_EQ(FindWindowExW(nullptr, nullptr, nullptr, kMenuTitle), window);
+    EXPECT_TRUE(first.Running());
+
+    ClickButton(window, IDOK);
+    ASSERT_TRUE(first.WaitForExit(5000));
+    Process third = Process::Start(splash);
+    HWND again = third.WaitForWindow();
+    ASSERT_NE(again, nullptr);
+    ClickButton(again, IDOK);
+    EXPECT_TRUE(third.WaitForExit(5000));
+}
+
+// The program's start routine, run here without an application object: it
+// hardens this process and returns at once.
+TEST(MenuStartTest, StartIgnoresDllsBesideTheProgramAndSuppressesErrorBoxes)
+{
+    FixtureDisc disc;
+    disc.AddFile(FixturePath(L"DSetup.dll"), L"planted.dll");
+    SetCurrentDirectoryW(disc.Root().c_str());
+    HMODULE planted = LoadLibraryW(L"planted.dll");
+    ASSERT_NE(planted, nullptr) << "the plain search finds the plant";
+    FreeLibrary(planted);
+
+    EXPECT_EQ(AfxWinMain(GetModuleHandleW(nullptr)), -1);
+    planted = LoadLibraryW(L"planted.dll");
+    EXPECT_EQ(planted, nullptr);
+    FreeLibrary(planted);
+    const UINT wanted = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
+    EXPECT_EQ(SetErrorMode(0) & wanted, wanted);
+    SetCurrentDirectoryW(L"C:\\");
+}
+
+// Installers on the disc need administrator rights, so the menu asks for them.
+TEST(MenuStartTest, ManifestRequiresAdministrator)
+{
+    HMODULE splash = LoadLibraryExW(SplashExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(splash, nullptr);
+    HRSRC resource = FindResourceW(splash, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    ASSERT_NE(resource, nullptr);
+    std::string manifest(static_cast<const char*>(LockResource(LoadResource(splash, resource))),
+                         SizeofResource(splash, resource));
+    EXPECT_NE(manifest.find("level=\"requireAdministrator\""), std::string::npos);
+    FreeLibrary(splash);
+}

@@ -1,0 +1,119 @@
+#include "tests/support/DialogTestSupport.h"
+
+#include <algorithm>
+
+CCanvas::CCanvas(int nWidth, int nHeight, COLORREF crFill)
+    : m_nWidth(nWidth), m_nHeight(nHeight), m_hDC(::CreateCompatibleDC(nullptr))
+{
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = nWidth;
+    bmi.bmiHeader.biHeight = -nHeight;  // top-down
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    void* pBits = nullptr;
+    m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    m_pBits = static_cast<const DWORD*>(pBits);
+    m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
+    const HBRUSH hFill = ::CreateSolidBrush(crFill);
+    const RECT rc = {0, 0, nWidth, nHeight};
+    ::FillRect(m_hDC, &rc, hFill);
+    ::DeleteObject(hFill);
+}
+
+CCanvas::~CCanvas()
+{
+    ::SelectObject(m_hDC, m_hOldBitmap);
+    ::DeleteObject(m_hBitmap);
+    ::DeleteDC(m_hDC);
+}
+
+COLORREF CCanvas::GetPixel(int x, int y) const
+{
+    ::GdiFlush();
+    const DWORD dw = m_pBits[y * m_nWidth + x];  // 0x00RRGGBB
+    return RGB((dw >> 16) & 0xFF, (dw >> 8) & 0xFF, dw & 0xFF);
+}
+
+int CCanvas::CountPixels(COLORREF cr) const
+{
+    return static_cast<int>(PixelsOf(cr).size());
+}
+
+std::vector<int> CCanvas::PixelsOf(COLORREF cr) const
+{
+    std::vector<int> points;
+    for (int y = 0; y < m_nHeight; ++y)
+    {
+        for (int x = 0; x < m_nWidth; ++x)
+        {
+            if (GetPixel(x, y) == cr)
+                points.push_back(y * m_nWidth + x);
+        }
+    }
+    return points;
+}
+
+bool ReadWindowRegion(HWND hWnd, CRgn& rgn)
+{
+    rgn.CreateRectRgn(0, 0, 0, 0);
+    return ::GetWindowRgn(hWnd, rgn) != ERROR;
+}
+
+Runs RowRuns(const CRgn& rgn, int y)
+{
+    const DWORD cbData = ::GetRegionData(rgn, 0, nullptr);
+    std::vector<BYTE> data(cbData);
+    auto* pData = reinterpret_cast<RGNDATA*>(data.data());
+    ::GetRegionData(rgn, cbData, pData);
+    const auto* pRects = reinterpret_cast<const RECT*>(pData->Buffer);
+
+    Runs spans;
+    for (DWORD i = 0; i < pData->rdh.nCount; ++i)
+    {
+        if (pRects[i].top <= y && y < pRects[i].bottom)
+            spans.emplace_back(pRects[i].left, pRects[i].right);
+    }
+    std::sort(spans.begin(), spans.end());
+    Runs runs;
+    for (const auto& span : spans)
+    {
+        if (!runs.empty() && runs.back().second >= span.first)
+            runs.back().second = std::max(runs.back().second, span.second);
+        else
+            runs.push_back(span);
+    }
+    return runs;
+}
+
+CSize CTestSkinDialog::ClientSize() const
+{
+    CRect rc;
+    GetClientRect(&rc);
+    return rc.Size();
+}
+
+void CTestSkinDialog::SetBackgroundPixel(int x, int y, COLORREF cr)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CSelectionGuard select(dc, *m_pBackground);
+    ::SetPixel(dc, x, y, cr);
+}
+
+void CTestSkinDialog::PaintBackgroundRow(int y, const std::function<COLORREF(int x, int w)>& pixel)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CSelectionGuard select(dc, *m_pBackground);
+    const int w = ClientSize().cx;
+    for (int x = 0; x < w; ++x)
+        ::SetPixel(dc, x, y, pixel(x, w));
+}
+
+void CTestSkinDialog::DoDataExchange(CDataExchange* pDX)
+{
+    for (const auto& binding : m_bindings)
+        DDX_Control(pDX, binding.first, *binding.second);
+}

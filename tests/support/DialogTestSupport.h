@@ -1,0 +1,69 @@
+// Shared helpers of the dialog tests: a skinned dialog made from a real
+// template, a pixel canvas to paint into and read back, and window regions
+// read back as per-row runs.
+#pragma once
+
+#include "framework/DataExchange.h"
+#include "framework/Rgn.h"
+#include "skin/SkinDialog.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+// A 32-bit top-down DIB selected into a memory DC, so painted pixels can be
+// read back directly.
+class CCanvas
+{
+public:
+    CCanvas(int nWidth, int nHeight, COLORREF crFill);
+    ~CCanvas();
+    CCanvas(const CCanvas&) = delete;
+    CCanvas& operator=(const CCanvas&) = delete;
+
+    HDC GetDC() const noexcept { return m_hDC; }
+    COLORREF GetPixel(int x, int y) const;
+    int CountPixels(COLORREF cr) const;
+    // Where the pixels of colour cr lie, as indices y * width + x.
+    std::vector<int> PixelsOf(COLORREF cr) const;
+
+private:
+    int m_nWidth;
+    int m_nHeight;
+    HDC m_hDC;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOldBitmap;
+    const DWORD* m_pBits = nullptr;
+};
+
+// [left, right) spans of one pixel row, merged and in order.
+using Runs = std::vector<std::pair<int, int>>;
+
+// The window's region (false when it has none).
+bool ReadWindowRegion(HWND hWnd, CRgn& rgn);
+// The runs that rgn covers in row y, whatever banding GDI chose.
+Runs RowRuns(const CRgn& rgn, int y);
+
+// A skinned dialog from a real template, created modeless, with the
+// protected background open to the tests. Controls registered with Bind are
+// bound by dialog data exchange when the dialog initialises.
+class CTestSkinDialog : public CSkinDialog
+{
+public:
+    explicit CTestSkinDialog(UINT nIDTemplate) : CSkinDialog(nIDTemplate, nullptr) {}
+
+    void Bind(int nID, CWnd& control) { m_bindings.emplace_back(nID, &control); }
+    CSize ClientSize() const;
+    // Paints one pixel of the background bitmap (it must be set).
+    void SetBackgroundPixel(int x, int y, COLORREF cr);
+    // Paints row y of the background, pixel(x, w) for each x of the client width w.
+    void PaintBackgroundRow(int y, const std::function<COLORREF(int x, int w)>& pixel);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    std::vector<std::pair<int, CWnd*>> m_bindings;
+};

@@ -1,0 +1,150 @@
+// Helpers for end-to-end tests: a fixture disc in a temp folder, registry
+// state put back after each test, and the real Splash.exe started and driven
+// from outside through its windows.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+inline constexpr const wchar_t* kMenuTitle = L"Zelvora Velquin";
+
+// Built programs, as Windows paths.
+std::wstring SplashExe();
+// A file under the fixture output folder, e.g. L"FakeInstaller.exe",
+// L"DSetup.dll", L"premiere-de\\premiere.exe", L"preminfo-601\\preminfo.dll".
+std::wstring FixturePath(const std::wstring& relative);
+
+// One start of a fake installer, as recorded in its folder's installer.log.
+struct InstallerRun {
+    std::wstring commandLine;
+    std::wstring currentFolder;
+    std::wstring exeName;
+};
+
+// Every start recorded in folder\installer.log (none when it does not exist).
+std::vector<InstallerRun> ReadInstallerLog(const std::wstring& folder);
+
+std::string ToUtf8(const std::wstring& text);
+std::wstring FromUtf8(const std::string& text);
+
+void WriteTextFile(const std::wstring& path, const std::string& utf8);
+std::string ReadTextFile(const std::wstring& path);
+bool FileExists(const std::wstring& path);
+// Creates path's parent folders.
+void CreateParentFolders(const std::wstring& path);
+
+// A disc laid out in a fresh temp folder, deleted again on destruction.
+// Relative paths may start with a backslash, as the menu writes them.
+class FixtureDisc {
+public:
+    // folderName ends the root's name, e.g. L"disc with blanks".
+    explicit FixtureDisc(const std::wstring& folderName = L"disc");
+    ~FixtureDisc();
+    FixtureDisc(const FixtureDisc&) = delete;
+    FixtureDisc& operator=(const FixtureDisc&) = delete;
+
+    const std::wstring& Root() const { return m_root; }
+    std::wstring Path(const std::wstring& relative) const;
+
+    // Copies Splash.exe onto the disc and returns its full path.
+    std::wstring AddSplash(const std::wstring& relative = L"Splash.exe") const;
+    // Copies the fake installer under the given name; a non-empty behaviour
+    // ("sleep=500\nexit=3") goes into <name>.behaviour beside it.
+    std::wstring AddInstaller(const std::wstring& relative, const std::string& behaviour = {}) const;
+    std::wstring AddFile(const std::wstring& source, const std::wstring& relative) const;
+    std::wstring AddText(const std::wstring& relative, const std::string& utf8) const;
+    // The installer runs logged in a folder of the disc ("" for the root).
+    std::vector<InstallerRun> Runs(const std::wstring& relativeFolder) const;
+
+private:
+    std::wstring m_root;
+};
+
+// Puts chosen registry keys and values back as they were, on destruction,
+// in reverse order: recreated with their old content, or deleted when they
+// did not exist (missing parent keys included).
+class RegistryGuard {
+public:
+    RegistryGuard() = default;
+    ~RegistryGuard();
+    RegistryGuard(const RegistryGuard&) = delete;
+    RegistryGuard& operator=(const RegistryGuard&) = delete;
+
+    RegistryGuard& Key(HKEY root, const std::wstring& subkey);
+    RegistryGuard& Value(HKEY root, const std::wstring& subkey, const std::wstring& name);
+
+private:
+    std::vector<std::function<void()>> m_restores;
+};
+
+bool KeyExists(HKEY root, const std::wstring& subkey);
+std::optional<std::wstring> ReadRegString(HKEY root, const std::wstring& subkey, const std::wstring& name);
+// Creates the key when needed.
+void WriteRegString(HKEY root, const std::wstring& subkey, const std::wstring& name, const std::wstring& value);
+void DeleteRegValue(HKEY root, const std::wstring& subkey, const std::wstring& name);
+void DeleteRegTree(HKEY root, const std::wstring& subkey);
+
+// Makes Wine report a Windows version ("win2k", "winxp", "win10") to every
+// program of that file name started from now on, until the guard restores it.
+void SetWindowsVersion(RegistryGuard& registry, const std::wstring& exeName, const std::wstring& version);
+
+// Polls condition every few milliseconds; true once it holds.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+
+// A started program and everything it starts (one job), all killed on
+// destruction, so no test leaves processes behind. Declare it after the
+// FixtureDisc it runs from: files in use cannot be deleted.
+class Process {
+public:
+    // Wine gives a child the system language of this process's Unix
+    // environment, so the language is set per test executable (CTest
+    // ENVIRONMENT LANG=... LC_ALL=...), not here.
+    static Process Start(const std::wstring& exe, const std::wstring& arguments = {},
+                         const std::wstring& folder = {});
+    Process(Process&& other) noexcept;
+    Process& operator=(Process&& other) = delete;
+    ~Process();
+
+    DWORD Id() const { return m_id; }
+    HANDLE Handle() const { return m_process; }
+    bool Running() const;
+    // True when it ended in time; otherwise it and its children are killed.
+    bool WaitForExit(DWORD timeoutMs = 10000);
+    DWORD ExitCode() const;
+    // Running processes among this one and everything started from it.
+    DWORD LiveProcessCount() const;
+    void Kill();
+    // The top-level window with that title belonging to this process, or null.
+    HWND FindWindowTitled(const wchar_t* title = kMenuTitle) const;
+    HWND WaitForWindow(DWORD timeoutMs = 10000, const wchar_t* title = kMenuTitle) const;
+
+private:
+    Process() = default;
+    HANDLE m_process = nullptr;
+    HANDLE m_job = nullptr;
+    DWORD m_id = 0;
+};
+
+// Clicks a dialog button without waiting for the dialog's thread.
+void ClickButton(HWND dialog, int id);
+
+struct MessageBoxInfo {
+    HWND window = nullptr;
+    std::wstring caption;
+    std::wstring text;
+};
+
+// A message box shown by the process: a dialog with a static text of id
+// 0xFFFF that is not the menu itself.
+std::optional<MessageBoxInfo> FindMessageBox(DWORD processId);
+std::optional<MessageBoxInfo> WaitForMessageBox(DWORD processId, DWORD timeoutMs = 10000);
+// Answers with IDOK, IDYES, IDNO...
+void DismissMessageBox(HWND box, int answer = IDOK);
+
+} // namespace e2e
