@@ -8,19 +8,14 @@
 namespace
 {
 using docs::MenuTest;
+using docs::Runs;
 using docs::SetAppPath;
 
 const wchar_t kReaderInstaller[] = L"\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe";
 
 // The manual's or the reader installer's refresh step (bManual), with the
 // reader registered or not and one file on the disc: what the button shows.
-struct RefreshCase
-{
-    const char* name;
-    bool bManual, bReader;
-    const wchar_t* pszFile;
-    UINT nStatus;  // 0: available, showing its description
-};
+struct RefreshCase { const char* name; bool bManual, bReader; const wchar_t* pszFile; UINT nStatus; };  // 0: available
 void PrintTo(const RefreshCase& c, std::ostream* os) { *os << c.name; }
 
 const RefreshCase kRefreshCases[] = {
@@ -33,9 +28,7 @@ const RefreshCase kRefreshCases[] = {
     {"ReaderOffered", false, false, kReaderInstaller, 0},
 };
 
-class DocumentRefreshTest : public MenuTest, public ::testing::WithParamInterface<RefreshCase>
-{
-};
+class DocumentRefreshTest : public MenuTest, public ::testing::WithParamInterface<RefreshCase> {};
 
 TEST_P(DocumentRefreshTest, EnabledOrWhyNot)
 {
@@ -43,13 +36,12 @@ TEST_P(DocumentRefreshTest, EnabledOrWhyNot)
     SetLanguage(c.bManual ? 2 : 3);
     SetAppPath(L"AcroRd32.exe", c.bReader ? m_programs.Root() : L"");
     if (c.pszFile != nullptr)
-        m_disc.Add(c.pszFile);
+        m_disc.AddText(c.pszFile, "");
     c.bManual ? m_menu.RefreshManual() : m_menu.RefreshAcrobatReader();
 
-    const CHoverButton& button = c.bManual ? m_menu.m_btnManual : m_menu.m_btnAcrobatReader;
-    EXPECT_EQ(button.IsWindowEnabled() != FALSE, c.nStatus == 0);
-    EXPECT_EQ(m_menu.m_bAvailable[c.bManual ? kAvailManual : kAvailAcrobatReader] != FALSE, c.nStatus == 0);
-    EXPECT_EQ(Shown(button), Text(c.nStatus != 0 ? c.nStatus : c.bManual ? IDS_DESC_MANUAL : IDS_DESC_ACROBAT_READER));
+    const UINT nShown = c.nStatus != 0 ? c.nStatus : c.bManual ? IDS_DESC_MANUAL : IDS_DESC_ACROBAT_READER;
+    ExpectButton(c.bManual ? m_menu.m_btnManual : m_menu.m_btnAcrobatReader,
+                 c.bManual ? kAvailManual : kAvailAcrobatReader, c.nStatus == 0, Text(nShown));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DocumentRefreshTest, ::testing::ValuesIn(kRefreshCases), docs::kCaseName);
@@ -59,8 +51,8 @@ using DocumentClickTest = MenuTest;
 // The reader's folder goes in as registered: a trailing backslash is doubled.
 TEST_F(DocumentClickTest, ManualOpensInTheRegisteredReader)
 {
-    m_programs.AddProgram(L"\\acrord32.exe");
-    m_disc.Add(L"\\Docs\\Manual_Quarn.pdf");
+    m_programs.AddInstaller(L"acrord32.exe");
+    m_disc.AddText(L"\\Docs\\Manual_Quarn.pdf", "");
     m_menu.m_nHardwareModel = kModelPro;
     std::vector<std::wstring> expected;
     for (const std::wstring& folder : {m_programs.Root(), m_programs.Root() + L"\\"})
@@ -70,22 +62,20 @@ TEST_F(DocumentClickTest, ManualOpensInTheRegisteredReader)
         m_menu.OnViewManual();
         expected.push_back(folder + L"\\acrord32 " + m_disc.Root() + L"\\Docs\\Manual_Quarn.pdf");
     }
-    EXPECT_EQ(m_programs.Runs(L""), expected);
+    EXPECT_EQ(Runs(m_programs), expected);
 }
 
 // The installer shows its own windows and the menu does not wait for it.
 TEST_F(DocumentClickTest, AcrobatReaderInstallerStartsWithoutWaiting)
 {
-    m_disc.AddProgram(kReaderInstaller);
-    m_disc.Add(L"\\Bonus\\AcrobatReader\\installer.behaviour", "sleep=2000");
+    m_disc.AddInstaller(kReaderInstaller, "sleep=2000");
     const DWORD dwStart = ::GetTickCount();
     m_menu.OnInstallAcrobatReader();
     EXPECT_LT(::GetTickCount() - dwStart, 1500u);
 
     const std::wstring folder = L"\\Bonus\\AcrobatReader";
-    for (int i = 0; i < 200 && m_disc.Runs(folder).empty(); ++i)
-        ::Sleep(25);
-    EXPECT_EQ(m_disc.Runs(folder), std::vector<std::wstring>{L"\"" + m_disc.Path(kReaderInstaller) + L"\""});
+    e2e::WaitUntil([&] { return !Runs(m_disc, folder).empty(); }, 5000);
+    EXPECT_EQ(Runs(m_disc, folder), std::vector<std::wstring>{L"\"" + m_disc.Path(kReaderInstaller) + L"\""});
 }
 
 // The shell is never searched for: a planted "explorer.exe" would come first.
@@ -97,13 +87,13 @@ TEST(ReadmeCommandTest, ShellFromTheWindowsFolderWithThePath)
     EXPECT_EQ(std::wstring(ReadmeCommandLine(L"D:\\My Disc\\Readme.htm")), shell + L"\"D:\\My Disc\\Readme.htm\"");
 }
 
+// Opened null: unavailable, showing the status text.
 struct ReadmeCase
 {
     const char* name;
     int nLanguage;
     std::vector<const wchar_t*> files;
-    const wchar_t* pszOpened;  // null: unavailable, showing the status text below
-    const wchar_t* pszStatus;
+    const wchar_t *pszOpened, *pszStatus;
 };
 void PrintTo(const ReadmeCase& c, std::ostream* os) { *os << c.name; }
 
@@ -116,22 +106,19 @@ const ReadmeCase kReadmeCases[] = {
     {"EnglishNotFromReadmeFolder", 0, {L"\\Readme\\Readme.htm"}, nullptr, L"Readme.htm could not be found."},
 };
 
-class ReadmeTest : public MenuTest, public ::testing::WithParamInterface<ReadmeCase>
-{
-};
+class ReadmeTest : public MenuTest, public ::testing::WithParamInterface<ReadmeCase> {};
 
 TEST_P(ReadmeTest, MenuLanguageFirstThenEnglishFromTheRoot)
 {
     const ReadmeCase& c = GetParam();
     SetLanguage(c.nLanguage);
     for (const wchar_t* pszFile : c.files)
-        m_disc.Add(pszFile);
+        m_disc.AddText(pszFile, "");
     m_menu.RefreshReadme();
 
-    EXPECT_EQ(m_menu.m_btnReadme.IsWindowEnabled() != FALSE, c.pszOpened != nullptr);
-    EXPECT_EQ(m_menu.m_bAvailable[kAvailReadme] != FALSE, c.pszOpened != nullptr);
+    ExpectButton(m_menu.m_btnReadme, kAvailReadme, c.pszOpened != nullptr,
+                 c.pszStatus != nullptr ? c.pszStatus : Text(IDS_DESC_README));
     EXPECT_EQ(std::wstring(m_menu.m_strReadmePath), c.pszOpened != nullptr ? m_disc.Path(c.pszOpened) : L"");
-    EXPECT_EQ(Shown(m_menu.m_btnReadme), c.pszStatus != nullptr ? c.pszStatus : Text(IDS_DESC_README));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReadmeTest, ::testing::ValuesIn(kReadmeCases), docs::kCaseName);

@@ -6,6 +6,7 @@
 #include "app/LauncherDlg.h"
 #include "res/resource.h"
 #include "res/strings.h"
+#include "tests/support/Driver.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -25,46 +26,18 @@ constexpr int kNone = -1;
 constexpr UINT kLargeButtons[] = {1003, 1005, 1006, 1014, 1019, 1009, 1010, 1011, 1007};
 constexpr UINT kNeverShown[] = {1002, 1013, 1001};
 
-// Writes an HKLM value, or deletes it for null data.
-void SetValue(const wchar_t* key, const wchar_t* name, DWORD type, const void* data, DWORD size)
-{
-    HKEY hKey = nullptr;
-    ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey, nullptr);
-    data != nullptr ? ::RegSetValueExW(hKey, name, 0, type, static_cast<const BYTE*>(data), size)
-                    : ::RegDeleteValueW(hKey, name);
-    ::RegCloseKey(hKey);
-}
+// kNone deletes the value.
 void WriteDword(const wchar_t* key, const wchar_t* name, int value)
 {
-    SetValue(key, name, REG_DWORD, value == kNone ? nullptr : &value, sizeof(value));
+    value == kNone ? e2e::DeleteRegValue(HKEY_LOCAL_MACHINE, key, name)
+                   : e2e::WriteRegDword(HKEY_LOCAL_MACHINE, key, name, static_cast<DWORD>(value));
 }
 int ReadDword(const wchar_t* key, const wchar_t* name)
 {
-    DWORD value = 0, size = sizeof(value);
-    const LSTATUS status = ::RegGetValueW(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
-    return status == ERROR_SUCCESS ? static_cast<int>(value) : kNone;
+    return static_cast<int>(e2e::ReadRegDword(HKEY_LOCAL_MACHINE, key, name).value_or(kNone));
 }
 
-// Puts one HKLM value back as it was, on destruction.
-struct ValueGuard
-{
-    ValueGuard(const wchar_t* k, const wchar_t* n) : key(k), name(n)
-    {
-        bExisted = ::RegGetValueW(HKEY_LOCAL_MACHINE, k, n, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size) == 0;
-    }
-    ~ValueGuard() { SetValue(key, name, type, bExisted ? data : nullptr, size); }
-    const wchar_t *key, *name;
-    BYTE data[2048];
-    DWORD size = sizeof(data), type = 0;
-    bool bExisted;
-};
-
-std::wstring Text(UINT nID)
-{
-    const wchar_t* p = nullptr;
-    const int n = ::LoadStringW(::GetModuleHandleW(nullptr), nID, reinterpret_cast<LPWSTR>(&p), 0);
-    return std::wstring(p, static_cast<size_t>(std::max(n, 0)));
-}
+std::wstring Text(UINT nID) { return static_cast<LPCWSTR>(CLauncherDlg::LoadFixed(nID)); }
 
 CHoverButton& Button(HWND hDlg, UINT nID)
 {
@@ -162,8 +135,7 @@ class LauncherTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        WriteDword(kRunKey, kRunValueName, kNone);
-        WriteDword(kCodecKey, L"Codec", kNone);
+        m_registry.RemovedValue(HKEY_LOCAL_MACHINE, kCodecKey, L"Codec");
         WriteDword(kLanguageKey, kLanguageValueName, 9);
     }
     void TearDown() override { std::for_each(m_dialogs.begin(), m_dialogs.end(), [](auto& p) { p->DestroyWindow(); }); }
@@ -174,8 +146,7 @@ protected:
         return *m_dialogs.back();
     }
 
-    ValueGuard m_run{kRunKey, kRunValueName}, m_codec{kCodecKey, L"Codec"};
-    ValueGuard m_language{kLanguageKey, kLanguageValueName};
+    e2e::MenuRegistry m_registry;
     std::vector<std::unique_ptr<CLauncherDlg>> m_dialogs;
 };
 }  // namespace
@@ -191,15 +162,14 @@ class LauncherDiscRootTest : public LauncherTest, public ::testing::WithParamInt
 TEST_P(LauncherDiscRootTest, TakesResumeEntryOnceElseOwnFolder)
 {
     const DiscRootCase& c = GetParam();
-    wchar_t szOwn[MAX_PATH], szValue[MAX_PATH] = {};
+    wchar_t szOwn[MAX_PATH];
     ::GetModuleFileNameW(nullptr, szOwn, MAX_PATH);
     *wcsrchr(szOwn, L'\\') = 0;
     if (c.runValue != nullptr)
-        SetValue(kRunKey, kRunValueName, REG_SZ, c.runValue, static_cast<DWORD>((wcslen(c.runValue) + 1) * 2));
+        e2e::WriteRegString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName, c.runValue);
     EXPECT_EQ(std::wstring(Open().m_strDiscRoot), c.root != nullptr ? c.root : szOwn);
-    DWORD size = sizeof(szValue);
-    ::RegGetValueW(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName, RRF_RT_REG_SZ, nullptr, szValue, &size);
-    EXPECT_STREQ(szValue, c.bValueKept ? c.runValue : L"");
+    EXPECT_EQ(e2e::ReadRegString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName).value_or(L""),
+              c.bValueKept ? c.runValue : L"");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LauncherDiscRootTest,
@@ -222,18 +192,16 @@ INSTANTIATE_TEST_SUITE_P(Codec, LauncherHardwareTest,
 
 TEST_F(LauncherTest, TitleDefaultButtonIconAndSuiteInstalledFlag)
 {
-    HKEY hKey = nullptr;
-    ASSERT_NE(::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kSuiteKey, 0, KEY_READ, &hKey), 0) << "suite installed in the prefix";
+    ASSERT_FALSE(e2e::KeyExists(HKEY_LOCAL_MACHINE, kSuiteKey)) << "suite installed in the prefix";
     CLauncherDlg& dlg = Open();
     EXPECT_EQ(std::wstring(dlg.GetWindowText()), L"Zelvora Velquin");
     EXPECT_EQ(dlg.SendMessage(DM_GETDEFID), MAKELRESULT(IDC_SUITE, DC_HASDEFID));
     EXPECT_NE(dlg.SendMessage(WM_GETICON, ICON_BIG), 0);
     EXPECT_NE(dlg.SendMessage(WM_GETICON, ICON_SMALL), 0);
     EXPECT_FALSE(dlg.m_bSuiteInstalled);
-    ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSuiteKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr);
-    ::RegCloseKey(hKey);
+    m_registry.Key(HKEY_LOCAL_MACHINE, kSuiteKey);
+    e2e::WriteRegString(HKEY_LOCAL_MACHINE, kSuiteKey, L"DisplayName", L"installed");
     EXPECT_TRUE(Open().m_bSuiteInstalled);
-    ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, kSuiteKey);
 }
 
 // --- Language ---------------------------------------------------------------

@@ -8,7 +8,6 @@
 #include "res/resource.h"
 
 #include <atomic>
-#include <thread>
 
 namespace
 {
@@ -16,52 +15,7 @@ using docs::MenuTest;
 
 const int kEscape = 0;
 
-// Answers the chooser of this thread from a helper thread once it shows: a
-// click on a button, or the Esc key on the focused Exit button.
-class CChooserAnswer
-{
-public:
-    explicit CChooserAnswer(int nAnswer) : m_thread([this, nAnswer, dwThread = ::GetCurrentThreadId()] {
-        for (HWND hChooser = nullptr; !m_bStop && hChooser == nullptr; ::Sleep(10))
-        {
-            ::EnumThreadWindows(dwThread, &FindChooser, reinterpret_cast<LPARAM>(&hChooser));
-            if ((m_bShown = hChooser != nullptr) && nAnswer == kEscape)
-                ::PostMessageW(::GetDlgItem(hChooser, IDC_MODEL_CANCEL), WM_KEYDOWN, VK_ESCAPE, 0);
-            else if (m_bShown)
-                ::PostMessageW(hChooser, WM_COMMAND, MAKEWPARAM(nAnswer, BN_CLICKED),
-                               reinterpret_cast<LPARAM>(::GetDlgItem(hChooser, nAnswer)));
-        }
-    })
-    {
-    }
-    ~CChooserAnswer() { Shown(); }
-    bool Shown()
-    {
-        m_bStop = true;
-        if (m_thread.joinable())
-            m_thread.join();
-        return m_bShown;
-    }
-
-private:
-    static BOOL CALLBACK FindChooser(HWND hWnd, LPARAM lParam)
-    {
-        if (::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, IDC_MODEL_PRO) != nullptr)
-            *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return TRUE;
-    }
-
-    std::atomic<bool> m_bStop{false}, m_bShown{false};
-    std::thread m_thread;
-};
-
-struct ChooserCase
-{
-    const char* name;
-    int nAnswer;
-    int nModel;
-    const wchar_t* pszManual;  // null: nothing opened
-};
+struct ChooserCase { const char* name; int nAnswer, nModel; const wchar_t* pszManual; };  // null: nothing opened
 void PrintTo(const ChooserCase& c, std::ostream* os) { *os << c.name; }
 
 const ChooserCase kChooserCases[] = {
@@ -77,19 +31,33 @@ protected:
     void SetUp() override
     {
         MenuTest::SetUp();
-        m_disc.Add(L"\\Docs\\Manual_Brisa.pdf");
-        m_disc.Add(L"\\Docs\\Manual_Quarn.pdf");
-        m_programs.AddProgram(L"\\acrord32.exe");
+        m_disc.AddText(L"\\Docs\\Manual_Brisa.pdf", "");
+        m_disc.AddText(L"\\Docs\\Manual_Quarn.pdf", "");
+        m_programs.AddInstaller(L"acrord32.exe");
         docs::SetAppPath(L"AcroRd32.exe", m_programs.Root());
         m_menu.RefreshManual();
         m_menu.m_nHardwareModel = kModelNone;
     }
-    // Clicks the manual button; true when the chooser was shown (and answered).
+    // Clicks the manual button; true when the chooser showed. A helper thread
+    // answers it: a click on a button, or Esc on the focused Exit button.
     bool ViewManual(int nAnswer)
     {
-        CChooserAnswer answer(nAnswer);
+        std::atomic<bool> bShown{false};
+        e2e::Poller answer([&, dwThread = ::GetCurrentThreadId()] {
+            for (HWND hWnd = nullptr; (hWnd = ::FindWindowExW(nullptr, hWnd, nullptr, nullptr)) != nullptr;)
+            {
+                if (::GetWindowThreadProcessId(hWnd, nullptr) != dwThread || !::IsWindowVisible(hWnd) ||
+                    ::GetDlgItem(hWnd, IDC_MODEL_PRO) == nullptr || bShown.exchange(true))
+                    continue;
+                if (nAnswer == kEscape)
+                    ::PostMessageW(::GetDlgItem(hWnd, IDC_MODEL_CANCEL), WM_KEYDOWN, VK_ESCAPE, 0);
+                else
+                    e2e::ClickButton(hWnd, nAnswer);
+            }
+        });
         m_menu.OnViewManual();
-        return answer.Shown();
+        answer.Stop();
+        return bShown;
     }
     std::wstring ReaderRun(const wchar_t* pszManual) const
     {
@@ -107,11 +75,11 @@ TEST_P(ModelChooserTest, AnswerPicksTheManualAndIsKept)
     std::vector<std::wstring> expected;
     if (c.pszManual != nullptr)
         expected.push_back(ReaderRun(c.pszManual));
-    EXPECT_EQ(m_programs.Runs(L""), expected);
+    EXPECT_EQ(docs::Runs(m_programs), expected);
 
     EXPECT_EQ(ViewManual(IDC_MODEL_LITE), c.pszManual == nullptr);
     expected.push_back(ReaderRun(c.pszManual != nullptr ? c.pszManual : L"Manual_Brisa.pdf"));
-    EXPECT_EQ(m_programs.Runs(L""), expected);
+    EXPECT_EQ(docs::Runs(m_programs), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, ModelChooserTest, ::testing::ValuesIn(kChooserCases), docs::kCaseName);
@@ -132,10 +100,7 @@ TEST_F(ModelChooserCaptionTest, StayEnglishInEveryMenuLanguage)
         {
             const auto draw = [pButton = pButton] {
                 CCanvas canvas(202, 26, RGB(255, 0, 255));
-                DRAWITEMSTRUCT dis{};
-                dis.CtlType = ODT_BUTTON;
-                dis.hwndItem = *pButton;
-                dis.hDC = canvas.GetDC();
+                DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, 0, 0, *pButton, canvas.GetDC(), {}, 0};
                 pButton->GetClientRect(&dis.rcItem);
                 pButton->DrawItem(&dis);
                 return canvas.PixelsOf(kCaptionColour);

@@ -8,21 +8,16 @@
 
 namespace
 {
-using docs::FixtureFile;
 using docs::MenuTest;
+using e2e::FixturePath;
 
 const wchar_t kUpdaters[] = L"\\Bonus\\PremiereUpdater";
 const wchar_t kInternational[] = L"\\Premiere6.01Setup.exe";
 const wchar_t kGerman[] = L"\\German\\Premiere6.01SetupGER.exe";
 
-struct RefreshCase
-{
-    const char* name;
-    const wchar_t* pszPath;      // what follows Premiere's folder in "Path"; null: not installed
-    const wchar_t* pszPremInfo;  // the fixture folder of its preminfo.dll, or null
-    const wchar_t* pszUpdater;   // the one updater on the disc
-    UINT nStatus;                // 0: available, showing its description; ~0u: disabled without a text
-};
+// Path: what follows Premiere's folder in "Path" (null: not installed); PremInfo: the fixture folder of its
+// preminfo.dll, or null; Updater: the one on the disc; Status 0: available, ~0u: disabled without a text.
+struct RefreshCase { const char* name; const wchar_t *pszPath, *pszPremInfo, *pszUpdater; UINT nStatus; };
 void PrintTo(const RefreshCase& c, std::ostream* os) { *os << c.name; }
 
 const RefreshCase kRefreshCases[] = {
@@ -36,9 +31,7 @@ const RefreshCase kRefreshCases[] = {
     {"OnlyGermanUpdater", L"", L"preminfo-60", kGerman, IDS_STATUS_PREMIERE_NOT_FOUND},
 };
 
-class PremiereRefreshTest : public MenuTest, public ::testing::WithParamInterface<RefreshCase>
-{
-};
+class PremiereRefreshTest : public MenuTest, public ::testing::WithParamInterface<RefreshCase> {};
 
 TEST_P(PremiereRefreshTest, OfferedForAnOlderPremiere)
 {
@@ -46,14 +39,12 @@ TEST_P(PremiereRefreshTest, OfferedForAnOlderPremiere)
     SetLanguage(4);
     docs::SetAppPath(L"Premiere.exe", c.pszPath != nullptr ? m_programs.Root() + c.pszPath : L"");
     if (c.pszPremInfo != nullptr)
-        m_programs.Copy(FixtureFile(std::wstring(c.pszPremInfo) + L"\\preminfo.dll"), L"\\preminfo.dll");
-    m_disc.Add(kUpdaters + std::wstring(c.pszUpdater));
+        m_programs.AddFile(FixturePath(std::wstring(c.pszPremInfo) + L"\\preminfo.dll"), L"preminfo.dll");
+    m_disc.AddText(kUpdaters + std::wstring(c.pszUpdater), "");
     m_menu.RefreshPremiereUpdater();
 
-    EXPECT_EQ(m_menu.m_btnPremiereUpdater.IsWindowEnabled() != FALSE, c.nStatus == 0);
-    EXPECT_EQ(m_menu.m_bAvailable[kAvailPremiereUpdater] != FALSE, c.nStatus == 0);
-    EXPECT_EQ(Shown(m_menu.m_btnPremiereUpdater),
-              c.nStatus == ~0u ? L"" : Text(c.nStatus != 0 ? c.nStatus : IDS_DESC_PREMIERE_UPDATER));
+    ExpectButton(m_menu.m_btnPremiereUpdater, kAvailPremiereUpdater, c.nStatus == 0,
+                 c.nStatus == ~0u ? L"" : Text(c.nStatus != 0 ? c.nStatus : IDS_DESC_PREMIERE_UPDATER));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PremiereRefreshTest, ::testing::ValuesIn(kRefreshCases), docs::kCaseName);
@@ -71,12 +62,8 @@ TEST_F(PremiereFolderTest, SameFolderWithOrWithoutTrailingBackslash)
     }
 }
 
-struct InstallCase
-{
-    const char* name;
-    const wchar_t* pszPremiere;  // the fixture folder of premiere.exe; L"": registered without it; null: none
-    const wchar_t* pszUpdater;
-};
+// Premiere: the fixture folder of premiere.exe; L"": registered without it; null: none.
+struct InstallCase { const char* name; const wchar_t *pszPremiere, *pszUpdater; };
 void PrintTo(const InstallCase& c, std::ostream* os) { *os << c.name; }
 
 const InstallCase kInstallCases[] = {
@@ -90,9 +77,7 @@ const InstallCase kInstallCases[] = {
     {"NotInstalled", nullptr, kInternational},
 };
 
-class PremiereInstallTest : public MenuTest, public ::testing::WithParamInterface<InstallCase>
-{
-};
+class PremiereInstallTest : public MenuTest, public ::testing::WithParamInterface<InstallCase> {};
 
 // Whatever the menu's language (French here), the updater of Premiere's language runs.
 TEST_P(PremiereInstallTest, RunsTheUpdaterOfPremieresLanguage)
@@ -101,11 +86,11 @@ TEST_P(PremiereInstallTest, RunsTheUpdaterOfPremieresLanguage)
     SetLanguage(1);
     docs::SetAppPath(L"Premiere.exe", c.pszPremiere != nullptr ? m_programs.Root() : L"");
     if (c.pszPremiere != nullptr && *c.pszPremiere != 0)
-        m_programs.Copy(FixtureFile(std::wstring(c.pszPremiere) + L"\\premiere.exe"), L"\\premiere.exe");
+        m_programs.AddFile(FixturePath(std::wstring(c.pszPremiere) + L"\\premiere.exe"), L"premiere.exe");
     const wchar_t* const updaters[] = {kGerman, L"\\FRENCH\\Premiere6.01SetupFRN.exe",
                                        L"\\Japanese\\Premiere6.01SetupJPN.exe", kInternational};
     for (const std::wstring updater : updaters)
-        m_disc.AddProgram(kUpdaters + updater);
+        m_disc.AddInstaller(kUpdaters + updater);
 
     m_menu.OnInstallPremiereUpdater();
 
@@ -115,7 +100,7 @@ TEST_P(PremiereInstallTest, RunsTheUpdaterOfPremieresLanguage)
         std::vector<std::wstring> expected;
         if (updater == c.pszUpdater)
             expected.push_back(m_disc.Path(kUpdaters + updater));
-        EXPECT_EQ(m_disc.Runs(folder), expected) << "folder " << std::string(folder.begin(), folder.end());
+        EXPECT_EQ(docs::Runs(m_disc, folder), expected) << "folder " << e2e::ToUtf8(folder);
     }
 }
 

@@ -9,14 +9,9 @@ using namespace e2e;
 
 namespace {
 
-const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-
 TEST(ReadmeLaunchTest, ShellFromTheWindowsFolderNotThePlantedCanary)
 {
-    RegistryGuard registry;
-    registry.Value(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zelvora\\Sorlan", L"Language")
-        .Value(HKEY_LOCAL_MACHINE, kRunKey, L"Splash");
-    DeleteRegValue(HKEY_LOCAL_MACHINE, kRunKey, L"Splash");
+    MenuRegistry registry;
     FixtureDisc disc;
     const std::wstring marker = disc.Path(L"canary ran.txt");
     disc.AddInstaller(L"explorer.exe", "marker=" + ToUtf8(marker));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <thread>
 
 using namespace e2e;
@@ -74,8 +75,7 @@ TEST(FakeInstallerTest, SleepsBeforeExiting)
 TEST(FakeInstallerTest, WritesUninstallKeyAndMarker)
 {
     RegistryGuard registry;
-    registry.Key(HKEY_LOCAL_MACHINE, kUninstallKey + kTestCode);
-    DeleteRegTree(HKEY_LOCAL_MACHINE, kUninstallKey + kTestCode);
+    registry.RemovedKey(HKEY_LOCAL_MACHINE, kUninstallKey + kTestCode);
     FixtureDisc disc;
     std::wstring marker = disc.Path(L"canary ran.txt");
     std::wstring setup =
@@ -155,30 +155,26 @@ TEST(FakeDSetupTest, ReportsVersionFromItsFileAndLogsEachLoad)
 
 namespace {
 
-struct VersionResource {
-    bool present = false;
-    DWORD translation = 0; // language in the low word, code page in the high word
-    std::wstring unicodeFileVersion; // from block 040904B0
-    std::wstring ansiFileVersion;    // from block 040904E4
-};
-
-VersionResource ReadVersionResource(const std::wstring& file)
+// A value of the file's version resource; null when it has none.
+std::optional<std::wstring> VersionValue(const std::wstring& file, const std::wstring& name)
 {
-    VersionResource resource;
-    DWORD size = GetFileVersionInfoSizeW(file.c_str(), nullptr);
-    std::vector<BYTE> block(size);
-    if (size == 0 || !GetFileVersionInfoW(file.c_str(), 0, size, block.data()))
-        return resource;
-    resource.present = true;
+    std::vector<BYTE> block(GetFileVersionInfoSizeW(file.c_str(), nullptr));
+    if (block.empty() || !GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(block.size()), block.data()))
+        return std::nullopt;
     void* value = nullptr;
     UINT length = 0;
-    if (VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &value, &length) && length >= 4)
-        resource.translation = *static_cast<DWORD*>(value);
-    if (VerQueryValueW(block.data(), L"\\StringFileInfo\\040904B0\\FileVersion", &value, &length) && length)
-        resource.unicodeFileVersion = static_cast<wchar_t*>(value);
-    if (VerQueryValueW(block.data(), L"\\StringFileInfo\\040904E4\\FileVersion", &value, &length) && length)
-        resource.ansiFileVersion = static_cast<wchar_t*>(value);
-    return resource;
+    if (!VerQueryValueW(block.data(), name.c_str(), &value, &length) || length == 0)
+        return L"";
+    if (name == L"\\VarFileInfo\\Translation")  // language in the low word, code page in the high word
+        return std::to_wstring(*static_cast<DWORD*>(value));
+    return static_cast<wchar_t*>(value);
+}
+
+std::wstring FileVersion(const wchar_t* preminfo, const wchar_t* block)
+{
+    return VersionValue(FixturePath(preminfo + std::wstring(L"\\preminfo.dll")),
+                        L"\\StringFileInfo\\" + std::wstring(block) + L"\\FileVersion")
+        .value_or(L"?");
 }
 
 } // namespace
@@ -187,28 +183,25 @@ TEST(VersionStubTest, PremiereReportsItsLanguage)
 {
     const std::pair<const wchar_t*, WORD> variants[] = {
         {L"de", 0x0407}, {L"fr", 0x040C}, {L"ja", 0x0411}, {L"it", 0x0410}, {L"en", 0x0409}};
-    for (const auto& [suffix, language] : variants) {
-        SCOPED_TRACE(testing::Message() << "premiere-" << std::string(suffix, suffix + 2));
-        VersionResource resource = ReadVersionResource(FixturePath(L"premiere-" + std::wstring(suffix) + L"\\premiere.exe"));
-        EXPECT_EQ(resource.translation, MAKELONG(language, 1252));
-    }
-    EXPECT_FALSE(ReadVersionResource(FixturePath(L"premiere-none\\premiere.exe")).present);
+    for (const auto& [suffix, language] : variants)
+        EXPECT_EQ(VersionValue(FixturePath(L"premiere-" + std::wstring(suffix) + L"\\premiere.exe"),
+                               L"\\VarFileInfo\\Translation"),
+                  std::to_wstring(MAKELONG(language, 1252)))
+            << ToUtf8(suffix);
+    EXPECT_FALSE(VersionValue(FixturePath(L"premiere-none\\premiere.exe"), L"\\").has_value());
     EXPECT_TRUE(FileExists(FixturePath(L"premiere-none\\premiere.exe")));
 }
 
+// Unicode tables are block 040904B0, ANSI ones 040904E4.
 TEST(VersionStubTest, PreminfoCarriesFileVersionInTheIntendedTable)
 {
-    VersionResource unicode = ReadVersionResource(FixturePath(L"preminfo-601\\preminfo.dll"));
-    EXPECT_EQ(unicode.unicodeFileVersion, L"6.01");
-    EXPECT_EQ(unicode.ansiFileVersion, L"");
-
-    VersionResource ansi = ReadVersionResource(FixturePath(L"preminfo-601-ansi\\preminfo.dll"));
-    EXPECT_EQ(ansi.unicodeFileVersion, L"");
-    EXPECT_EQ(ansi.ansiFileVersion, L"6.01");
-
-    EXPECT_EQ(ReadVersionResource(FixturePath(L"preminfo-60\\preminfo.dll")).unicodeFileVersion, L"6.0");
-    EXPECT_EQ(ReadVersionResource(FixturePath(L"preminfo-601blank\\preminfo.dll")).unicodeFileVersion, L"6.01 ");
-    EXPECT_FALSE(ReadVersionResource(FixturePath(L"preminfo-none\\preminfo.dll")).present);
+    EXPECT_EQ(FileVersion(L"preminfo-601", L"040904B0"), L"6.01");
+    EXPECT_EQ(FileVersion(L"preminfo-601", L"040904E4"), L"");
+    EXPECT_EQ(FileVersion(L"preminfo-601-ansi", L"040904B0"), L"");
+    EXPECT_EQ(FileVersion(L"preminfo-601-ansi", L"040904E4"), L"6.01");
+    EXPECT_EQ(FileVersion(L"preminfo-60", L"040904B0"), L"6.0");
+    EXPECT_EQ(FileVersion(L"preminfo-601blank", L"040904B0"), L"6.01 ");
+    EXPECT_EQ(FileVersion(L"preminfo-none", L"040904B0"), L"?");
     EXPECT_TRUE(FileExists(FixturePath(L"preminfo-none\\preminfo.dll")));
 }
 

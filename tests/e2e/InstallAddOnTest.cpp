@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <atomic>
 #include <ostream>
-#include <thread>
 
 using namespace e2e;
 
@@ -23,70 +22,36 @@ const wchar_t* const kCodes[] = {L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}", L"{c
                                  L"{6FBC8FFB-23FB-464C-8657-24F57CB520A5}", L"{7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3}",
                                  L"{9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}", L"{5F683762-A1AE-4043-9BED-E8443F625D9B}"};
 const wchar_t kEnabled[] = L"(enabled)";
-const wchar_t kCodecsFirst[] = L"Before installing Zelvora Corla, you must remove the Zelvora VFW software codecs "
-                               L"from your system (using \"Add/Remove Programs\" in Windows Control Panel).";
 
-std::wstring Text(HWND window)
-{
-    wchar_t text[1024] = L"";
-    ::InternalGetWindowText(window, text, ARRAYSIZE(text));  // sends nothing to the busy thread
-    return text;
-}
+std::wstring Text(UINT id) { return static_cast<LPCWSTR>(CLauncherDlg::LoadFixed(id)); }
+CString Quoted(const std::wstring& path) { return (L"\"" + path + L"\"").c_str(); }
+std::wstring Folder(const std::wstring& path) { return path.substr(0, path.rfind(L'\\')); }
 
-CString Quoted(const std::wstring& path)
-{
-    return (L"\"" + path + L"\"").c_str();
-}
-
-std::wstring Folder(const std::wstring& path)
-{
-    return path.substr(0, path.rfind(L'\\'));
-}
-
-struct SeenBox
-{
-    std::wstring caption, text;
-    bool bMenuVisible;
-};
+struct SeenBox { std::wstring caption, text; bool bMenuVisible; };
 
 // Notes whether the menu was ever hidden; records and answers every message box.
 class BoxWatcher
 {
 public:
-    explicit BoxWatcher(HWND menu) : m_thread([this, menu] { Watch(menu); }) {}
-    ~BoxWatcher() { Stop(); }
-    const std::vector<SeenBox>& Stop()
+    explicit BoxWatcher(HWND menu)
+        : m_poller([this, menu] {
+              m_bSawHidden = m_bSawHidden || !::IsWindowVisible(menu);
+              if (const auto box = FindMessageBox(::GetCurrentProcessId()))
+              {
+                  m_boxes.push_back({box->caption, box->text, ::IsWindowVisible(menu) != FALSE});
+                  DismissMessageBox(box->window);
+                  WaitUntil([&] { return !::IsWindow(box->window); }, 5000);
+              }
+          })
     {
-        m_bStop = true;
-        if (m_thread.joinable())
-            m_thread.join();
-        return m_boxes;
     }
+    const std::vector<SeenBox>& Stop() { return m_poller.Stop(), m_boxes; }
     bool SawMenuHidden() const { return m_bSawHidden; }
 
 private:
-    void Watch(HWND menu)
-    {
-        for (; !m_bStop; ::Sleep(5))
-        {
-            m_bSawHidden = m_bSawHidden || !::IsWindowVisible(menu);
-            for (HWND box = ::FindWindowExW(nullptr, nullptr, L"#32770", nullptr); box != nullptr;
-                 box = ::FindWindowExW(nullptr, box, L"#32770", nullptr))
-            {
-                DWORD processId = 0;
-                ::GetWindowThreadProcessId(box, &processId);
-                if (box == menu || processId != ::GetCurrentProcessId() || !::IsWindowVisible(box))
-                    continue;
-                m_boxes.push_back({Text(box), Text(::GetDlgItem(box, 0xFFFF)), ::IsWindowVisible(menu) != FALSE});
-                DismissMessageBox(box);
-                WaitUntil([box] { return !::IsWindow(box); }, 5000);
-            }
-        }
-    }
-
     std::vector<SeenBox> m_boxes;
-    std::atomic<bool> m_bStop{false}, m_bSawHidden{false};
-    std::thread m_thread;
+    std::atomic<bool> m_bSawHidden{false};
+    Poller m_poller;  // last: it uses the members above
 };
 
 // A setup left running holds its file; the disc goes once it has ended.
@@ -100,14 +65,8 @@ class InstallMenuTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_registry.Value(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName)
-            .Value(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zelvora\\Sorlan", L"Language");
-        DeleteRegValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName);
         for (const wchar_t* code : kCodes)
-        {
-            m_registry.Key(HKEY_LOCAL_MACHINE, kUninstall + code);
-            DeleteRegTree(HKEY_LOCAL_MACHINE, kUninstall + code);
-        }
+            m_registry.RemovedKey(HKEY_LOCAL_MACHINE, kUninstall + code);
         ASSERT_TRUE(m_menu.Create());
         m_menu.ShowWindow(SW_SHOW);
         m_menu.m_strDiscRoot = m_disc.Root().c_str();
@@ -127,19 +86,18 @@ protected:
     }
     void Click(const CHoverButton& button)
     {
-        m_menu.SendMessage(WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button.GetSafeHwnd()));
+        m_menu.SendMessage(WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+                           reinterpret_cast<LPARAM>(button.GetSafeHwnd()));
     }
 
-    RegistryGuard m_registry;
+    MenuRegistry m_registry;
     FixtureDisc m_disc{L"disc 100%s"};
     CLauncherDlg m_menu;
 };
 
 // A wait that ends before the setup does is reported only where asked,
 // while the menu is still hidden.
-class InstallWaitTest : public InstallMenuTest, public ::testing::WithParamInterface<bool>
-{
-};
+class InstallWaitTest : public InstallMenuTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(InstallWaitTest, TimeOutShowsTheMenuAgainAndReportsOnlyWhenAsked)
 {
@@ -233,51 +191,39 @@ TEST_F(InstallMenuTest, DirectXVersionFromTheDiscLibrary)
 
 enum class Rule { None, ProWithSuite, WithoutSuite };
 
+// Program: after the disc root; its folder is the one probed. Code null: no installed test.
 struct AddOnCase
 {
     const char* name;
     CHoverButton CLauncherDlg::*button;
-    const wchar_t* code;     // null: no installed test
+    const wchar_t* code;
     Rule rule;
-    const wchar_t* program;  // after the disc root; its folder is the one probed
+    const wchar_t* program;
     int nLanguageValue;
     const wchar_t* languageSwitch;
     bool bWaited;
-    const wchar_t *installedText, *ruleText, *notFoundText;
+    UINT nInstalledId, nRuleId, nNotFoundId;
 };
+void PrintTo(const AddOnCase& c, std::ostream* os) { *os << c.name; }
 
-void PrintTo(const AddOnCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-const wchar_t kPluginRule[] =
-    L"You must install Zelvora Corla before installing this plug-in.\n\nAvailable for Velquin Pro only.";
 const AddOnCase kAddOns[] = {
     {"AfterEffects", &CLauncherDlg::m_btnAfterEffects, kCodes[2], Rule::ProWithSuite,
-     L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", 0x40C, L" /l0x40C", true,
-     L"The Adobe After Effects plug-in is already installed on your computer.", kPluginRule,
-     L"The Adobe After Effects plug-in could not be found."},
-    {"ThreeDsMax", &CLauncherDlg::m_btn3dsMax, kCodes[3], Rule::ProWithSuite, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", 9,
-     L" /l0x09", true, L"The 3ds max plug-in is already installed on your computer.", kPluginRule,
-     L"The 3ds max plug-in could not be found."},
-    {"LightWave", &CLauncherDlg::m_btnLightWave, kCodes[4], Rule::ProWithSuite, L"\\ExtraPlug-ins\\LightWave\\setup.exe",
-     7, L" /l0x07", true, L"The LightWave 3D plug-in is already installed on your computer.", kPluginRule,
-     L"The LightWave 3D plug-in could not be found."},
-    {"Effects", &CLauncherDlg::m_btnEffects, nullptr, Rule::ProWithSuite, L"\\ExtraPlug-ins\\Effects\\Setup.exe", 0x10,
-     L" /l0x10", true, nullptr,
-     L"You must install Zelvora Corla before installing the Zelvora Effect add-ons.\n\nAvailable for Velquin Pro only.",
-     L"The Zelvora Effect add-ons could not be found."},
-    {"Wallpapers", &CLauncherDlg::m_btnWallpapers, kCodes[5], Rule::None, L"\\Bonus\\DesktopWallpapers\\setup.exe", 0xA,
-     L" /l0x0A", true, L"The Zelvora Velquin wallpapers are already installed on your computer.", nullptr,
-     L"The Velquin wallpapers could not be found."},
-    {"VfwCodecs", &CLauncherDlg::m_btnVfwCodecs, kCodes[1], Rule::WithoutSuite, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe",
-     0x11, L" /l0x11", true, L"The Zelvora VFW software codecs are already installed on your computer.",
-     L"This option is for systems without the Zelvora Velquin hardware only. When you installed Zelvora Corla, "
-     L"all required Zelvora codecs were installed on your system.",
-     L"The Zelvora VFW software codecs could not be found."},
-    {"SpiceMaster", &CLauncherDlg::m_btnSpiceMaster, nullptr, Rule::None, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe",
-     9, L"", false, nullptr, nullptr, L"The Pix\u00e9lan SpiceMaster demo could not be found."},
+     L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", 0x40C, L" /l0x40C", true, IDS_STATUS_AFTER_EFFECTS_INSTALLED,
+     IDS_STATUS_AFTER_EFFECTS_RULE, IDS_STATUS_AFTER_EFFECTS_NOT_FOUND},
+    {"ThreeDsMax", &CLauncherDlg::m_btn3dsMax, kCodes[3], Rule::ProWithSuite, L"\\ExtraPlug-ins\\3DsMax\\setup.exe",
+     9, L" /l0x09", true, IDS_STATUS_3DS_MAX_INSTALLED, IDS_STATUS_3DS_MAX_RULE, IDS_STATUS_3DS_MAX_NOT_FOUND},
+    {"LightWave", &CLauncherDlg::m_btnLightWave, kCodes[4], Rule::ProWithSuite,
+     L"\\ExtraPlug-ins\\LightWave\\setup.exe", 7, L" /l0x07", true, IDS_STATUS_LIGHTWAVE_INSTALLED,
+     IDS_STATUS_LIGHTWAVE_RULE, IDS_STATUS_LIGHTWAVE_NOT_FOUND},
+    {"Effects", &CLauncherDlg::m_btnEffects, nullptr, Rule::ProWithSuite, L"\\ExtraPlug-ins\\Effects\\Setup.exe",
+     0x10, L" /l0x10", true, 0, IDS_STATUS_EFFECTS_RULE, IDS_STATUS_EFFECTS_NOT_FOUND},
+    {"Wallpapers", &CLauncherDlg::m_btnWallpapers, kCodes[5], Rule::None, L"\\Bonus\\DesktopWallpapers\\setup.exe",
+     0xA, L" /l0x0A", true, IDS_STATUS_WALLPAPERS_INSTALLED, 0, IDS_STATUS_WALLPAPERS_NOT_FOUND},
+    {"VfwCodecs", &CLauncherDlg::m_btnVfwCodecs, kCodes[1], Rule::WithoutSuite,
+     L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", 0x11, L" /l0x11", true, IDS_STATUS_VFW_INSTALLED,
+     IDS_STATUS_VFW_RULE, IDS_STATUS_VFW_NOT_FOUND},
+    {"SpiceMaster", &CLauncherDlg::m_btnSpiceMaster, nullptr, Rule::None,
+     L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", 9, L"", false, 0, 0, IDS_STATUS_SPICEMASTER_NOT_FOUND},
 };
 
 class InstallAddOnTest : public InstallMenuTest, public ::testing::WithParamInterface<AddOnCase>
@@ -320,7 +266,7 @@ TEST_P(InstallAddOnTest, InstalledTestComesFirst)
         m_disc.AddText(GetParam().program, "");
         RefreshWithRuleMet();
     }
-    EXPECT_EQ(State(), GetParam().code != nullptr ? GetParam().installedText : kEnabled);
+    EXPECT_EQ(State(), GetParam().code != nullptr ? Text(GetParam().nInstalledId) : kEnabled);
 }
 
 TEST_P(InstallAddOnTest, RuleThenDiscDecide)
@@ -332,11 +278,11 @@ TEST_P(InstallAddOnTest, RuleThenDiscDecide)
     for (const auto& [bSuite, nModel] : {std::pair{TRUE, 1}, {FALSE, 1}, {TRUE, 0}, {TRUE, 3}, {TRUE, 5}, {FALSE, 3}})
     {
         Refresh(bSuite, nModel);
-        EXPECT_EQ(State(), RuleMet() ? kEnabled : GetParam().ruleText) << "suite " << bSuite << ", model " << nModel;
+        EXPECT_EQ(State(), RuleMet() ? kEnabled : Text(GetParam().nRuleId)) << "suite " << bSuite << " model " << nModel;
     }
     ::DeleteFileW(file.c_str());
     RefreshWithRuleMet();
-    EXPECT_EQ(State(), GetParam().notFoundText);
+    EXPECT_EQ(State(), Text(GetParam().nNotFoundId));
 }
 
 TEST_P(InstallAddOnTest, ClickRunsTheSetupAndRefreshesTheButton)
@@ -366,7 +312,7 @@ TEST_P(InstallAddOnTest, ClickRunsTheSetupAndRefreshesTheButton)
     ::GetCurrentDirectoryW(MAX_PATH, current);
     EXPECT_EQ(runs[0].currentFolder, current);
     EXPECT_TRUE(ReadInstallerLog(Folder(m_disc.Root())).empty());
-    EXPECT_EQ(State(), GetParam().code != nullptr ? GetParam().installedText : kEnabled);
+    EXPECT_EQ(State(), GetParam().code != nullptr ? Text(GetParam().nInstalledId) : kEnabled);
 }
 
 TEST_P(InstallAddOnTest, MissingSetupIsReportedWithItsCommandLineThenRefreshed)
@@ -385,7 +331,7 @@ TEST_P(InstallAddOnTest, MissingSetupIsReportedWithItsCommandLineThenRefreshed)
     EXPECT_TRUE(boxes[0].bMenuVisible);
     EXPECT_FALSE(watcher.SawMenuHidden());
     // The demo's click refreshes nothing.
-    EXPECT_EQ(State(), GetParam().bWaited ? GetParam().notFoundText : kEnabled);
+    EXPECT_EQ(State(), GetParam().bWaited ? Text(GetParam().nNotFoundId) : kEnabled);
 }
 
 INSTANTIATE_TEST_SUITE_P(SevenAddOns, InstallAddOnTest, ::testing::ValuesIn(kAddOns),
@@ -398,7 +344,7 @@ TEST_F(InstallMenuTest, InstallingTheVfwCodecsDisablesTheSuiteButton)
     m_menu.RefreshAllButtons(0);
     ASSERT_EQ(State(m_menu.m_btnSuite), kEnabled);
     Click(m_menu.m_btnVfwCodecs);
-    EXPECT_EQ(State(m_menu.m_btnSuite), kCodecsFirst);
+    EXPECT_EQ(State(m_menu.m_btnSuite), Text(IDS_STATUS_SUITE_VFW_INSTALLED));
 }
 
 TEST_F(InstallMenuTest, SuiteButtonTestsCodecsThenSuiteThenDisc)
@@ -414,9 +360,9 @@ TEST_F(InstallMenuTest, SuiteButtonTestsCodecsThenSuiteThenDisc)
         m_menu.RefreshSuite();
         return State(m_menu.m_btnSuite);
     };
-    EXPECT_EQ(state(true, TRUE, true), kCodecsFirst);
-    EXPECT_EQ(state(false, TRUE, true), L"Zelvora Corla is already installed on your computer.");
-    EXPECT_EQ(state(false, FALSE, false), L"Zelvora Corla could not be found.");
+    EXPECT_EQ(state(true, TRUE, true), Text(IDS_STATUS_SUITE_VFW_INSTALLED));
+    EXPECT_EQ(state(false, TRUE, true), Text(IDS_STATUS_SUITE_INSTALLED));
+    EXPECT_EQ(state(false, FALSE, false), Text(IDS_STATUS_SUITE_NOT_FOUND));
     EXPECT_EQ(state(false, FALSE, true), kEnabled);
 }
 }  // namespace

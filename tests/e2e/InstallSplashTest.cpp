@@ -18,6 +18,9 @@ const std::wstring kWallpapersCode = L"{5F683762-A1AE-4043-9BED-E8443F625D9B}";
 const std::wstring kDirectX = L"\\Corla\\Support\\Directx8\\";
 const std::wstring kDirectXInstaller = kDirectX + L"english\\dx81.exe";
 const int kSuiteButton = 1003;
+const std::wstring kDirectXQuestion = L"For Zelvora Corla to work properly, Setup must now install Microsoft DirectX "
+                                      L"8.1. Do you want to continue?\nIf you choose No, Zelvora Corla will not be "
+                                      L"installed.";
 
 class InstallSplashTest : public ::testing::Test
 {
@@ -26,24 +29,12 @@ protected:
     {
         // The DirectX installer's folder follows the system language.
         ASSERT_EQ(PRIMARYLANGID(::GetSystemDefaultLangID()), LANG_ENGLISH);
-        m_registry.Value(HKEY_LOCAL_MACHINE, kRunKey, L"Splash")
-            .Value(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath")
-            .Value(HKEY_LOCAL_MACHINE, kZelvoraKey + L"\\Sorlan", L"Language");
-        DeleteRegValue(HKEY_LOCAL_MACHINE, kRunKey, L"Splash");
-        DeleteRegValue(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath");
+        m_registry.RemovedValue(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath");
         // The menu in French: the DirectX question stays English.
-        HKEY key = nullptr;
-        const DWORD french = 0x40C;
-        ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, (kZelvoraKey + L"\\Sorlan").c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                          nullptr, &key, nullptr);
-        ::RegSetValueExW(key, L"Language", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&french), sizeof french);
-        ::RegCloseKey(key);
+        WriteRegDword(HKEY_LOCAL_MACHINE, kZelvoraKey + L"\\Sorlan", L"Language", 0x40C);
         for (const auto& code : {L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}", L"{c8ba4e9d-9f8e-4cc3-9d78-ff0f5ee5a4ac}",
                                  kWallpapersCode.c_str()})
-        {
-            m_registry.Key(HKEY_LOCAL_MACHINE, kUninstall + code);
-            DeleteRegTree(HKEY_LOCAL_MACHINE, kUninstall + code);
-        }
+            m_registry.RemovedKey(HKEY_LOCAL_MACHINE, kUninstall + code);
     }
 
     // dsetupVersion: what the disc's DirectX library reports; null: no library.
@@ -62,14 +53,13 @@ protected:
         ClickButton(menu.WaitForWindow(), kSuiteButton);
         return menu;
     }
-    // Answers the DirectX question.
-    static void Answer(const Process& menu, int answer)
+    // Checks the next message box, the DirectX question unless told, and answers it.
+    static void Answer(const Process& menu, int answer, const std::wstring& text = kDirectXQuestion)
     {
         const auto box = WaitForMessageBox(menu.Id());
         ASSERT_TRUE(box.has_value());
         EXPECT_EQ(box->caption, L"Directx 8.1 setup");
-        EXPECT_EQ(box->text, L"For Zelvora Corla to work properly, Setup must now install Microsoft DirectX 8.1. "
-                             L"Do you want to continue?\nIf you choose No, Zelvora Corla will not be installed.");
+        EXPECT_EQ(box->text, text);
         DismissMessageBox(box->window, answer);
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box->window); }, 5000));
     }
@@ -77,27 +67,15 @@ protected:
     std::optional<std::wstring> RunValue() const { return ReadRegString(HKEY_LOCAL_MACHINE, kRunKey, L"Splash"); }
     std::wstring Quoted(const std::wstring& relative) const { return L"\"" + m_disc.Path(relative) + L"\""; }
 
-    RegistryGuard m_registry;
+    MenuRegistry m_registry;
     FixtureDisc m_disc{L"disc with blanks"};
 };
 
-struct VersionCase
-{
-    const char* name;
-    const wchar_t* windows;
-    const char* dsetupVersion;
-    bool bAsks;  // and is answered No
-    bool bLoadsLibrary;
-};
+// Asks: and is answered No.
+struct VersionCase { const char* name; const wchar_t* windows; const char* dsetupVersion; bool bAsks, bLoadsLibrary; };
+void PrintTo(const VersionCase& c, std::ostream* os) { *os << c.name; }
 
-void PrintTo(const VersionCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class InstallSuiteVersionTest : public InstallSplashTest, public ::testing::WithParamInterface<VersionCase>
-{
-};
+class InstallSuiteVersionTest : public InstallSplashTest, public ::testing::WithParamInterface<VersionCase> {};
 
 TEST_P(InstallSuiteVersionTest, RunsTheSetupOrAsksAboutDirectX)
 {
@@ -157,11 +135,7 @@ TEST_F(InstallSplashTest, DirectXInstallerThatCannotStartIsReportedAndNothingReg
 {
     Process menu = StartSuite(L"win2k", "7", false);
     Answer(menu, IDYES);
-    const auto box = WaitForMessageBox(menu.Id());
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->caption, L"Directx 8.1 setup");
-    EXPECT_EQ(box->text, L"Impossible de trouver le fichier\u00a0: '" + Quoted(kDirectXInstaller) + L"'");
-    DismissMessageBox(box->window);
+    Answer(menu, IDOK, L"Impossible de trouver le fichier\u00a0: '" + Quoted(kDirectXInstaller) + L"'");
     ::Sleep(300);
     EXPECT_TRUE(menu.Running());
     EXPECT_FALSE(RunValue().has_value());

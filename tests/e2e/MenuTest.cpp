@@ -11,18 +11,6 @@ using namespace e2e;
 
 namespace {
 
-// No resume entry; the language the menu stores is put back afterwards.
-struct MenuRegistry {
-    MenuRegistry()
-    {
-        const std::wstring run = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-        guard.Value(HKEY_LOCAL_MACHINE, run, L"Splash")
-            .Value(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zelvora\\Sorlan", L"Language");
-        DeleteRegValue(HKEY_LOCAL_MACHINE, run, L"Splash");
-    }
-    RegistryGuard guard;
-};
-
 // The three ways to close: the Exit button, Esc and the system's close command.
 const UINT kCloseMessages[][3] = {{WM_COMMAND, IDOK, 0}, {WM_KEYDOWN, VK_ESCAPE, 0}, {WM_SYSCOMMAND, SC_CLOSE, 0}};
 

@@ -5,13 +5,7 @@
 CCanvas::CCanvas(int nWidth, int nHeight, COLORREF crFill)
     : m_nWidth(nWidth), m_nHeight(nHeight), m_hDC(::CreateCompatibleDC(nullptr))
 {
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = nWidth;
-    bmi.bmiHeader.biHeight = -nHeight;  // top-down
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bmi{{sizeof(BITMAPINFOHEADER), nWidth, -nHeight /* top-down */, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void* pBits = nullptr;
     m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
     m_pBits = static_cast<const DWORD*>(pBits);
@@ -45,13 +39,9 @@ std::vector<int> CCanvas::PixelsOf(COLORREF cr) const
 {
     std::vector<int> points;
     for (int y = 0; y < m_nHeight; ++y)
-    {
         for (int x = 0; x < m_nWidth; ++x)
-        {
             if (GetPixel(x, y) == cr)
                 points.push_back(y * m_nWidth + x);
-        }
-    }
     return points;
 }
 
@@ -71,10 +61,8 @@ Runs RowRuns(const CRgn& rgn, int y)
 
     Runs spans;
     for (DWORD i = 0; i < pData->rdh.nCount; ++i)
-    {
         if (pRects[i].top <= y && y < pRects[i].bottom)
             spans.emplace_back(pRects[i].left, pRects[i].right);
-    }
     std::sort(spans.begin(), spans.end());
     Runs runs;
     for (const auto& span : spans)

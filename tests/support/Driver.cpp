@@ -96,10 +96,24 @@ void WriteKey(HKEY root, const std::wstring& subkey, const KeyContent& content)
         WriteKey(root, subkey + L"\\" + name, child);
 }
 
+void WriteValue(HKEY root, const std::wstring& subkey, const std::wstring& name, DWORD type, const void* data,
+                DWORD size)
+{
+    HKEY key;
+    if (RegCreateKeyExW(root, subkey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+        ADD_FAILURE() << "cannot create key " << ToUtf8(subkey);
+        return;
+    }
+    RegSetValueExW(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+}
+
+// Sends nothing, so a busy window thread (maybe this one) cannot stall it.
 std::wstring WindowText(HWND window)
 {
-    std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
-    text.resize(GetWindowTextW(window, &text[0], static_cast<int>(text.size())));
+    wchar_t text[1024] = L"";
+    InternalGetWindowText(window, text, ARRAYSIZE(text));
     return text;
 }
 
@@ -194,13 +208,13 @@ void CreateParentFolders(const std::wstring& path)
     CreateDirectoryW(parent.c_str(), nullptr);
 }
 
-FixtureDisc::FixtureDisc(const std::wstring& folderName)
+FixtureDisc::FixtureDisc(const std::wstring& folderName, const std::wstring& baseFolder)
 {
     static int s_count = 0;
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    std::wstring base = std::wstring(temp) + L"splash-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                        std::to_wstring(++s_count);
+    std::wstring base = (baseFolder.empty() ? std::wstring(temp) : baseFolder + L"\\") + L"splash-e2e-" +
+                        std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++s_count);
     DeleteFolder(base);
     m_root = base + L"\\" + folderName;
     CreateParentFolders(m_root + L"\\x");
@@ -208,7 +222,9 @@ FixtureDisc::FixtureDisc(const std::wstring& folderName)
 
 FixtureDisc::~FixtureDisc()
 {
-    DeleteFolder(Parent(m_root));
+    // A program started from the disc may still be ending and hold its file.
+    const std::wstring base = Parent(m_root);
+    WaitUntil([&] { return DeleteFolder(base), !FileExists(base); }, 5000);
 }
 
 std::wstring FixtureDisc::Path(const std::wstring& relative) const
@@ -216,11 +232,6 @@ std::wstring FixtureDisc::Path(const std::wstring& relative) const
     if (relative.empty())
         return m_root;
     return m_root + (relative[0] == L'\\' ? relative : L"\\" + relative);
-}
-
-std::wstring FixtureDisc::AddSplash(const std::wstring& relative) const
-{
-    return AddFile(SplashExe(), relative);
 }
 
 std::wstring FixtureDisc::AddInstaller(const std::wstring& relative, const std::string& behaviour) const
@@ -243,11 +254,6 @@ std::wstring FixtureDisc::AddText(const std::wstring& relative, const std::strin
     std::wstring path = Path(relative);
     WriteTextFile(path, utf8);
     return path;
-}
-
-std::vector<InstallerRun> FixtureDisc::Runs(const std::wstring& relativeFolder) const
-{
-    return ReadInstallerLog(Path(relativeFolder));
 }
 
 RegistryGuard::~RegistryGuard()
@@ -287,18 +293,32 @@ RegistryGuard& RegistryGuard::Value(HKEY root, const std::wstring& subkey, const
         RegQueryValueExW(key, name.c_str(), nullptr, nullptr, data.data(), &size);
     RegCloseKey(key);
     m_restores.push_back([=] {
-        if (!existed) {
+        if (existed)
+            WriteValue(root, subkey, name, type, data.data(), static_cast<DWORD>(data.size()));
+        else
             DeleteRegValue(root, subkey, name);
-            return;
-        }
-        HKEY restored;
-        if (RegCreateKeyExW(root, subkey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &restored, nullptr) ==
-            ERROR_SUCCESS) {
-            RegSetValueExW(restored, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
-            RegCloseKey(restored);
-        }
     });
     return *this;
+}
+
+RegistryGuard& RegistryGuard::RemovedKey(HKEY root, const std::wstring& subkey)
+{
+    Key(root, subkey);
+    DeleteRegTree(root, subkey);
+    return *this;
+}
+
+RegistryGuard& RegistryGuard::RemovedValue(HKEY root, const std::wstring& subkey, const std::wstring& name)
+{
+    Value(root, subkey, name);
+    DeleteRegValue(root, subkey, name);
+    return *this;
+}
+
+MenuRegistry::MenuRegistry()
+{
+    RemovedValue(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", L"Splash");
+    Value(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zelvora\\Sorlan", L"Language");
 }
 
 bool KeyExists(HKEY root, const std::wstring& subkey)
@@ -330,15 +350,20 @@ std::optional<std::wstring> ReadRegString(HKEY root, const std::wstring& subkey,
 
 void WriteRegString(HKEY root, const std::wstring& subkey, const std::wstring& name, const std::wstring& value)
 {
-    HKEY key;
-    if (RegCreateKeyExW(root, subkey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS) {
-        ADD_FAILURE() << "cannot create key " << ToUtf8(subkey);
-        return;
-    }
-    RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
+    WriteValue(root, subkey, name, REG_SZ, value.c_str(), static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+std::optional<DWORD> ReadRegDword(HKEY root, const std::wstring& subkey, const std::wstring& name)
+{
+    DWORD value = 0, size = sizeof value;
+    if (RegGetValueW(root, subkey.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+void WriteRegDword(HKEY root, const std::wstring& subkey, const std::wstring& name, DWORD value)
+{
+    WriteValue(root, subkey, name, REG_DWORD, &value, sizeof value);
 }
 
 void DeleteRegValue(HKEY root, const std::wstring& subkey, const std::wstring& name)
@@ -388,6 +413,21 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     }
 }
 
+Poller::Poller(std::function<void()> poll)
+    : m_thread([this, poll = std::move(poll)] {
+          for (; !m_stop; Sleep(5))
+              poll();
+      })
+{
+}
+
+void Poller::Stop()
+{
+    m_stop = true;
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
 Process Process::Start(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder)
 {
     std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
@@ -428,11 +468,6 @@ Process::~Process()
         CloseHandle(m_job);
     if (m_process)
         CloseHandle(m_process);
-}
-
-bool Process::Running() const
-{
-    return m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT;
 }
 
 bool Process::WaitForExit(DWORD timeoutMs)

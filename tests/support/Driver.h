@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace e2e {
@@ -43,8 +45,9 @@ void CreateParentFolders(const std::wstring& path);
 // Relative paths may start with a backslash, as the menu writes them.
 class FixtureDisc {
 public:
-    // folderName ends the root's name, e.g. L"disc with blanks".
-    explicit FixtureDisc(const std::wstring& folderName = L"disc");
+    // folderName ends the root's name, e.g. L"disc with blanks"; the disc
+    // lies in a fresh folder under baseFolder (default: the temp folder).
+    explicit FixtureDisc(const std::wstring& folderName = L"disc", const std::wstring& baseFolder = {});
     ~FixtureDisc();
     FixtureDisc(const FixtureDisc&) = delete;
     FixtureDisc& operator=(const FixtureDisc&) = delete;
@@ -53,14 +56,17 @@ public:
     std::wstring Path(const std::wstring& relative) const;
 
     // Copies Splash.exe onto the disc and returns its full path.
-    std::wstring AddSplash(const std::wstring& relative = L"Splash.exe") const;
+    std::wstring AddSplash(const std::wstring& name = L"Splash.exe") const { return AddFile(SplashExe(), name); }
     // Copies the fake installer under the given name; a non-empty behaviour
     // ("sleep=500\nexit=3") goes into <name>.behaviour beside it.
     std::wstring AddInstaller(const std::wstring& relative, const std::string& behaviour = {}) const;
     std::wstring AddFile(const std::wstring& source, const std::wstring& relative) const;
     std::wstring AddText(const std::wstring& relative, const std::string& utf8) const;
     // The installer runs logged in a folder of the disc ("" for the root).
-    std::vector<InstallerRun> Runs(const std::wstring& relativeFolder) const;
+    std::vector<InstallerRun> Runs(const std::wstring& relativeFolder) const
+    {
+        return ReadInstallerLog(Path(relativeFolder));
+    }
 
 private:
     std::wstring m_root;
@@ -78,15 +84,27 @@ public:
 
     RegistryGuard& Key(HKEY root, const std::wstring& subkey);
     RegistryGuard& Value(HKEY root, const std::wstring& subkey, const std::wstring& name);
+    // Guarded, then removed for the test.
+    RegistryGuard& RemovedKey(HKEY root, const std::wstring& subkey);
+    RegistryGuard& RemovedValue(HKEY root, const std::wstring& subkey, const std::wstring& name);
 
 private:
     std::vector<std::function<void()>> m_restores;
+};
+
+// What every start of the menu touches: the resume entry, removed for the
+// test, and the stored language.
+class MenuRegistry : public RegistryGuard {
+public:
+    MenuRegistry();
 };
 
 bool KeyExists(HKEY root, const std::wstring& subkey);
 std::optional<std::wstring> ReadRegString(HKEY root, const std::wstring& subkey, const std::wstring& name);
 // Creates the key when needed.
 void WriteRegString(HKEY root, const std::wstring& subkey, const std::wstring& name, const std::wstring& value);
+std::optional<DWORD> ReadRegDword(HKEY root, const std::wstring& subkey, const std::wstring& name);
+void WriteRegDword(HKEY root, const std::wstring& subkey, const std::wstring& name, DWORD value);
 void DeleteRegValue(HKEY root, const std::wstring& subkey, const std::wstring& name);
 void DeleteRegTree(HKEY root, const std::wstring& subkey);
 
@@ -96,6 +114,21 @@ void SetWindowsVersion(RegistryGuard& registry, const std::wstring& exeName, con
 
 // Polls condition every few milliseconds; true once it holds.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+
+// Calls poll on a helper thread every few milliseconds until Stop: it answers
+// the windows of a modal loop the test thread sits in.
+class Poller {
+public:
+    explicit Poller(std::function<void()> poll);
+    ~Poller() { Stop(); }
+    Poller(const Poller&) = delete;
+    Poller& operator=(const Poller&) = delete;
+    void Stop();
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
 
 // A started program and everything it starts (one job), all killed on
 // destruction, so no test leaves processes behind. Declare it after the
@@ -113,7 +146,7 @@ public:
 
     DWORD Id() const { return m_id; }
     HANDLE Handle() const { return m_process; }
-    bool Running() const;
+    bool Running() const { return m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT; }
     // True when it ended in time; otherwise it and its children are killed.
     bool WaitForExit(DWORD timeoutMs = 10000);
     DWORD ExitCode() const;

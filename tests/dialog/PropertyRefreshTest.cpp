@@ -1,0 +1,203 @@
+// Over a thousand seeded random machine states through the real menu's full
+// refresh. Whatever the registry and the disc say, every text a button shows
+// is in the menu's language, an enabled button has no status text and its
+// program is on the disc, an installed product's button is disabled, and a
+// visible disabled button always says why. SPLASH_PROPERTY_SEED=<n> replays.
+#include "app/Language.h"
+#include "app/LauncherDlg.h"
+#include "probes/Registry.h"
+#include "res/resource.h"
+#include "tests/support/Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr unsigned kDefaultSeed = 20011203;
+constexpr int kStates = 1200;
+const std::wstring kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+const std::wstring kAppPaths = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+
+struct Owned { const wchar_t* name; UINT nButton; };
+// Product codes, and the button an installed product disables.
+const Owned kProducts[] = {
+    {L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}", IDC_SUITE}, {L"{c8ba4e9d-9f8e-4cc3-9d78-ff0f5ee5a4ac}", IDC_VFW_CODECS},
+    {L"{6FBC8FFB-23FB-464C-8657-24F57CB520A5}", IDC_AFTER_EFFECTS}, {L"{7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3}", IDC_3DS_MAX},
+    {L"{9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}", IDC_LIGHTWAVE}, {L"{5F683762-A1AE-4043-9BED-E8443F625D9B}", IDC_WALLPAPERS}};
+// Every file the menu looks for, and the button it lets run.
+const Owned kDiscFiles[] = {
+    {L"\\Corla\\setup.exe", IDC_SUITE}, {L"\\Bonus\\PremiereUpdater\\Premiere6.01Setup.exe", IDC_PREMIERE_UPDATER},
+    {L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", IDC_AFTER_EFFECTS}, {L"\\ExtraPlug-ins\\3DSMax\\setup.exe", IDC_3DS_MAX},
+    {L"\\ExtraPlug-ins\\Lightwave\\setup.exe", IDC_LIGHTWAVE}, {L"\\ExtraPlug-ins\\Effects\\Setup.exe", IDC_EFFECTS},
+    {L"\\Bonus\\DesktopWallpapers\\setup.exe", IDC_WALLPAPERS}, {L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", IDC_VFW_CODECS},
+    {L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", IDC_SPICEMASTER},
+    {L"\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe", IDC_ACROBAT_READER},
+    {L"\\Docs\\Manual_Brisa.pdf", IDC_MANUAL}, {L"\\Docs\\Manual_Quarn.pdf", IDC_MANUAL}, {L"\\Readme.htm", IDC_README},
+    {L"\\Readme\\readme.fr.htm", IDC_README}, {L"\\Readme\\readme.de.htm", IDC_README},
+    {L"\\Readme\\readme.it.htm", IDC_README}, {L"\\Readme\\readme.es.htm", IDC_README},
+    {L"\\Readme\\readme.jp.htm", IDC_README}};
+// The six stored values and numbers that are none of them.
+const DWORD kLanguageValues[] = {9, 0x40C, 7, 0x10, 0x0A, 0x11, 12, 0x409, 1, 0xFFFF};
+// Buttons with a refresh step, and their available flag (-1: none).
+const std::pair<UINT, int> kRefreshed[] = {
+    {IDC_SUITE, -1}, {IDC_PREMIERE_UPDATER, kAvailPremiereUpdater}, {IDC_AFTER_EFFECTS, kAvailAfterEffects},
+    {IDC_3DS_MAX, kAvail3dsMax}, {IDC_SPICEMASTER, kAvailSpiceMaster}, {IDC_ACROBAT_READER, kAvailAcrobatReader},
+    {IDC_MANUAL, kAvailManual}, {IDC_README, kAvailReadme}, {IDC_WALLPAPERS, kAvailWallpapers},
+    {IDC_VFW_CODECS, kAvailVfwCodecs}, {IDC_LIGHTWAVE, kAvailLightWave}, {IDC_EFFECTS, kAvailEffects}};
+
+void SetKey(const std::wstring& key, bool bPresent)
+{
+    HKEY hKey = nullptr;
+    if (!bPresent)
+        ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str());
+    else if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr) == 0)
+        ::RegCloseKey(hKey);
+}
+// 0: no key; 1: the key without a "Path"; 2: "Path" = folder.
+void SetAppPath(const wchar_t* exe, int nKind, const std::wstring& folder)
+{
+    SetKey(kAppPaths + exe, false);
+    SetKey(kAppPaths + exe, nKind != 0);
+    if (nKind == 2)
+        WriteRegistryString((kAppPaths + exe).c_str(), L"Path", folder.c_str());
+}
+
+// The caption a button draws in its present state, read back from the text
+// records of a metafile it is drawn into.
+std::wstring DrawnCaption(CHoverButton& button)
+{
+    DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, button.IsWindowEnabled() ? 0u : ODS_DISABLED, button,
+                       ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr), {}, 0};
+    button.DrawItem(&dis);
+    const HENHMETAFILE hEmf = ::CloseEnhMetaFile(dis.hDC);
+    std::vector<BYTE> bits(::GetEnhMetaFileBits(hEmf, 0, nullptr));
+    ::GetEnhMetaFileBits(hEmf, static_cast<UINT>(bits.size()), bits.data());
+    ::DeleteEnhMetaFile(hEmf);
+    std::wstring text;
+    for (size_t at = 0; at < bits.size(); at += reinterpret_cast<const EMR*>(&bits[at])->nSize)
+        if (const auto* p = reinterpret_cast<const EMREXTTEXTOUTW*>(&bits[at]); p->emr.iType == EMR_EXTTEXTOUTW)
+            text.append(reinterpret_cast<const wchar_t*>(&bits[at + p->emrtext.offString]), p->emrtext.nChars);
+    return text;
+}
+
+// A button's description for either enabled state, read with the style bit
+// set for a moment (no repaint, no focus change).
+std::wstring DescriptionWhen(CHoverButton& button, bool bEnabled)
+{
+    const LONG lStyle = ::GetWindowLongW(button, GWL_STYLE);
+    ::SetWindowLongW(button, GWL_STYLE, bEnabled ? lStyle & ~WS_DISABLED : lStyle | WS_DISABLED);
+    const std::wstring text(static_cast<LPCWSTR>(button.GetDescription()));
+    ::SetWindowLongW(button, GWL_STYLE, lStyle);
+    return text;
+}
+}  // namespace
+
+TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage)
+{
+    const char* pszSeed = std::getenv("SPLASH_PROPERTY_SEED");
+    const unsigned nSeed = pszSeed != nullptr ? static_cast<unsigned>(std::strtoul(pszSeed, nullptr, 10)) : kDefaultSeed;
+    std::printf("PropertyRefreshTest seed %u (SPLASH_PROPERTY_SEED replays it), %d states\n", nSeed, kStates);
+    std::mt19937 random(nSeed);
+
+    e2e::RegistryGuard registry;
+    for (const Owned& product : kProducts)
+        registry.Key(HKEY_LOCAL_MACHINE, kUninstall + product.name);
+    for (const wchar_t* exe : {L"Premiere.exe", L"AcroRd32.exe"})
+        registry.Key(HKEY_LOCAL_MACHINE, kAppPaths + exe);
+    registry.Value(HKEY_LOCAL_MACHINE, L"Software\\Zelvora", L"Codec")
+        .Value(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName)
+        .Value(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName);
+    e2e::FixtureDisc disc(L"property disc");
+    e2e::WriteRegString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName, disc.Root() + L"\\setup.exe");
+    CLauncherDlg dlg;
+    ASSERT_TRUE(dlg.Create());
+    ASSERT_EQ(std::wstring(dlg.m_strDiscRoot), disc.Root());
+    std::vector<CHoverButton*> buttons;
+    for (const auto& refreshed : kRefreshed)
+        buttons.push_back(dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(dlg.GetDlgItem(static_cast<int>(refreshed.first)))));
+    // Captions are read from metafiles, which would copy each button's strip
+    // every time (and Wine keeps the copies): the strips go.
+    for (CHoverButton* pButton : buttons)
+        pButton->LoadStateBitmap(0);
+    dlg.m_btnLanguage.LoadStateBitmap(0);
+
+    std::set<std::wstring> languageTexts[kLanguageCount];
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
+        for (UINT nId = 1000; nId < 1100; ++nId)
+            languageTexts[nIndex].insert(std::wstring(CLauncherDlg::LoadFixed(nIndex * kLanguageBaseStep + nId)));
+
+    std::vector<bool> files(std::size(kDiscFiles), false);
+    for (int nState = 0; nState < kStates && !::testing::Test::HasFailure(); ++nState)
+    {
+        // Every choice goes into the trace, in this order: six products,
+        // Codec, Language, Premiere, Acrobat, then one per disc file.
+        std::string trace = "state " + std::to_string(nState) + " of seed " + std::to_string(nSeed) + ":";
+        const auto pick = [&](size_t n) {
+            const int v = static_cast<int>(random() % n);
+            trace += " " + std::to_string(v);
+            return v;
+        };
+        std::vector<bool> installed;
+        for (const Owned& product : kProducts)
+            SetKey(kUninstall + product.name, installed.emplace_back(pick(2) == 1));
+        const int nCodec = pick(4);  // none, 4, 5, anything
+        nCodec == 0 ? (void)DeleteRegistryValue(L"Software\\Zelvora", L"Codec")
+                    : (void)WriteRegistryDword(L"Software\\Zelvora", L"Codec", static_cast<DWORD>(nCodec == 3 ? pick(20) : 3 + nCodec));
+        WriteRegistryDword(kLanguageKey, kLanguageValueName, kLanguageValues[pick(std::size(kLanguageValues))]);
+        const int nPremiere = pick(3);  // none, updated, not updated
+        SetAppPath(L"Premiere.exe", nPremiere != 0 ? 2 : 0, e2e::FixturePath(nPremiere == 1 ? L"preminfo-601" : L"preminfo-60"));
+        SetAppPath(L"AcroRd32.exe", pick(3), disc.Root());
+        for (size_t i = 0; i < files.size(); ++i)
+        {
+            const bool bWanted = pick(3) != 0;
+            if (bWanted != files[i])
+                bWanted ? (void)disc.AddText(kDiscFiles[i].name, {}) : (void)::DeleteFileW(disc.Path(kDiscFiles[i].name).c_str());
+            files[i] = bWanted;
+        }
+        SCOPED_TRACE(trace);
+
+        dlg.m_bSuiteInstalled = dlg.IsSuiteInstalled();
+        dlg.m_nHardwareModel = dlg.ReadHardwareModel();
+        dlg.m_nLanguageValue = 0;
+        const int nLanguage = dlg.ReadLanguageSetting(dlg.m_nLanguageValue);
+        dlg.RefreshAllButtons(nLanguage);
+
+        const auto inLanguage = [&](const std::wstring& text, const char* what, int nId) {
+            EXPECT_TRUE(languageTexts[nLanguage].count(text) == 1 && !text.empty())
+                << what << " of " << nId << " is not a text of language " << nLanguage << ": " << e2e::ToUtf8(text);
+        };
+        for (size_t b = 0; b < buttons.size(); ++b)
+        {
+            CHoverButton& btn = *buttons[b];
+            const auto [nId, nFlag] = kRefreshed[b];
+            const BOOL bEnabled = btn.IsWindowEnabled();
+            const std::wstring status = DescriptionWhen(btn, false);
+            EXPECT_TRUE(nFlag < 0 || dlg.m_bAvailable[nFlag] == bEnabled) << "available flag of " << nId;
+            EXPECT_TRUE(!bEnabled || status.empty()) << "enabled button " << nId << " has a status text";
+            EXPECT_TRUE(bEnabled || !btn.IsWindowVisible() || !status.empty()) << "disabled " << nId << " gives no reason";
+            if (!status.empty())
+                inLanguage(status, "status", nId);
+            inLanguage(DescriptionWhen(btn, true), "description", nId);
+            inLanguage(DrawnCaption(btn), "caption", nId);
+
+            bool bProgramOnDisc = false;
+            for (size_t i = 0; i < files.size(); ++i)
+                bProgramOnDisc |= kDiscFiles[i].nButton == nId && files[i];
+            EXPECT_TRUE(!bEnabled || bProgramOnDisc) << "button " << nId << " enabled without its file";
+            for (size_t i = 0; i < std::size(kProducts); ++i)
+                EXPECT_TRUE(!bEnabled || !installed[i] || kProducts[i].nButton != nId) << nId << " enabled, installed";
+        }
+        inLanguage(DrawnCaption(dlg.m_btnLanguage), "caption", IDC_LANGUAGE);
+        inLanguage(std::wstring(dlg.m_btnLanguage.GetDescription()), "description", IDC_LANGUAGE);
+        inLanguage(std::wstring(dlg.m_btnExit.GetDescription()), "description", IDOK);
+    }
+    dlg.DestroyWindow();
+}

@@ -1,0 +1,204 @@
+// The menu's kernel handles, GDI objects and windows stay flat over many
+// language changes, hover cycles and waited installer runs.
+#include "actions/CommandLine.h"
+#include "app/LauncherDlg.h"
+#include "app/Language.h"
+#include "probes/Registry.h"
+#include "res/resource.h"
+#include "tests/support/Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace
+{
+// Wine 8 answers 0 to GetProcessHandleCount and GetGuiResources, so each
+// figure has a substitute that it does answer: the system's handle list
+// filtered by process id, GDI handle indices that still name an object
+// (Wine's GDI also accepts a handle given by its table index alone), and
+// the thread's windows.
+DWORD OwnKernelHandles()
+{
+    struct Entry { ULONG pid; BYTE type, flags; USHORT handle; PVOID object; ULONG access; };
+    using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    static const auto pQuery = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    static std::vector<BYTE> buffer(1 << 22);
+    constexpr ULONG kSystemHandleInformation = 16;
+    if (pQuery(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), nullptr) != 0)
+        return 0;
+    const ULONG nCount = *reinterpret_cast<const ULONG*>(buffer.data());
+    const auto* pEntries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
+    return static_cast<DWORD>(std::count_if(pEntries, pEntries + nCount, [](const Entry& e) {
+        return LOWORD(e.pid) == LOWORD(::GetCurrentProcessId());
+    }));
+}
+
+DWORD LiveGdiIndices()
+{
+    DWORD n = 0;
+    for (ULONG_PTR nIndex = 1; nIndex < 0x10000; ++nIndex)
+        n += ::GetObjectType(reinterpret_cast<HGDIOBJ>(nIndex)) != 0;
+    return n;
+}
+
+BOOL CALLBACK CountWindow(HWND hWnd, LPARAM lParam)
+{
+    ++*reinterpret_cast<DWORD*>(lParam);
+    ::EnumChildWindows(hWnd, CountWindow, lParam);
+    return TRUE;
+}
+
+enum Figure { kHandles, kGdi, kUser, kListedHandles, kGdiIndices, kWindows, kFigureCount };
+const char* const kFigureNames[] = {"handles", "GDI", "USER", "listed handles", "live GDI indices", "windows"};
+using Counts = std::array<DWORD, kFigureCount>;
+
+Counts CountNow()
+{
+    Counts c{};
+    ::GetProcessHandleCount(::GetCurrentProcess(), &c[kHandles]);
+    c[kGdi] = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    c[kUser] = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
+    c[kListedHandles] = OwnKernelHandles();
+    c[kGdiIndices] = LiveGdiIndices();
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&c[kWindows]));
+    return c;
+}
+
+void Print(const char* when, const Counts& c)
+{
+    std::printf("%-8s", when);
+    for (int i = 0; i < kFigureCount; ++i)
+        std::printf(" %s %lu%s", kFigureNames[i], c[i], i + 1 < kFigureCount ? "," : "\n");
+}
+}  // namespace
+
+// The substitutes see one new object of their kind; Wine's own figures are printed.
+TEST(StabilityCountersTest, SeeOneNewObjectOfTheirKind)
+{
+    const auto newWindow = [] { return ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, 0, 0, 0, 0); };
+    const HWND hFirst = newWindow();  // the thread's first window brings company
+    const Counts before = CountNow();
+    const HBRUSH hBrush = ::CreateSolidBrush(RGB(1, 2, 3));
+    const HANDLE hEvent = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    const HWND hWnd = newWindow();
+    const Counts after = CountNow();
+    Print("before", before);
+    Print("+1 each", after);
+    for (const HWND h : {hWnd, hFirst})
+        ::DestroyWindow(h);
+    ::CloseHandle(hEvent);
+    ::DeleteObject(hBrush);
+    const auto grew = [&](Figure f) { return after[f] == before[f] + 1; };
+    EXPECT_TRUE(grew(kHandles) || grew(kListedHandles));
+    EXPECT_TRUE(grew(kGdi) || grew(kGdiIndices));
+    EXPECT_TRUE(grew(kWindows));
+}
+
+namespace
+{
+// The chooser button the next language change clicks.
+UINT g_nChooserAnswer = 0;
+LRESULT CALLBACK AnswerChooser(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const LPCWSTR kDialogClass = MAKEINTATOM(0x8002);
+    if (nCode == HCBT_CREATEWND && reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->lpszClass == kDialogClass)
+        ::PostMessageW(reinterpret_cast<HWND>(wParam), WM_COMMAND, MAKEWPARAM(g_nChooserAnswer, BN_CLICKED), 0);
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+class StabilityTest;
+struct Workload
+{
+    const char* name;
+    int nRounds;
+    void (*pRun)(StabilityTest& test, int nRound);
+};
+
+// The real menu, modeless, on a disc holding the fake installer.
+class StabilityTest : public ::testing::TestWithParam<Workload>
+{
+public:
+    void SetUp() override
+    {
+        m_registry.Value(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName)
+            .Value(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName);
+        WriteRegistryDword(kLanguageKey, kLanguageValueName, GetLanguage(kEnglishIndex).nValue);
+        e2e::WriteRegString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName, m_disc.Root() + L"\\setup.exe");
+        m_strInstaller = QuoteArgument(m_disc.AddInstaller(L"setup.exe").c_str());
+        ASSERT_TRUE(m_dlg.Create());
+    }
+    void TearDown() override { m_dlg.DestroyWindow(); }
+
+    void ChangeLanguage(int nRound)
+    {
+        g_nChooserAnswer = GetLanguage((nRound + 1) % kLanguageCount).nChooserButton;
+        const HHOOK hHook = ::SetWindowsHookExW(WH_CBT, AnswerChooser, nullptr, ::GetCurrentThreadId());
+        m_dlg.OnLanguage();
+        ::UnhookWindowsHookEx(hHook);
+        ASSERT_EQ(m_dlg.m_nLanguageValue, GetLanguage((nRound + 1) % kLanguageCount).nValue);
+    }
+    void Hover(int nRound)
+    {
+        static const UINT kIds[] = {IDC_SUITE, IDC_AFTER_EFFECTS, IDC_README, IDC_VFW_CODECS, IDC_LANGUAGE, IDOK};
+        const HWND hButton = m_dlg.GetDlgItem(static_cast<int>(kIds[nRound % std::size(kIds)]));
+        CRect rc;
+        ::GetWindowRect(hButton, &rc);
+        ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        ::SendMessageW(hButton, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+        ::SendMessageW(hButton, WM_MOUSEHOVER, 0, MAKELPARAM(2, 2));
+        ::UpdateWindow(hButton);
+        m_dlg.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(hButton), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        ASSERT_EQ(std::wstring(m_dlg.m_description.GetWindowText()),
+                  std::wstring(dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(hButton))->GetDescription()));
+        ::SendMessageW(hButton, WM_MOUSELEAVE, 0, 0);
+        ::UpdateWindow(hButton);
+        m_dlg.GetWindowRect(&rc);
+        ::SetCursorPos(rc.left + 4, rc.top + 4);
+        m_dlg.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_dlg.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    }
+    void Launch(int)
+    {
+        m_dlg.Launcher().RunProgramHidden(m_strInstaller, nullptr, 10000, true);
+        ASSERT_EQ(m_disc.Runs(L"").size(), ++m_nLaunches);
+    }
+
+    e2e::RegistryGuard m_registry;
+    e2e::FixtureDisc m_disc{L"stability disc"};
+    CString m_strInstaller;
+    size_t m_nLaunches = 0;
+    CLauncherDlg m_dlg;
+};
+
+constexpr int kWarmUpRounds = 3;
+}  // namespace
+
+TEST_P(StabilityTest, CountsGrowByZero)
+{
+    const Workload& work = GetParam();
+    for (int nRound = 0; nRound < kWarmUpRounds; ++nRound)
+        work.pRun(*this, nRound);
+    const Counts before = CountNow();
+    const auto start = std::chrono::steady_clock::now();
+    for (int nRound = 0; nRound < work.nRounds && !HasFailure(); ++nRound)
+        work.pRun(*this, nRound);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    const Counts after = CountNow();
+    std::printf("%s: %d rounds in %lld ms\n", work.name, work.nRounds, static_cast<long long>(ms.count()));
+    Print("before", before);
+    Print("after", after);
+    EXPECT_EQ(after, before) << "in the order: handles, GDI, USER, listed handles, live GDI indices, windows";
+}
+
+INSTANTIATE_TEST_SUITE_P(Menu, StabilityTest,
+                         ::testing::Values(Workload{"LanguageChanges", 1000, [](StabilityTest& t, int n) { t.ChangeLanguage(n); }},
+                                           Workload{"HoverCycles", 10000, [](StabilityTest& t, int n) { t.Hover(n); }},
+                                           Workload{"WaitedLaunches", 100, [](StabilityTest& t, int n) { t.Launch(n); }}),
+                         [](const auto& info) { return std::string(info.param.name); });
