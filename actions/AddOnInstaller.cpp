@@ -3,7 +3,6 @@
 #include "actions/CommandLine.h"
 #include "actions/SuiteInstaller.h"
 #include "app/LauncherDlg.h"
-#include "probes/Folder.h"
 #include "probes/Registry.h"
 #include "res/strings.h"
 
@@ -113,10 +112,8 @@ void CAddOnInstaller::Refresh(AddOn addOn)
     }
     else
     {
-        const CString strFolder =
-            CString::Substitute(CLauncherDlg::LoadFixed(row.nFolderId), m_menu.m_strDiscRoot);
         const CString strName = row.nNameId != 0 ? CLauncherDlg::LoadFixed(row.nNameId) : CString(row.pszName);
-        bAvailable = FolderContains(strName, strFolder);
+        bAvailable = m_menu.DiscFolderContains(row.nFolderId, strName);
         if (!bAvailable)
             strStatus = m_menu.LoadText(row.nNotFoundId);
     }

@@ -36,9 +36,8 @@ void CDocumentButtons::RefreshAcrobatReader()
     }
     else
     {
-        const CString strFolder = CString::Substitute(CLauncherDlg::LoadFixed(IDS_FOLDER_ACROBAT_READER),
-                                                      m_menu.m_strDiscRoot);
-        bAvailable = FolderContains(CLauncherDlg::LoadFixed(IDS_FILE_ACROBAT_READER), strFolder);
+        bAvailable = m_menu.DiscFolderContains(IDS_FOLDER_ACROBAT_READER,
+                                               CLauncherDlg::LoadFixed(IDS_FILE_ACROBAT_READER));
         if (!bAvailable)
             strStatus = m_menu.LoadText(IDS_STATUS_ACROBAT_NOT_FOUND);
     }
@@ -59,10 +58,8 @@ void CDocumentButtons::RefreshManual()
     else
     {
         // Either edition will do: the model is asked for at the click.
-        const CString strFolder =
-            CString::Substitute(CLauncherDlg::LoadFixed(IDS_FOLDER_DOCS), m_menu.m_strDiscRoot);
-        bAvailable = FolderContains(CLauncherDlg::LoadFixed(IDS_FILE_MANUAL_LITE), strFolder) ||
-                     FolderContains(CLauncherDlg::LoadFixed(IDS_FILE_MANUAL_PRO), strFolder);
+        bAvailable = m_menu.DiscFolderContains(IDS_FOLDER_DOCS, CLauncherDlg::LoadFixed(IDS_FILE_MANUAL_LITE)) ||
+                     m_menu.DiscFolderContains(IDS_FOLDER_DOCS, CLauncherDlg::LoadFixed(IDS_FILE_MANUAL_PRO));
         if (!bAvailable)
             strStatus = m_menu.LoadText(IDS_STATUS_MANUAL_NOT_FOUND);
     }

@@ -4,7 +4,6 @@
 #include "app/LauncherDlg.h"
 #include "probes/AppPath.h"
 #include "probes/FileVersion.h"
-#include "probes/Folder.h"
 #include "res/strings.h"
 
 namespace
@@ -61,9 +60,8 @@ void CPremiereUpdater::Refresh()
         else
         {
             // Only the international updater decides availability.
-            const CString strFolder = CString::Substitute(
-                CLauncherDlg::LoadFixed(IDS_FOLDER_PREMIERE_UPDATER), m_menu.m_strDiscRoot);
-            bAvailable = FolderContains(CLauncherDlg::LoadFixed(IDS_FILE_PREMIERE_UPDATER), strFolder);
+            bAvailable = m_menu.DiscFolderContains(IDS_FOLDER_PREMIERE_UPDATER,
+                                                   CLauncherDlg::LoadFixed(IDS_FILE_PREMIERE_UPDATER));
             if (!bAvailable)
                 strStatus = m_menu.LoadText(IDS_STATUS_PREMIERE_NOT_FOUND);
         }

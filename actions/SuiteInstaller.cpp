@@ -3,7 +3,6 @@
 #include "actions/CommandLine.h"
 #include "app/LauncherDlg.h"
 #include "probes/DirectX.h"
-#include "probes/Folder.h"
 #include "probes/Registry.h"
 #include "probes/WindowsVersion.h"
 #include "res/strings.h"
@@ -48,9 +47,7 @@ void CSuiteInstaller::Refresh()
     }
     else
     {
-        const CString strFolder =
-            CString::Substitute(CLauncherDlg::LoadFixed(IDS_FOLDER_CORLA), m_menu.m_strDiscRoot);
-        bAvailable = FolderContains(CLauncherDlg::LoadFixed(IDS_FILE_SETUP), strFolder);
+        bAvailable = m_menu.DiscFolderContains(IDS_FOLDER_CORLA, CLauncherDlg::LoadFixed(IDS_FILE_SETUP));
         if (!bAvailable)
             strStatus = m_menu.LoadText(IDS_STATUS_SUITE_NOT_FOUND);
     }

@@ -9,6 +9,7 @@
 #include "framework/DataExchange.h"
 #include "framework/PaintDC.h"
 #include "framework/WinApp.h"
+#include "probes/Folder.h"
 #include "probes/Registry.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -212,6 +213,11 @@ CString CLauncherDlg::LoadFixed(UINT nID)
     CString str;
     str.LoadString(nID);
     return str;
+}
+
+bool CLauncherDlg::DiscFolderContains(UINT nFolderPatternId, const CString& strName) const
+{
+    return FolderContains(strName, CString::Substitute(LoadFixed(nFolderPatternId), m_strDiscRoot));
 }
 
 void CLauncherDlg::ShowButtonState(CHoverButton& button, BOOL bAvailable, UINT nCaptionId,

@@ -88,6 +88,9 @@ public:
     CString LoadText(UINT nID) const;
     // An English-only text, loaded at its bare id.
     static CString LoadFixed(UINT nID);
+    // Whether the disc folder of pattern nFolderPatternId ("%s" the disc root)
+    // holds an entry named strName.
+    bool DiscFolderContains(UINT nFolderPatternId, const CString& strName) const;
     // The end of every refresh step: enabled state, captions and descriptions.
     void ShowButtonState(CHoverButton& button, BOOL bAvailable, UINT nCaptionId,
                          UINT nDescriptionId, const CString& strStatus);

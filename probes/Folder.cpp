@@ -21,16 +21,27 @@ public:
 private:
     HANDLE m_hFind;
 };
+// A search pattern longer than MAX_PATH needs the "\\?\" form, which
+// takes the path literally: only absolute drive and UNC paths qualify.
+CString SearchPattern(const CString& strFolder)
+{
+    const CString strPattern = strFolder + L"\\*";
+    if (strPattern.GetLength() < MAX_PATH || strFolder.Left(4) == L"\\\\?\\")
+        return strPattern;
+    if (strFolder.Left(2) == L"\\\\")
+        return CString(L"\\\\?\\UNC") + strPattern.Mid(1);
+    if (strFolder.GetLength() >= 3 && strFolder.GetAt(1) == L':' && strFolder.GetAt(2) == L'\\')
+        return CString(L"\\\\?\\") + strPattern;
+    return strPattern;
+}
 }  // namespace
 
 bool FolderContains(LPCWSTR lpszName, LPCWSTR lpszFolder)
 {
     CString strWanted(lpszName);
     strWanted.MakeLower();
-    const CString strPattern = CString(lpszFolder) + L"\\*";
-
     WIN32_FIND_DATAW data;
-    CFindHandle find(::FindFirstFileW(strPattern, &data));
+    CFindHandle find(::FindFirstFileW(SearchPattern(lpszFolder), &data));
     if (!find.IsValid())
         return false;
     do

@@ -8,6 +8,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -230,5 +231,29 @@ INSTANTIATE_TEST_SUITE_P(Names, FolderProbeTest, ::testing::ValuesIn(kEntryCases
 TEST(FolderProbeMissingTest, FolderThatDoesNotExistHoldsNothing)
 {
     EXPECT_FALSE(FolderContains(L"setup.exe", L"C:\\SplashNoSuchFolder"));
+}
+
+// Past MAX_PATH the search goes through the literal "\\?\" form.
+TEST(FolderProbeLongPathTest, FindsEntriesBeyondMaxPath)
+{
+    wchar_t szTemp[MAX_PATH];
+    std::wstring folder(szTemp, ::GetTempPathW(MAX_PATH, szTemp));
+    folder += L"SplashLong";
+    std::vector<std::wstring> created{folder};
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    while (folder.size() < MAX_PATH + 20)
+    {
+        folder += L"\\" + std::wstring(40, L'x');
+        ::CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr);
+        created.push_back(folder);
+    }
+    ::CreateDirectoryW((L"\\\\?\\" + folder + L"\\Corla").c_str(), nullptr);
+
+    EXPECT_TRUE(FolderContains(L"corla", folder.c_str()));
+    EXPECT_FALSE(FolderContains(L"setup.exe", folder.c_str()));
+
+    ::RemoveDirectoryW((L"\\\\?\\" + folder + L"\\Corla").c_str());
+    for (auto it = created.rbegin(); it != created.rend(); ++it)
+        ::RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
 }
 }  // namespace
