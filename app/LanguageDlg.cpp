@@ -40,9 +40,10 @@ void CLanguageDlg::DoDataExchange(CDataExchange* pDX)
 
 CHoverButton& CLanguageDlg::ButtonOf(int nLanguageIndex)
 {
-    CHoverButton* const buttons[kLanguageCount] = {&m_btnEnglish, &m_btnFrench,  &m_btnGerman,
-                                                   &m_btnItalian, &m_btnSpanish, &m_btnJapanese};
-    return *buttons[nLanguageIndex];
+    static CHoverButton CLanguageDlg::*const kButtons[kLanguageCount] = {
+        &CLanguageDlg::m_btnEnglish, &CLanguageDlg::m_btnFrench,  &CLanguageDlg::m_btnGerman,
+        &CLanguageDlg::m_btnItalian, &CLanguageDlg::m_btnSpanish, &CLanguageDlg::m_btnJapanese};
+    return this->*kButtons[nLanguageIndex];
 }
 
 BOOL CLanguageDlg::OnInitDialog()
