@@ -117,8 +117,7 @@ void CAddOnInstaller::Refresh(AddOn addOn)
         if (!bAvailable)
             strStatus = m_menu.LoadText(row.nNotFoundId);
     }
-    m_menu.m_bAvailable[row.flag] = bAvailable;
-    m_menu.ShowButtonState(m_menu.*row.pButton, bAvailable, row.nCaptionId, row.nDescriptionId, strStatus);
+    m_menu.ShowButtonState(row.flag, m_menu.*row.pButton, bAvailable, row.nCaptionId, row.nDescriptionId, strStatus);
 }
 
 void CAddOnInstaller::Install(AddOn addOn)

@@ -41,8 +41,7 @@ void CDocumentButtons::RefreshAcrobatReader()
         if (!bAvailable)
             strStatus = m_menu.LoadText(IDS_STATUS_ACROBAT_NOT_FOUND);
     }
-    m_menu.m_bAvailable[kAvailAcrobatReader] = bAvailable;
-    m_menu.ShowButtonState(m_menu.m_btnAcrobatReader, bAvailable, IDS_CAPTION_ACROBAT_READER,
+    m_menu.ShowButtonState(kAvailAcrobatReader, m_menu.m_btnAcrobatReader, bAvailable, IDS_CAPTION_ACROBAT_READER,
                            IDS_DESC_ACROBAT_READER, strStatus);
 }
 
@@ -63,8 +62,7 @@ void CDocumentButtons::RefreshManual()
         if (!bAvailable)
             strStatus = m_menu.LoadText(IDS_STATUS_MANUAL_NOT_FOUND);
     }
-    m_menu.m_bAvailable[kAvailManual] = bAvailable;
-    m_menu.ShowButtonState(m_menu.m_btnManual, bAvailable, IDS_CAPTION_MANUAL, IDS_DESC_MANUAL, strStatus);
+    m_menu.ShowButtonState(kAvailManual, m_menu.m_btnManual, bAvailable, IDS_CAPTION_MANUAL, IDS_DESC_MANUAL, strStatus);
 }
 
 void CDocumentButtons::RefreshReadme()
@@ -90,8 +88,7 @@ void CDocumentButtons::RefreshReadme()
         bAvailable = FALSE;
         strStatus = m_menu.LoadText(IDS_STATUS_README_NOT_FOUND);
     }
-    m_menu.m_bAvailable[kAvailReadme] = bAvailable;
-    m_menu.ShowButtonState(m_menu.m_btnReadme, bAvailable, IDS_CAPTION_README, IDS_DESC_README, strStatus);
+    m_menu.ShowButtonState(kAvailReadme, m_menu.m_btnReadme, bAvailable, IDS_CAPTION_README, IDS_DESC_README, strStatus);
 }
 
 void CDocumentButtons::InstallAcrobatReader()

@@ -66,8 +66,7 @@ void CPremiereUpdater::Refresh()
                 strStatus = m_menu.LoadText(IDS_STATUS_PREMIERE_NOT_FOUND);
         }
     }
-    m_menu.m_bAvailable[kAvailPremiereUpdater] = bAvailable;
-    m_menu.ShowButtonState(m_menu.m_btnPremiereUpdater, bAvailable, IDS_CAPTION_PREMIERE_UPDATER,
+    m_menu.ShowButtonState(kAvailPremiereUpdater, m_menu.m_btnPremiereUpdater, bAvailable, IDS_CAPTION_PREMIERE_UPDATER,
                            IDS_DESC_PREMIERE_UPDATER, strStatus);
 }
 

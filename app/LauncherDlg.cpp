@@ -215,6 +215,13 @@ CString CLauncherDlg::LoadFixed(UINT nID)
     return str;
 }
 
+void CLauncherDlg::ShowButtonState(AvailableFlag flag, CHoverButton& button, BOOL bAvailable,
+                                   UINT nCaptionId, UINT nDescriptionId, const CString& strStatus)
+{
+    m_bAvailable[flag] = bAvailable;
+    ShowButtonState(button, bAvailable, nCaptionId, nDescriptionId, strStatus);
+}
+
 bool CLauncherDlg::DiscFolderContains(UINT nFolderPatternId, const CString& strName) const
 {
     return FolderContains(strName, CString::Substitute(LoadFixed(nFolderPatternId), m_strDiscRoot));

@@ -94,6 +94,9 @@ public:
     // The end of every refresh step: enabled state, captions and descriptions.
     void ShowButtonState(CHoverButton& button, BOOL bAvailable, UINT nCaptionId,
                          UINT nDescriptionId, const CString& strStatus);
+    // The same, for a button with an available flag, which it records.
+    void ShowButtonState(AvailableFlag flag, CHoverButton& button, BOOL bAvailable, UINT nCaptionId,
+                         UINT nDescriptionId, const CString& strStatus);
     CProgramLauncher& Launcher() noexcept { return m_launcher; }
 
     int m_nHardwareModel = kModelNone;

@@ -1,6 +1,7 @@
 // The menu dialog created in-process: start-up state from the registry and
 // the program's folder, the stored and detected language, the description
 // area under the real cursor, and the language chooser.
+#include "tests/support/DialogTestSupport.h"
 #include "app/Language.h"
 #include "app/LanguageDlg.h"
 #include "app/LauncherDlg.h"
@@ -53,28 +54,6 @@ int CountVisible(HWND hDlg, const UINT (&ids)[N])
     }));
 }
 
-// The caption a button draws in its normal state, read back from the text
-// records of a metafile it is drawn into.
-std::wstring DrawnCaption(CHoverButton& button)
-{
-    const HDC hMetaDC = ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
-    DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, button, hMetaDC, {}, 0};
-    button.GetClientRect(&dis.rcItem);
-    button.DrawItem(&dis);
-    const HENHMETAFILE hEmf = ::CloseEnhMetaFile(dis.hDC);
-    std::vector<BYTE> bits(::GetEnhMetaFileBits(hEmf, 0, nullptr));
-    ::GetEnhMetaFileBits(hEmf, static_cast<UINT>(bits.size()), bits.data());
-    ::DeleteEnhMetaFile(hEmf);
-    std::wstring text;
-    for (size_t offset = 0; offset < bits.size(); offset += reinterpret_cast<const EMR*>(&bits[offset])->nSize)
-    {
-        const auto* pText = reinterpret_cast<const EMREXTTEXTOUTW*>(&bits[offset]);
-        if (pText->emr.iType == EMR_EXTTEXTOUTW)
-            text.append(reinterpret_cast<const wchar_t*>(&bits[offset + pText->emrtext.offString]),
-                        pText->emrtext.nChars);
-    }
-    return text;
-}
 
 BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
 {

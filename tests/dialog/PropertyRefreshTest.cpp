@@ -3,6 +3,7 @@
 // is in the menu's language, an enabled button has no status text and its
 // program is on the disc, an installed product's button is disabled, and a
 // visible disabled button always says why. SPLASH_PROPERTY_SEED=<n> replays.
+#include "tests/support/DialogTestSupport.h"
 #include "app/Language.h"
 #include "app/LauncherDlg.h"
 #include "probes/Registry.h"
@@ -70,23 +71,6 @@ void SetAppPath(const wchar_t* exe, int nKind, const std::wstring& folder)
         WriteRegistryString((kAppPaths + exe).c_str(), L"Path", folder.c_str());
 }
 
-// The caption a button draws in its present state, read back from the text
-// records of a metafile it is drawn into.
-std::wstring DrawnCaption(CHoverButton& button)
-{
-    DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, button.IsWindowEnabled() ? 0u : ODS_DISABLED, button,
-                       ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr), {}, 0};
-    button.DrawItem(&dis);
-    const HENHMETAFILE hEmf = ::CloseEnhMetaFile(dis.hDC);
-    std::vector<BYTE> bits(::GetEnhMetaFileBits(hEmf, 0, nullptr));
-    ::GetEnhMetaFileBits(hEmf, static_cast<UINT>(bits.size()), bits.data());
-    ::DeleteEnhMetaFile(hEmf);
-    std::wstring text;
-    for (size_t at = 0; at < bits.size(); at += reinterpret_cast<const EMR*>(&bits[at])->nSize)
-        if (const auto* p = reinterpret_cast<const EMREXTTEXTOUTW*>(&bits[at]); p->emr.iType == EMR_EXTTEXTOUTW)
-            text.append(reinterpret_cast<const wchar_t*>(&bits[at + p->emrtext.offString]), p->emrtext.nChars);
-    return text;
-}
 
 // A button's description for either enabled state, read with the style bit
 // set for a moment (no repaint, no focus change).

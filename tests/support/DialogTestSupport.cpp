@@ -105,3 +105,19 @@ void CTestSkinDialog::DoDataExchange(CDataExchange* pDX)
     for (const auto& binding : m_bindings)
         DDX_Control(pDX, binding.first, *binding.second);
 }
+
+std::wstring DrawnCaption(CHoverButton& button)
+{
+    DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, button.IsWindowEnabled() ? 0u : ODS_DISABLED, button,
+                       ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr), {}, 0};
+    button.DrawItem(&dis);
+    const HENHMETAFILE hEmf = ::CloseEnhMetaFile(dis.hDC);
+    std::vector<BYTE> bits(::GetEnhMetaFileBits(hEmf, 0, nullptr));
+    ::GetEnhMetaFileBits(hEmf, static_cast<UINT>(bits.size()), bits.data());
+    ::DeleteEnhMetaFile(hEmf);
+    std::wstring text;
+    for (size_t at = 0; at < bits.size(); at += reinterpret_cast<const EMR*>(&bits[at])->nSize)
+        if (const auto* p = reinterpret_cast<const EMREXTTEXTOUTW*>(&bits[at]); p->emr.iType == EMR_EXTTEXTOUTW)
+            text.append(reinterpret_cast<const wchar_t*>(&bits[at + p->emrtext.offString]), p->emrtext.nChars);
+    return text;
+}

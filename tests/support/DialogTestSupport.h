@@ -5,11 +5,13 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Rgn.h"
+#include "skin/HoverButton.h"
 #include "skin/SkinDialog.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -43,6 +45,10 @@ using Runs = std::vector<std::pair<int, int>>;
 
 // The window's region (false when it has none).
 bool ReadWindowRegion(HWND hWnd, CRgn& rgn);
+
+// The caption a button draws in its present state, read back from the text
+// records of a metafile it is drawn into.
+std::wstring DrawnCaption(CHoverButton& button);
 // The runs that rgn covers in row y, whatever banding GDI chose.
 Runs RowRuns(const CRgn& rgn, int y);
 
