@@ -85,6 +85,11 @@ const AddOnRow& RowOf(AddOn addOn)
     return kAddOns[static_cast<int>(addOn)];
 }
 
+CString FileNameOf(const AddOnRow& row)
+{
+    return row.nNameId != 0 ? CLauncherDlg::LoadFixed(row.nNameId) : CString(row.pszName);
+}
+
 bool RuleMet(Rule rule, const CLauncherDlg& menu)
 {
     switch (rule)
@@ -112,8 +117,7 @@ void CAddOnInstaller::Refresh(AddOn addOn)
     }
     else
     {
-        const CString strName = row.nNameId != 0 ? CLauncherDlg::LoadFixed(row.nNameId) : CString(row.pszName);
-        bAvailable = m_menu.DiscFolderContains(row.nFolderId, strName);
+        bAvailable = m_menu.DiscFolderContains(row.nFolderId, FileNameOf(row));
         if (!bAvailable)
             strStatus = m_menu.LoadText(row.nNotFoundId);
     }
@@ -137,4 +141,10 @@ void CAddOnInstaller::Install(AddOn addOn)
     if (row.bRefreshSuiteAfter)
         m_menu.RefreshSuite();
     Refresh(addOn);
+}
+
+ButtonDiscFiles CAddOnInstaller::DiscFiles(AddOn addOn)
+{
+    const AddOnRow& row = RowOf(addOn);
+    return {row.nCaptionId, true, {{L"", {DiscFile::FromPattern(row.nFolderId, FileNameOf(row))}}}};
 }

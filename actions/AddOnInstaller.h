@@ -2,6 +2,8 @@
 // row of one table): one refresh and one click path serve them all.
 #pragma once
 
+#include "actions/DiscFiles.h"
+
 class CLauncherDlg;
 
 enum class AddOn
@@ -24,6 +26,8 @@ public:
     void Refresh(AddOn addOn);
     // Runs the add-on's setup, then refreshes what it may have changed.
     void Install(AddOn addOn);
+    // The file whose presence decides the button's state.
+    static ButtonDiscFiles DiscFiles(AddOn addOn);
 
 private:
     CLauncherDlg& m_menu;

@@ -65,29 +65,31 @@ void CDocumentButtons::RefreshManual()
     m_menu.ShowButtonState(kAvailManual, m_menu.m_btnManual, bAvailable, IDS_CAPTION_MANUAL, IDS_DESC_MANUAL, strStatus);
 }
 
+std::vector<DiscFile> ReadmeChoices(int nLanguageIndex)
+{
+    const DiscFile english{L"", CLauncherDlg::LoadFixed(IDS_FILE_README)};
+    if (nLanguageIndex == kEnglishIndex)
+        return {english};
+    const UINT nNameId = static_cast<UINT>(nLanguageIndex * kLanguageBaseStep) + IDS_FILE_README;
+    return {DiscFile::FromPattern(IDS_FOLDER_README, CLauncherDlg::LoadFixed(nNameId)), english};
+}
+
 void CDocumentButtons::RefreshReadme()
 {
-    const CString strEnglishName = CLauncherDlg::LoadFixed(IDS_FILE_README);
-    const LanguageInfo& language = LanguageFromValue(m_menu.m_nLanguageValue);
-    CString strFolder = m_menu.m_strDiscRoot;
-    CString strName = strEnglishName;
-    if (language.nIndex != kEnglishIndex)
-    {
-        strFolder = CString::Substitute(CLauncherDlg::LoadFixed(IDS_FOLDER_README), m_menu.m_strDiscRoot);
-        strName = CLauncherDlg::LoadFixed(static_cast<UINT>(language.nIndex * kLanguageBaseStep) + IDS_FILE_README);
-    }
-
-    BOOL bAvailable = TRUE;
+    BOOL bAvailable = FALSE;
     CString strStatus;
-    if (FolderContains(strName, strFolder))
-        m_menu.m_strReadmePath = strFolder + L"\\" + strName;
-    else if (FolderContains(strEnglishName, m_menu.m_strDiscRoot))
-        m_menu.m_strReadmePath = m_menu.m_strDiscRoot + L"\\" + strEnglishName;
-    else
+    for (const DiscFile& file : ReadmeChoices(LanguageFromValue(m_menu.m_nLanguageValue).nIndex))
     {
-        bAvailable = FALSE;
-        strStatus = m_menu.LoadText(IDS_STATUS_README_NOT_FOUND);
+        const CString strFolder = m_menu.m_strDiscRoot + file.strFolder;
+        if (FolderContains(file.strName, strFolder))
+        {
+            m_menu.m_strReadmePath = strFolder + L"\\" + file.strName;
+            bAvailable = TRUE;
+            break;
+        }
     }
+    if (!bAvailable)
+        strStatus = m_menu.LoadText(IDS_STATUS_README_NOT_FOUND);
     m_menu.ShowButtonState(kAvailReadme, m_menu.m_btnReadme, bAvailable, IDS_CAPTION_README, IDS_DESC_README, strStatus);
 }
 
@@ -124,4 +126,25 @@ CString ReadmeCommandLine(const CString& strReadmePath)
 void CDocumentButtons::ViewReadme()
 {
     m_menu.Launcher().StartProgram(ReadmeCommandLine(m_menu.m_strReadmePath), nullptr, IDS_TITLE_SPLASH);
+}
+
+ButtonDiscFiles CDocumentButtons::AcrobatReaderDiscFiles()
+{
+    return {IDS_CAPTION_ACROBAT_READER, true,
+            {{L"", {DiscFile::FromPattern(IDS_FOLDER_ACROBAT_READER, CLauncherDlg::LoadFixed(IDS_FILE_ACROBAT_READER))}}}};
+}
+
+ButtonDiscFiles CDocumentButtons::ManualDiscFiles()
+{
+    return {IDS_CAPTION_MANUAL, true,
+            {{L"Velquin Lite", {DiscFile::FromPattern(IDS_FOLDER_DOCS, CLauncherDlg::LoadFixed(IDS_FILE_MANUAL_LITE))}},
+             {L"Velquin Pro", {DiscFile::FromPattern(IDS_FOLDER_DOCS, CLauncherDlg::LoadFixed(IDS_FILE_MANUAL_PRO))}}}};
+}
+
+ButtonDiscFiles CDocumentButtons::ReadmeDiscFiles()
+{
+    ButtonDiscFiles files{IDS_CAPTION_README, true, {}};
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
+        files.needs.push_back({EnglishLanguageName(nIndex), ReadmeChoices(nIndex)});
+    return files;
 }

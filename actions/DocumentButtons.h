@@ -4,6 +4,7 @@
 // installer.
 #pragma once
 
+#include "actions/DiscFiles.h"
 #include "framework/String.h"
 
 class CLauncherDlg;
@@ -20,9 +21,18 @@ public:
     void ViewManual();
     void ViewReadme();
 
+    static ButtonDiscFiles AcrobatReaderDiscFiles();
+    // Either edition makes the button available; the model picks one at the click.
+    static ButtonDiscFiles ManualDiscFiles();
+    // Each language's Readme, then the English one.
+    static ButtonDiscFiles ReadmeDiscFiles();
+
 private:
     CLauncherDlg& m_menu;
 };
+
+// The Readme of a language, and after it the English one at the root.
+std::vector<DiscFile> ReadmeChoices(int nLanguageIndex);
 
 // The shell, by its full path in the Windows folder, opening the Readme.
 CString ReadmeCommandLine(const CString& strReadmePath);

@@ -1,6 +1,7 @@
 #include "actions/PremiereUpdater.h"
 
 #include "actions/CommandLine.h"
+#include "app/Language.h"
 #include "app/LauncherDlg.h"
 #include "probes/AppPath.h"
 #include "probes/FileVersion.h"
@@ -86,4 +87,18 @@ void CPremiereUpdater::Install()
     m_menu.Launcher().RunProgramHidden(QuoteArgument(m_menu.m_strDiscRoot + PremiereUpdaterPath(wLanguage)),
                                        nullptr, kInstallTimeoutMs, true);
     Refresh();
+}
+
+ButtonDiscFiles CPremiereUpdater::DiscFiles()
+{
+    ButtonDiscFiles files{IDS_CAPTION_PREMIERE_UPDATER, true,
+                          {{L"", {DiscFile::FromPattern(IDS_FOLDER_PREMIERE_UPDATER,
+                                                        CLauncherDlg::LoadFixed(IDS_FILE_PREMIERE_UPDATER))}}}};
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
+    {
+        const DiscFile updater = DiscFile::FromPath(PremiereUpdaterPath(GetLanguage(nIndex).wPrimaryLanguage));
+        if (updater.Path() != files.needs.front().choices.front().Path())
+            files.needs.push_back({CString(L"Premiere in ") + EnglishLanguageName(nIndex), {updater}});
+    }
+    return files;
 }

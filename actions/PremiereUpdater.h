@@ -2,6 +2,7 @@
 // is installed, and runs the updater that matches Premiere's language.
 #pragma once
 
+#include "actions/DiscFiles.h"
 #include "framework/String.h"
 
 class CLauncherDlg;
@@ -13,6 +14,8 @@ public:
 
     void Refresh();
     void Install();
+    // The updater that decides the state, then each language's updater.
+    static ButtonDiscFiles DiscFiles();
 
 private:
     CLauncherDlg& m_menu;

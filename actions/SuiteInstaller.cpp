@@ -1,6 +1,7 @@
 #include "actions/SuiteInstaller.h"
 
 #include "actions/CommandLine.h"
+#include "app/Language.h"
 #include "app/LauncherDlg.h"
 #include "probes/DirectX.h"
 #include "probes/Registry.h"
@@ -31,6 +32,25 @@ LPCWSTR DirectXLanguageFolder(WORD wPrimaryLanguage)
     case LANG_JAPANESE: return L"Japanese";
     default: return L"english";
     }
+}
+
+CString DirectXInstallerPath(WORD wPrimaryLanguage)
+{
+    return kDirectXFolder + CString(DirectXLanguageFolder(wPrimaryLanguage)) + kDirectXInstaller;
+}
+
+ButtonDiscFiles CSuiteInstaller::DiscFiles()
+{
+    ButtonDiscFiles files{IDS_CAPTION_SUITE, true,
+                          {{L"", {DiscFile::FromPattern(IDS_FOLDER_CORLA, CLauncherDlg::LoadFixed(IDS_FILE_SETUP))}},
+                           {L"Windows 2000, DirectX check", {DiscFile::FromPath(kDSetupPath)}}}};
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
+    {
+        files.needs.push_back({CString(L"Windows 2000 in ") + EnglishLanguageName(nIndex) + L", DirectX 8.1 setup",
+                               {DiscFile::FromPath(DirectXInstallerPath(GetLanguage(nIndex).wPrimaryLanguage))}});
+    }
+    files.needs.push_back({L"Windows 2000, restart after DirectX", {DiscFile::FromPath(kDiscSetup)}});
+    return files;
 }
 
 void CSuiteInstaller::Refresh()
@@ -86,8 +106,7 @@ void CSuiteInstaller::InstallDirectX()
                           CLauncherDlg::LoadFixed(IDS_TITLE_DIRECTX), MB_YESNO) != IDYES)
         return;
 
-    const LPCWSTR lpszFolder = DirectXLanguageFolder(PRIMARYLANGID(::GetSystemDefaultLangID()));
-    const CString strInstaller = m_menu.m_strDiscRoot + kDirectXFolder + lpszFolder + kDirectXInstaller;
+    const CString strInstaller = m_menu.m_strDiscRoot + DirectXInstallerPath(PRIMARYLANGID(::GetSystemDefaultLangID()));
     if (!m_menu.Launcher().StartProgram(QuoteArgument(strInstaller), nullptr, IDS_TITLE_DIRECTX))
         return;
     // The Run value is a command line: quoted like every other one.

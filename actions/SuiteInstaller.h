@@ -4,6 +4,7 @@
 // DirectX 8.1 installer and resuming from the Run key after the restart.
 #pragma once
 
+#include "actions/DiscFiles.h"
 #include "framework/String.h"
 
 #include <windows.h>
@@ -19,6 +20,8 @@ public:
 
     void Refresh();
     void Install();
+    // Its setup, and on Windows 2000 the DirectX files and the restart entry.
+    static ButtonDiscFiles DiscFiles();
 
 private:
     void InstallDirectX();
@@ -30,3 +33,5 @@ private:
 
 // The DirectX installer folder for a system primary language.
 LPCWSTR DirectXLanguageFolder(WORD wPrimaryLanguage);
+// The DirectX installer, after the disc root, for a system primary language.
+CString DirectXInstallerPath(WORD wPrimaryLanguage);

@@ -2,9 +2,10 @@
 
 #include "probes/LibraryModule.h"
 
+const wchar_t kDSetupPath[] = L"\\Corla\\Support\\Directx8\\DSetup.dll";
+
 namespace
 {
-const wchar_t kDSetupPath[] = L"\\Corla\\Support\\Directx8\\DSetup.dll";
 constexpr DWORD kRequiredMajorVersion = 8;
 using GetVersionFn = INT(WINAPI*)(DWORD*, DWORD*);
 }  // namespace

@@ -1,8 +1,9 @@
 # Lays out the demo disc: the menu, stand-in installers that "install" by
-# writing their uninstall key, Readme files in several languages and manuals.
-# Sourced by ./run after tools/environment.sh.
+# writing their uninstall key, Readme files in several languages and manuals;
+# and its disc image. Sourced by ./run after tools/environment.sh.
 
 DEMO_DISC=$BUILD_DIR/demo-disc
+DEMO_IMAGE=$BUILD_DIR/demo/demo-disc.iso
 
 demo_installer() {  # demo_installer <relative path> [behaviour lines...]
     local target=$DEMO_DISC/$1
@@ -28,12 +29,16 @@ make_demo_disc() {
     mkdir -p "$DEMO_DISC"
     cp "$BUILD_DIR/Splash.exe" "$DEMO_DISC/Splash.exe"
     cp "$BUILD_DIR/Splash.exe" "$DEMO_DISC/setup.exe"
+    printf '%s\r\n' '[autorun]' 'open=Splash.exe' 'icon=Splash.exe,0' 'label=Zelvora Velquin' \
+        >"$DEMO_DISC/autorun.inf"
 
     demo_installer 'Corla/setup.exe' 'uninstall={5FDD4E6F-84E5-4E1A-AC16-F471369201A1}'
-    mkdir -p "$DEMO_DISC/Corla/Support/Directx8/english"
+    mkdir -p "$DEMO_DISC/Corla/Support/Directx8"
     cp "$BUILD_DIR/fixtures/DSetup.dll" "$DEMO_DISC/Corla/Support/Directx8/"
     echo 8 >"$DEMO_DISC/Corla/Support/Directx8/dsetup.version"
-    demo_installer 'Corla/Support/Directx8/english/dx81.exe'
+    for language in english German Spanish French Italian Japanese; do
+        demo_installer "Corla/Support/Directx8/$language/dx81.exe"
+    done
     demo_installer 'ExtraPlug-ins/AfterEffects/setup.exe' 'uninstall={6FBC8FFB-23FB-464C-8657-24F57CB520A5}'
     demo_installer 'ExtraPlug-ins/3DSMax/setup.exe' 'uninstall={7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3}'
     demo_installer 'ExtraPlug-ins/Lightwave/setup.exe' 'uninstall={9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}'
@@ -52,6 +57,10 @@ make_demo_disc() {
     demo_page 'Readme/readme.fr.htm' fr 'Lisez-moi Zelvora Velquin' 'Merci d’avoir choisi Zelvora Velquin.'
     demo_page 'Readme/readme.de.htm' de 'Zelvora Velquin – Liesmich' 'Vielen Dank, dass Sie sich für Zelvora Velquin entschieden haben.'
     demo_page 'Readme/readme.jp.htm' ja 'Zelvora Velquin Readme' 'Zelvora Velquin をお選びいただきありがとうございます。'
+}
+
+make_demo_image() {
+    "$SPLASH_ROOT/tools/make_disc_image.sh" "$DEMO_DISC" "$DEMO_IMAGE"
 }
 
 # A prefix of its own with the normal graphics driver, for windows one can see.

@@ -11,7 +11,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 SPLASH_PACKAGES="cmake make g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 wine64
-    xvfb xauth imagemagick googletest xdotool cppcheck"
+    xvfb xauth imagemagick googletest xdotool cppcheck xorriso"
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"

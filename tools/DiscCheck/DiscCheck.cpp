@@ -1,0 +1,76 @@
+// DiscCheck <disc root>: lists what the menu will look for on a disc, and
+// whether it is there, before the disc is burnt. Exit status 0 when every
+// button the menu shows finds its files, 1 when not, 2 when the root cannot
+// be read or the argument is wrong.
+#include "tools/DiscCheck/ConsoleOutput.h"
+#include "tools/DiscCheck/DiscReport.h"
+
+#include <windows.h>
+
+namespace
+{
+constexpr int kExitProblems = 1;
+constexpr int kExitBadRoot = 2;
+constexpr int kMaxRoot = 32768;
+
+bool IsBareDrive(const CString& strPath)
+{
+    return strPath.GetLength() == 2 && strPath.GetAt(1) == L':';
+}
+
+// The root as the menu holds it: absolute, backslashes, no trailing
+// backslash ("D:" for a drive's root). "D:" alone means the drive's root, as
+// it does in the menu, not the current folder on D.
+CString SettleRoot(CString strRoot)
+{
+    for (int i = 0; i < strRoot.GetLength(); ++i)
+    {
+        if (strRoot.GetAt(i) == L'/')
+            strRoot = strRoot.Left(i) + L"\\" + strRoot.Mid(i + 1);
+    }
+    if (!IsBareDrive(strRoot))
+    {
+        CString strFull;
+        const DWORD nLength = ::GetFullPathNameW(strRoot, kMaxRoot, strFull.GetBuffer(kMaxRoot), nullptr);
+        strFull.ReleaseBuffer(nLength < kMaxRoot ? static_cast<int>(nLength) : 0);
+        if (!strFull.IsEmpty())
+            strRoot = strFull;
+    }
+    while (!strRoot.IsEmpty() && strRoot.GetAt(strRoot.GetLength() - 1) == L'\\')
+        strRoot = strRoot.Left(strRoot.GetLength() - 1);
+    return strRoot;
+}
+
+bool CanList(const CString& strRoot)
+{
+    WIN32_FIND_DATAW data;
+    const HANDLE hFind = ::FindFirstFileW(strRoot + L"\\*", &data);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return false;
+    ::FindClose(hFind);
+    return true;
+}
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[])
+{
+    // No "insert a disc" box for an empty drive: it is just unreadable.
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    CConsoleOutput out;
+    if (argc != 2 || argv[1][0] == L'\0')
+    {
+        out.WriteLine(L"Usage: DiscCheck <disc root>, for example DiscCheck D:\\ or DiscCheck \"C:\\My Disc\".");
+        return kExitBadRoot;
+    }
+    const CString strRoot = SettleRoot(argv[1]);
+    const DWORD dwAttributes = ::GetFileAttributesW(strRoot + L"\\");
+    if (dwAttributes == INVALID_FILE_ATTRIBUTES || (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+        !CanList(strRoot))
+    {
+        out.WriteLine(CString(L"Cannot read the disc root \"") + argv[1] +
+                      L"\": it is not a folder that can be listed.");
+        return kExitBadRoot;
+    }
+    CDiscReport report(strRoot);
+    return report.Write(out) == 0 ? 0 : kExitProblems;
+}
