@@ -21,14 +21,21 @@ bool IsBareDrive(const CString& strPath)
 // The root as the menu holds it: absolute, backslashes, no trailing
 // backslash ("D:" for a drive's root). "D:" alone means the drive's root, as
 // it does in the menu, not the current folder on D.
-CString SettleRoot(CString strRoot)
+CString SettleRoot(LPCWSTR lpszArgument)
 {
-    for (int i = 0; i < strRoot.GetLength(); ++i)
+    // "C:\My Disc\" typed in quotes arrives as C:\My Disc" (the backslash
+    // escapes the quote); no path holds a quote, so quotes are dropped.
+    CString strRoot;
+    for (LPCWSTR p = lpszArgument; *p != L'\0'; ++p)
     {
-        if (strRoot.GetAt(i) == L'/')
-            strRoot = strRoot.Left(i) + L"\\" + strRoot.Mid(i + 1);
+        if (*p != L'"')
+            strRoot += *p == L'/' ? L'\\' : *p;
     }
-    if (!IsBareDrive(strRoot))
+    if (IsBareDrive(strRoot))
+    {
+        strRoot.MakeUpper();
+    }
+    else
     {
         CString strFull;
         const DWORD nLength = ::GetFullPathNameW(strRoot, kMaxRoot, strFull.GetBuffer(kMaxRoot), nullptr);
