@@ -61,6 +61,21 @@ make_demo_disc() {
 
 make_demo_image() {
     "$SPLASH_ROOT/tools/make_disc_image.sh" "$DEMO_DISC" "$DEMO_IMAGE"
+    echo "Disc image: $DEMO_IMAGE"
+}
+
+# DiscCheck on the demo disc, as a disc author runs it before burning: its
+# summary, or everything when it finds a problem.
+check_demo_disc() {
+    local report status=0
+    report=$(wine "$BUILD_DIR/DiscCheck.exe" "Z:${DEMO_DISC//\//\\}" 2>/dev/null) || status=$?
+    # The menu's desktop must start later, on the display it is shown on.
+    wineserver -k 2>/dev/null || true
+    if [ "$status" = 0 ]; then
+        sed -n '/files looked for/,$p' <<<"$report" | tr -d '\r'
+    else
+        tr -d '\r' <<<"$report" >&2
+    fi
 }
 
 # A prefix of its own with the normal graphics driver, for windows one can see.
