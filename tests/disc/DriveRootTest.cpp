@@ -3,7 +3,6 @@
 // followed by "\...".
 #include "res/resource.h"
 #include "tests/disc/CdromDrive.h"
-#include "tests/disc/DiscTestSupport.h"
 #include "tests/support/Driver.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +13,9 @@ using namespace e2e;
 
 namespace {
 
+// The content taken out of the demo disc's image, as Windows and Unix paths.
+const std::wstring kDiscContent = SPLASH_DISC_CONTENT;
+const std::string kDiscContentUnix = SPLASH_DISC_CONTENT_UNIX;
 const std::wstring kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 const std::wstring kZelvoraKey = L"SOFTWARE\\Zelvora";
 const std::wstring kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -24,6 +26,21 @@ const wchar_t* const kProductCodes[] = {
     L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}", L"{c8ba4e9d-9f8e-4cc3-9d78-ff0f5ee5a4ac}",
     L"{6FBC8FFB-23FB-464C-8657-24F57CB520A5}", L"{7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3}",
     L"{9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}", L"{5F683762-A1AE-4043-9BED-E8443F625D9B}"};
+
+void DeleteEverywhere(const std::wstring& folder, const std::wstring& name)
+{
+    DeleteFileW((folder + L"\\" + name).c_str());
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring entry = found.cFileName;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && entry != L"." && entry != L"..")
+            DeleteEverywhere(folder + L"\\" + entry, name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
 
 bool Enabled(HWND menu, int id) { return IsWindowEnabled(GetDlgItem(menu, id)) != FALSE; }
 

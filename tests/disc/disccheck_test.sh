@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# DiscCheck on the demo disc's content as its image holds it, given in every
+# form of the root, on a broken copy, and on roots it cannot read.
+#   disccheck_test.sh <emulator> <DiscCheck.exe> <content folder>
+set -u -o pipefail
+emulator=$1
+disccheck=$2
+content=$3
+: "${WINEPREFIX:=$(dirname "$emulator")/../build/wineprefix}"
+export WINEPREFIX
+
+failures=0
+fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
+windows() { echo "Z:${1//\//\\}"; }
+# Runs DiscCheck; its output in $output (without CRs), its exit status in $status.
+check() { output=$("$emulator" "$disccheck" "$@" 2>/dev/null | tr -d '\r'); status=$?; }
+expect_status() { [ "$status" = "$1" ] || fail "$2: exit status $status, not $1"$'\n'"$output"; }
+
+drive=$WINEPREFIX/dosdevices/y:
+broken=$(mktemp -d)
+trap 'rm -f "$drive"; rm -rf "$broken"' EXIT
+
+check "$(windows "$content")"
+expect_status 0 "demo disc"
+plain=$output
+buttons=$(sed -n '/^[A-Z]/p' <<<"$output" | sed -e '1d' -e '$d' -e '$d' -e 's/ (a hidden button.*//')
+expected="Install Zelvora Corla
+Install Premiere 6.01 updater
+Install Adobe After Effects plug-in
+Install 3ds max plug-in
+Install Pixélan SpiceMaster demo
+Install Adobe Acrobat Reader
+View Zelvora Velquin manual
+View Zelvora Velquin Readme
+Install Zelvora Velquin wallpapers
+Install Zelvora VFW software codecs
+Install LightWave 3D plug-in
+Install Zelvora Effect add-ons"
+[ "$buttons" = "$expected" ] || fail "the buttons, in the menu's order, are:"$'\n'"$buttons"
+[ "$(tail -n 1 <<<"$output")" = "No problems: every button the menu shows finds its files." ] ||
+    fail "demo disc: no all-clear line"
+for line in '  found    Corla\Support\Directx8\Japanese\dx81.exe' '  found    Readme\readme.jp.htm' \
+            '  found    Docs\Manual_Quarn.pdf'; do
+    grep -qF -- "$line" <<<"$output" || fail "demo disc: no line \"$line\""
+done
+grep -q '^  MISSING  Readme\\readme\.it\.htm .*(Italian) -> Readme\.htm found$' <<<"$output" ||
+    fail "demo disc: the Italian Readme's fallback is not shown"
+
+# With or without a trailing backslash, with forward slashes, as a bare
+# drive or a drive's root: the same findings.
+for root in "$(windows "$content")\\" "Z:$content" "Z:$content/"; do
+    check "$root"
+    [ "$output" = "$plain" ] || fail "the root given as \"$root\" gives other findings"
+done
+ln -sfn "$content" "$drive"
+check Y:
+expect_status 0 "bare drive"
+[ "$(head -n 1 <<<"$output")" = 'Disc root: Y:\' ] || fail "bare drive: $(head -n 1 <<<"$output")"
+[ "$(tail -n +2 <<<"$output")" = "$(tail -n +2 <<<"$plain")" ] || fail "bare drive: other findings"
+bare=$output
+for root in 'Y:\' y: Y:/; do
+    check "$root"
+    [ "$output" = "$bare" ] || fail "the drive given as \"$root\" gives other findings"
+done
+
+# One installer removed, the English Readme misnamed, the DirectX library missing.
+disc="$broken/Broken disc é 日本"
+cp -r "$content" "$disc"
+chmod -R u+w "$disc"
+rm "$disc/ExtraPlug-ins/3DSMax/setup.exe" "$disc/Corla/Support/Directx8/DSetup.dll"
+mv "$disc/Readme.htm" "$disc/Read me.htm"
+check "$(windows "$disc")"
+expect_status 1 "broken disc"
+[ "$(head -n 1 <<<"$output")" = "Disc root: $(windows "$disc")\\" ] || fail "broken disc: $(head -n 1 <<<"$output")"
+problems="PROBLEM: Install Zelvora Corla: Corla\\Support\\Directx8\\DSetup.dll is missing (needed for: Windows 2000, DirectX check).
+PROBLEM: Install 3ds max plug-in: ExtraPlug-ins\\3DSMax\\setup.exe is missing (the button stays disabled on every machine).
+PROBLEM: View Zelvora Velquin Readme: Readme.htm is missing (needed for: English, Italian, Spanish)."
+[ "$(tail -n 4 <<<"$output")" = "3 problems:"$'\n'"$problems" ] ||
+    fail "broken disc: the problems are:"$'\n'"$(tail -n 4 <<<"$output")"
+
+# Roots it cannot read, and wrong arguments: status 2 and one sentence.
+for arguments in "" "''" "C:\\Disc D:\\Disc" "'C:\\no such disc é'" "'$(windows "$content")\\Splash.exe'" Q:; do
+    eval "check $arguments"
+    expect_status 2 "DiscCheck $arguments"
+    [[ $output =~ ^(Usage: DiscCheck|Cannot read the disc root \").*\.$ ]] && [ "$(wc -l <<<"$output")" = 1 ] ||
+        fail "DiscCheck $arguments says: $output"
+done
+
+[ "$failures" = 0 ]
