@@ -2,9 +2,16 @@
 
 #include "probes/Folder.h"
 
+#include <string>
+
 namespace
 {
 constexpr int kPathColumn = 62;
+
+CString Number(size_t nValue)
+{
+    return CString(std::to_wstring(nValue).c_str());
+}
 
 CString Caption(UINT nCaptionId)
 {
@@ -38,21 +45,13 @@ int CDiscReport::Write(CConsoleOutput& out)
         WriteButton(out, button);
 
     out.WriteLine(L"");
-    CString strCount;
-    wsprintfW(strCount.GetBuffer(64), L"%d files looked for, for %d buttons.", m_nFiles,
-              static_cast<int>(buttons.size()));
-    strCount.ReleaseBuffer();
-    out.WriteLine(strCount);
+    out.WriteLine(Number(m_nFiles) + L" files looked for, for " + Number(buttons.size()) + L" buttons.");
     if (m_problems.empty())
     {
         out.WriteLine(L"No problems: every button the menu shows finds its files.");
         return 0;
     }
-    CString strProblems;
-    wsprintfW(strProblems.GetBuffer(64), L"%d problem%s:", static_cast<int>(m_problems.size()),
-              m_problems.size() == 1 ? L"" : L"s");
-    strProblems.ReleaseBuffer();
-    out.WriteLine(strProblems);
+    out.WriteLine(Number(m_problems.size()) + (m_problems.size() == 1 ? L" problem:" : L" problems:"));
     for (const Problem& problem : m_problems)
         out.WriteLine(ProblemLine(problem));
     return static_cast<int>(m_problems.size());

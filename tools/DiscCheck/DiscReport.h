@@ -34,5 +34,5 @@ private:
 
     CString m_strRoot;
     std::vector<Problem> m_problems;
-    int m_nFiles = 0;
+    size_t m_nFiles = 0;
 };
