@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Takes a drive letter back from the test prefix: its dosdevices link and its
-# drive type. Quiet when there is nothing to take back.
-#   release_drive.sh <letter> <prefix when WINEPREFIX is not set>
+# Takes a drive letter back from the test prefix, should a test that gives
+# one have ended abruptly: its dosdevices link and its drive type.
+#   release_drive.sh <emulator> <letter>
 set -u
-: "${WINEPREFIX:=$2}"
-export WINEPREFIX WINEDEBUG=-all
-letter=$1
+emulator=$1
+letter=$2
+: "${WINEPREFIX:=$(dirname "$emulator")/../build/wineprefix}"
+export WINEPREFIX
 if [ -L "$WINEPREFIX/dosdevices/$letter:" ]; then
     rm -f "$WINEPREFIX/dosdevices/$letter:"
-    echo "Took back the drive letter $letter: left by an earlier test."
+    echo "Took back the drive letter $letter: that a test left behind."
 fi
-wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f /reg:64 >/dev/null 2>&1 || true
+"$emulator" reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f /reg:64 >/dev/null 2>&1 || true
 exit 0
