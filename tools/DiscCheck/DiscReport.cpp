@@ -70,17 +70,13 @@ void CDiscReport::WriteButton(CConsoleOutput& out, const ButtonDiscFiles& button
         for (const DiscFile& file : need.choices)
         {
             const bool bFound = Contains(file);
+            bServed = bServed || bFound;
             ++m_nFiles;
             // The first choice makes the line; later ones say what stands in.
             if (strLine.IsEmpty())
                 strLine = FileLine(bFound, file.Path(), strCase);
             else
                 strLine += CString(L" -> ") + file.Path() + (bFound ? L" found" : L" MISSING");
-            if (bFound)
-            {
-                bServed = true;
-                break;
-            }
         }
         out.WriteLine(strLine);
         if (!bServed && button.bShown && !need.choices.empty())
