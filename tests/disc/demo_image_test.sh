@@ -5,10 +5,13 @@
 # <content folder> for the tests that run the menu from a drive letter.
 #   demo_image_test.sh <build folder> <content folder>
 set -euo pipefail
-export SPLASH_BUILD_DIR=$1
+SPLASH_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+BUILD_DIR=$1
 content=$2
-source "$(dirname "$0")/../../tools/environment.sh"
 source "$SPLASH_ROOT/tools/demo_disc.sh"
+# Beside the content, apart from what ./run lays out.
+DEMO_DISC=$content.folder
+DEMO_IMAGE=$content.iso
 
 failures=0
 fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
