@@ -49,6 +49,8 @@ bool ReadWindowRegion(HWND hWnd, CRgn& rgn);
 // The caption a button draws in its present state, read back from the text
 // records of a metafile it is drawn into.
 std::wstring DrawnCaption(CHoverButton& button);
+// The hover buttons of a dialog whose style shows them, in z-order.
+std::vector<CHoverButton*> ShownButtons(const CWnd& dialog);
 // The runs that rgn covers in row y, whatever banding GDI chose.
 Runs RowRuns(const CRgn& rgn, int y);
 
