@@ -41,11 +41,6 @@ TemplateFont ReadTemplateFont(UINT nId)
     return font;
 }
 
-HFONT FontOf(const CWnd& control)
-{
-    return reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
-}
-
 TEST(DialogFontTest, TemplatesUseTheShellDialogFont)
 {
     for (const UINT nId : {IDD_MAIN, IDD_LANGUAGE, IDD_MODEL})
@@ -61,13 +56,14 @@ using DialogGlyphTest = MenuTest;
 
 // Every caption drawn and every text of the language's table, in each
 // language, in the font the buttons draw with; the description area's texts
-// in its own font as well.
+// in the font it draws with as well.
 TEST_F(DialogGlyphTest, EveryTextOfEveryLanguageHasItsGlyphs)
 {
     const HFONT hButtonFont = FontOf(m_menu.m_btnSuite);
     ASSERT_NE(hButtonFont, nullptr);
     EXPECT_NE(MissingGlyphs(hButtonFont, L"\uFFFF"), L"") << "the check can see a missing glyph";
-    const HFONT hDescriptionFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    const HFONT hDescriptionFont = FontOf(m_menu.m_description);
+    ASSERT_NE(hDescriptionFont, nullptr);
     for (int nLanguage = 0; nLanguage < kLanguageCount; ++nLanguage)
     {
         m_menu.RefreshAllButtons(nLanguage);

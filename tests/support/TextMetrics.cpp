@@ -97,3 +97,15 @@ int CaptionOverflow(HFONT hFont, const std::wstring& caption, int nClientWidth, 
     DeleteDC(hDC);
     return (rc.right - rc.left) - (nClientWidth - 2 * nMargin);
 }
+
+SIZE WrappedTextSize(HFONT hFont, const std::wstring& text, int nWidth)
+{
+    const HDC hDC = CreateCompatibleDC(nullptr);
+    const HGDIOBJ hOld = SelectObject(hDC, hFont);
+    RECT rc = {0, 0, nWidth, 0};
+    DrawTextW(hDC, text.c_str(), static_cast<int>(text.size()), &rc,
+              DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS);
+    SelectObject(hDC, hOld);
+    DeleteDC(hDC);
+    return {rc.right - rc.left, rc.bottom - rc.top};
+}

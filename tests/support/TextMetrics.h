@@ -20,3 +20,7 @@ std::wstring MissingGlyphs(HFONT hFont, const std::wstring& text);
 // draws it, overflows a button of nClientWidth with nMargin pixels kept free
 // on each side; 0 or less when it fits.
 int CaptionOverflow(HFONT hFont, const std::wstring& caption, int nClientWidth, int nMargin);
+
+// The size of text wrapped at words into nWidth, as a static text control
+// draws it; wider than nWidth when a single word does not fit.
+SIZE WrappedTextSize(HFONT hFont, const std::wstring& text, int nWidth);
