@@ -3,6 +3,7 @@
 #include "tests/dialog/DocumentTestSupport.h"
 
 #include "actions/DocumentButtons.h"
+#include "tests/support/ImportHook.h"
 #include "res/strings.h"
 
 namespace
@@ -65,6 +66,22 @@ TEST_F(DocumentClickTest, ManualOpensInTheRegisteredReader)
     EXPECT_EQ(Runs(m_programs), expected);
 }
 
+// A reader and a disc in folders with blanks: each path is one argument.
+TEST_F(DocumentClickTest, ManualPathsWithBlanksAreQuoted)
+{
+    const e2e::FixtureDisc reader(L"Acrobat Reader");
+    const e2e::FixtureDisc disc(L"disc with blanks");
+    reader.AddInstaller(L"acrord32.exe");
+    disc.AddText(L"\\Docs\\Manual_Brisa.pdf", "");
+    SetAppPath(L"AcroRd32.exe", reader.Root());
+    m_menu.m_strDiscRoot = disc.Root().c_str();
+    m_menu.m_nHardwareModel = kModelLite;
+    m_menu.RefreshManual();
+    m_menu.OnViewManual();
+    EXPECT_EQ(Runs(reader), std::vector<std::wstring>{L"\"" + reader.Root() + L"\\acrord32\" \"" +
+                                                      disc.Path(L"\\Docs\\Manual_Brisa.pdf") + L"\""});
+}
+
 // The installer shows its own windows and the menu does not wait for it.
 TEST_F(DocumentClickTest, AcrobatReaderInstallerStartsWithoutWaiting)
 {
@@ -79,49 +96,16 @@ TEST_F(DocumentClickTest, AcrobatReaderInstallerStartsWithoutWaiting)
 }
 
 // On a Remote Desktop host with per-user Windows folders GetWindowsDirectoryW
-// answers the user's private folder. This process's import of it is pointed
-// at such an answer while the object lives.
-class PerUserWindowsFolder
+// answers the user's private folder.
+const wchar_t kPerUserWindows[] = L"C:\\Users\\remote\\WINDOWS";
+UINT WINAPI PerUserWindowsDirectory(LPWSTR lpBuffer, UINT uSize)
 {
-public:
-    PerUserWindowsFolder() { Repoint(m_original, reinterpret_cast<ULONG_PTR>(&PerUserFolder)); }
-    ~PerUserWindowsFolder() { Repoint(reinterpret_cast<ULONG_PTR>(&PerUserFolder), m_original); }
-    PerUserWindowsFolder(const PerUserWindowsFolder&) = delete;
-    PerUserWindowsFolder& operator=(const PerUserWindowsFolder&) = delete;
-
-    static constexpr const wchar_t* kFolder = L"C:\\Users\\remote\\WINDOWS";
-
-private:
-    static UINT WINAPI PerUserFolder(LPWSTR lpBuffer, UINT uSize)
-    {
-        const UINT nLength = static_cast<UINT>(wcslen(kFolder));
-        if (uSize > nLength)
-            wcscpy(lpBuffer, kFolder);
-        return uSize > nLength ? nLength : nLength + 1;
-    }
-    // Every import slot of this executable that holds from gets to.
-    static void Repoint(ULONG_PTR from, ULONG_PTR to)
-    {
-        auto* pBase = reinterpret_cast<BYTE*>(::GetModuleHandleW(nullptr));
-        const auto* pNt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-            pBase + reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
-        const IMAGE_DATA_DIRECTORY& imports = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-        for (auto* pImport = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(pBase + imports.VirtualAddress);
-             pImport->Name != 0; ++pImport)
-            for (auto* pSlot = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pImport->FirstThunk);
-                 pSlot->u1.Function != 0; ++pSlot)
-                if (pSlot->u1.Function == from)
-                {
-                    DWORD dwOld = 0;
-                    ::VirtualProtect(&pSlot->u1.Function, sizeof(ULONG_PTR), PAGE_READWRITE, &dwOld);
-                    pSlot->u1.Function = to;
-                    ::VirtualProtect(&pSlot->u1.Function, sizeof(ULONG_PTR), dwOld, &dwOld);
-                }
-    }
-
-    const ULONG_PTR m_original = reinterpret_cast<ULONG_PTR>(
-        ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "GetWindowsDirectoryW"));
-};
+    const UINT nLength = static_cast<UINT>(wcslen(kPerUserWindows));
+    if (uSize <= nLength)
+        return nLength + 1;
+    wcscpy(lpBuffer, kPerUserWindows);
+    return nLength;
+}
 
 // The shell is never searched for (a planted "explorer.exe" would come
 // first), and it comes from the system's Windows folder, not the user's.
@@ -129,8 +113,9 @@ TEST(ReadmeCommandTest, ShellFromTheSystemWindowsFolderWithThePath)
 {
     wchar_t sz[MAX_PATH];
     const std::wstring shell = std::wstring(sz, ::GetSystemWindowsDirectoryW(sz, MAX_PATH)) + L"\\explorer.exe ";
-    PerUserWindowsFolder perUser;
-    ASSERT_EQ(std::wstring(sz, ::GetWindowsDirectoryW(sz, MAX_PATH)), PerUserWindowsFolder::kFolder);
+    const ImportHook perUser(L"kernel32.dll", "GetWindowsDirectoryW",
+                             reinterpret_cast<const void*>(&PerUserWindowsDirectory));
+    ASSERT_EQ(std::wstring(sz, ::GetWindowsDirectoryW(sz, MAX_PATH)), kPerUserWindows);
     EXPECT_EQ(std::wstring(ReadmeCommandLine(L"D:\\Readme.htm")), shell + L"D:\\Readme.htm");
     EXPECT_EQ(std::wstring(ReadmeCommandLine(L"D:\\My Disc\\Readme.htm")), shell + L"\"D:\\My Disc\\Readme.htm\"");
 }
