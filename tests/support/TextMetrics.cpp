@@ -86,26 +86,29 @@ std::wstring MissingGlyphs(HFONT hFont, const std::wstring& text)
     return missing;
 }
 
-int CaptionOverflow(HFONT hFont, const std::wstring& caption, int nClientWidth, int nMargin)
+namespace
+{
+// The rectangle DrawTextW's DT_CALCRECT gives text in the font, starting nWidth wide.
+RECT MeasureText(HFONT hFont, const std::wstring& text, int nWidth, UINT uFormat)
 {
     const HDC hDC = CreateCompatibleDC(nullptr);
     const HGDIOBJ hOld = SelectObject(hDC, hFont);
-    RECT rc = {0, 0, nClientWidth, 0};
-    DrawTextW(hDC, caption.c_str(), static_cast<int>(caption.size()), &rc,
-              DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    RECT rc = {0, 0, nWidth, 0};
+    DrawTextW(hDC, text.c_str(), static_cast<int>(text.size()), &rc, DT_CALCRECT | uFormat);
     SelectObject(hDC, hOld);
     DeleteDC(hDC);
+    return rc;
+}
+}  // namespace
+
+int CaptionOverflow(HFONT hFont, const std::wstring& caption, int nClientWidth, int nMargin)
+{
+    const RECT rc = MeasureText(hFont, caption, nClientWidth, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     return (rc.right - rc.left) - (nClientWidth - 2 * nMargin);
 }
 
 SIZE WrappedTextSize(HFONT hFont, const std::wstring& text, int nWidth)
 {
-    const HDC hDC = CreateCompatibleDC(nullptr);
-    const HGDIOBJ hOld = SelectObject(hDC, hFont);
-    RECT rc = {0, 0, nWidth, 0};
-    DrawTextW(hDC, text.c_str(), static_cast<int>(text.size()), &rc,
-              DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS);
-    SelectObject(hDC, hOld);
-    DeleteDC(hDC);
+    const RECT rc = MeasureText(hFont, text, nWidth, DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS);
     return {rc.right - rc.left, rc.bottom - rc.top};
 }
