@@ -160,7 +160,6 @@ TEST_F(InstallSplashTest, OlderThanWindows2000WritesOnlyTheDiscAndStartsNothing)
     EXPECT_FALSE(FindMessageBox(menu.Id()).has_value());
     EXPECT_FALSE(RunValue().has_value());
     EXPECT_TRUE(menu.Running());
-    EXPECT_EQ(menu.LiveProcessCount(), 1u);
 }
 
 // Run again under other system languages (German, Japanese, French, Dutch):
