@@ -1,5 +1,8 @@
 #include "skin/HoverButton.h"
 
+#include "skin/SkinDialog.h"
+#include "skin/StateStripCache.h"
+
 namespace
 {
 enum Slice
@@ -38,9 +41,10 @@ CHoverButton::~CHoverButton() = default;
 
 BOOL CHoverButton::LoadStateBitmap(UINT nIDResource)
 {
-    m_bmpStates.LoadImage(nIDResource, LR_LOADMAP3DCOLORS);
+    auto* pDialog = dynamic_cast<CSkinDialog*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+    m_pStates = pDialog != nullptr ? pDialog->StateStrip(nIDResource) : CStateStripCache::LoadStrip(nIDResource);
     BITMAP bm{};
-    m_bmpStates.GetBitmap(&bm);
+    m_pStates->GetBitmap(&bm);
     m_nBitmapWidth = bm.bmWidth;
     m_nStateHeight = bm.bmHeight / kSliceCount;
     return TRUE;
@@ -112,7 +116,7 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
     CDC dcMemory;
     dcMemory.CreateCompatibleDC(&dc);
-    CSelectionGuard select(dcMemory, m_bmpStates);
+    CSelectionGuard select(dcMemory, m_pStates != nullptr ? m_pStates->GetSafeHandle() : nullptr);
     dc.SetBkMode(TRANSPARENT);
 
     const UINT state = lpDrawItemStruct->itemState;

@@ -1,0 +1,285 @@
+#include "skin/WindowRegion.h"
+
+#include "framework/DC.h"
+
+#include <algorithm>
+#include <memory>
+#include <new>
+
+namespace
+{
+// Rectangles per ExtCreateRegion call: big regions are made in chunks and
+// joined, so no single call needs an unbounded buffer.
+constexpr int kChunkRects = 4000;
+// A pixel outside the bitmap reads as this, as GetPixel answers there.
+constexpr COLORREF kNoPixel = CLR_INVALID;
+
+// The background's pixels as a 32-bit top-down DIB: 0x00RRGGBB per pixel.
+class CPixels
+{
+public:
+    bool Read(HBITMAP hBitmap) noexcept
+    {
+        BITMAP bm{};
+        if (::GetObjectW(hBitmap, sizeof(bm), &bm) != sizeof(bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0)
+            return false;
+        m_nWidth = bm.bmWidth;
+        m_nHeight = bm.bmHeight;
+        m_pBits.reset(new (std::nothrow) DWORD[static_cast<size_t>(m_nWidth) * static_cast<size_t>(m_nHeight)]);
+        CDC dc;
+        if (!m_pBits || !dc.CreateCompatibleDC(nullptr))
+            return false;
+        BITMAPINFO bmi{};
+        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+        bmi.bmiHeader.biWidth = m_nWidth;
+        bmi.bmiHeader.biHeight = -m_nHeight;
+        bmi.bmiHeader.biPlanes = 1;
+        bmi.bmiHeader.biBitCount = 32;
+        bmi.bmiHeader.biCompression = BI_RGB;
+        return ::GetDIBits(dc, hBitmap, 0, static_cast<UINT>(m_nHeight), m_pBits.get(), &bmi, DIB_RGB_COLORS) ==
+               m_nHeight;
+    }
+
+    // Row y, or null below the bitmap.
+    const DWORD* Row(int y) const noexcept
+    {
+        return y < m_nHeight ? m_pBits.get() + static_cast<size_t>(y) * static_cast<size_t>(m_nWidth) : nullptr;
+    }
+    int Width() const noexcept { return m_nWidth; }
+
+private:
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+    std::unique_ptr<DWORD[]> m_pBits;
+};
+
+// Tells key pixels of one row, comparing what GetPixel would answer with the
+// key colour exactly.
+class CKeyTest
+{
+public:
+    CKeyTest(COLORREF crKey, const DWORD* pRow, int nRowWidth) noexcept
+        : m_bKeyIsPixel((crKey & 0xFF000000) == 0),
+          m_dwKey(static_cast<DWORD>(GetRValue(crKey)) << 16 | static_cast<DWORD>(GetGValue(crKey)) << 8 |
+                  GetBValue(crKey)),
+          m_bKeyOutside(crKey == kNoPixel),
+          m_pRow(pRow),
+          m_nRowWidth(pRow != nullptr ? nRowWidth : 0)
+    {
+    }
+
+    bool IsKey(int x) const noexcept
+    {
+        if (x >= m_nRowWidth)
+            return m_bKeyOutside;
+        return m_bKeyIsPixel && (m_pRow[x] & 0x00FFFFFF) == m_dwKey;
+    }
+
+private:
+    bool m_bKeyIsPixel;
+    DWORD m_dwKey;
+    bool m_bKeyOutside;
+    const DWORD* m_pRow;
+    int m_nRowWidth;
+};
+}  // namespace
+
+// The region's rectangles, gathered row by row into a chunk buffer. A row
+// whose runs repeat the row above lengthens that row's rectangles instead.
+class CWindowRegion::CRunList
+{
+public:
+    explicit CRunList(int nWidth) noexcept
+        : m_nRowCapacity(std::max(nWidth, 0) / 2 + 1), m_nCapacity(kChunkRects + m_nRowCapacity + 2)
+    {
+        m_pData.reset(new (std::nothrow) BYTE[sizeof(RGNDATAHEADER) + sizeof(RECT) * static_cast<size_t>(m_nCapacity)]);
+    }
+    ~CRunList()
+    {
+        if (m_hRgn != nullptr)
+            ::DeleteObject(m_hRgn);
+    }
+    CRunList(const CRunList&) = delete;
+    CRunList& operator=(const CRunList&) = delete;
+
+    bool IsValid() const noexcept { return m_pData != nullptr; }
+
+    bool BeginRow(int y) noexcept
+    {
+        m_y = y;
+        if (m_nCount + m_nRowCapacity > m_nCapacity - 2 && !Flush())
+            return false;
+        m_nRowStart = m_nCount;
+        return true;
+    }
+
+    void AddRun(int nLeft, int nRight) noexcept { Rects()[m_nCount++] = {nLeft, m_y, nRight, m_y + 1}; }
+
+    void EndRow() noexcept
+    {
+        const int nRowCount = m_nCount - m_nRowStart;
+        const int nAboveCount = m_nRowStart - m_nAboveStart;
+        if (m_bAboveValid && nRowCount == nAboveCount && SameSpans(m_nAboveStart, m_nRowStart, nRowCount))
+        {
+            for (int i = m_nAboveStart; i < m_nRowStart; ++i)
+                Rects()[i].bottom = m_y + 1;
+            m_nCount = m_nRowStart;
+            return;
+        }
+        m_nAboveStart = m_nRowStart;
+        m_bAboveValid = true;
+    }
+
+    // Room for two rectangles beyond the rows is always kept.
+    void AddRect(const RECT& rc) noexcept
+    {
+        if (rc.left < rc.right && rc.top < rc.bottom)
+            Rects()[m_nCount++] = rc;
+    }
+
+    // The whole region, the caller's to own, or null when a call failed.
+    HRGN Finish() noexcept
+    {
+        if (!Flush())
+            return nullptr;
+        if (m_hRgn == nullptr)
+            return ::CreateRectRgn(0, 0, 0, 0);
+        const HRGN hRgn = m_hRgn;
+        m_hRgn = nullptr;
+        return hRgn;
+    }
+
+private:
+    RECT* Rects() noexcept { return reinterpret_cast<RECT*>(m_pData.get() + sizeof(RGNDATAHEADER)); }
+
+    bool SameSpans(int nFirst, int nSecond, int nCount) noexcept
+    {
+        const RECT* pRects = Rects();
+        for (int i = 0; i < nCount; ++i)
+            if (pRects[nFirst + i].left != pRects[nSecond + i].left ||
+                pRects[nFirst + i].right != pRects[nSecond + i].right)
+                return false;
+        return true;
+    }
+
+    // Makes a region of the gathered rectangles and joins it to the rest.
+    bool Flush() noexcept
+    {
+        m_bAboveValid = false;
+        if (m_nCount == 0)
+            return true;
+        auto* pHeader = reinterpret_cast<RGNDATAHEADER*>(m_pData.get());
+        *pHeader = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(m_nCount),
+                    static_cast<DWORD>(sizeof(RECT)) * static_cast<DWORD>(m_nCount), Rects()[0]};
+        for (int i = 1; i < m_nCount; ++i)
+            ::UnionRect(&pHeader->rcBound, &pHeader->rcBound, &Rects()[i]);
+        const HRGN hChunk = ::ExtCreateRegion(nullptr, sizeof(RGNDATAHEADER) + pHeader->nRgnSize,
+                                              reinterpret_cast<const RGNDATA*>(pHeader));
+        m_nCount = 0;
+        if (hChunk == nullptr)
+            return false;
+        if (m_hRgn == nullptr)
+        {
+            m_hRgn = hChunk;
+            return true;
+        }
+        const bool bJoined = ::CombineRgn(m_hRgn, m_hRgn, hChunk, RGN_OR) != ERROR;
+        ::DeleteObject(hChunk);
+        return bJoined;
+    }
+
+    const int m_nRowCapacity;  // the most runs a row can have
+    const int m_nCapacity;
+    std::unique_ptr<BYTE[]> m_pData;  // RGNDATAHEADER, then the rectangles
+    int m_nCount = 0;
+    int m_y = 0;
+    int m_nRowStart = 0;
+    int m_nAboveStart = 0;
+    bool m_bAboveValid = false;
+    HRGN m_hRgn = nullptr;
+};
+
+CWindowRegion::CWindowRegion(HBITMAP hBackground, COLORREF crKey, const CRect& rcKeep) noexcept
+    : m_hBackground(hBackground), m_crKey(crKey), m_rcKeep(rcKeep)
+{
+}
+
+HRGN CWindowRegion::Create(CSize szWindow, CSize szClient) const noexcept
+{
+    CRunList runs(szClient.cx);
+    if (!runs.IsValid() || !AddClientRuns(runs, szClient))
+        return CreatePlain(szWindow);
+    AddFrameStrips(runs, szWindow, szClient);
+    const HRGN hRgn = runs.Finish();
+    return hRgn != nullptr ? hRgn : CreatePlain(szWindow);
+}
+
+HRGN CWindowRegion::CreatePlain(CSize szWindow) noexcept
+{
+    return ::CreateRectRgn(0, 0, szWindow.cx, szWindow.cy);
+}
+
+bool CWindowRegion::KeepsWholeClient(CSize szClient) const noexcept
+{
+    return m_rcKeep.left <= 0 && m_rcKeep.top <= 0 && m_rcKeep.right >= szClient.cx &&
+           m_rcKeep.bottom >= szClient.cy;
+}
+
+bool CWindowRegion::AddClientRuns(CRunList& runs, CSize szClient) const noexcept
+{
+    const int w = szClient.cx;
+    const int h = szClient.cy;
+    if (w <= 0 || h <= 0)
+        return true;
+
+    CPixels pixels;
+    const bool bRead = KeepsWholeClient(szClient) || pixels.Read(m_hBackground);
+    if (!bRead)
+        return false;
+
+    for (int y = 0; y < h; ++y)
+    {
+        if (!runs.BeginRow(y))
+            return false;
+        // Pixels in [nKeepLeft, nKeepRight) of this row are kept unread.
+        int nKeepLeft = w;
+        int nKeepRight = w;
+        if (y >= m_rcKeep.top && y < m_rcKeep.bottom && m_rcKeep.left < m_rcKeep.right)
+        {
+            nKeepLeft = std::clamp(static_cast<int>(m_rcKeep.left), 0, w);
+            nKeepRight = std::clamp(static_cast<int>(m_rcKeep.right), nKeepLeft, w);
+            if (nKeepLeft == nKeepRight)
+                nKeepLeft = nKeepRight = w;
+        }
+        const CKeyTest test(m_crKey, pixels.Row(y), pixels.Width());
+        int nRunStart = 0;
+        for (int x = 0; x < w; ++x)
+        {
+            if (x == nKeepLeft)
+            {
+                x = nKeepRight - 1;
+                continue;
+            }
+            if (!test.IsKey(x))
+                continue;
+            if (nRunStart < x)
+                runs.AddRun(nRunStart, x);
+            nRunStart = x + 1;
+        }
+        if (nRunStart != w)
+            runs.AddRun(nRunStart, w);
+        runs.EndRow();
+    }
+    return true;
+}
+
+void CWindowRegion::AddFrameStrips(CRunList& runs, CSize szWindow, CSize szClient) noexcept
+{
+    // The window rectangle XOR a client-sized one at the origin.
+    const int W = std::max(static_cast<int>(szWindow.cx), 0);
+    const int H = std::max(static_cast<int>(szWindow.cy), 0);
+    const int w = std::max(static_cast<int>(szClient.cx), 0);
+    const int h = std::max(static_cast<int>(szClient.cy), 0);
+    runs.AddRect({std::min(W, w), 0, std::max(W, w), std::min(H, h)});
+    runs.AddRect({0, std::min(H, h), H > h ? W : w, std::max(H, h)});
+}
