@@ -27,6 +27,12 @@ COLORREF ColourOr(COLORREF cr, COLORREF crDefault)
 {
     return cr != kSameAsNormal ? cr : crDefault;
 }
+
+bool IsMouseMessage(UINT message)
+{
+    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
+}
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CHoverButton, CBitmapButton)
@@ -102,8 +108,13 @@ void CHoverButton::EnsureTip()
 
 BOOL CHoverButton::PreTranslateMessage(MSG* pMsg)
 {
-    EnsureTip();
-    m_toolTip.RelayEvent(pMsg);
+    // A tooltip only follows the mouse: a button that no mouse message has
+    // reached yet (each of them at its first paint) needs no tooltip window.
+    if (IsMouseMessage(pMsg->message))
+    {
+        EnsureTip();
+        m_toolTip.RelayEvent(pMsg);
+    }
     return CBitmapButton::PreTranslateMessage(pMsg);
 }
 
