@@ -3,85 +3,82 @@
 #include "framework/DC.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <memory>
 #include <new>
+#include <utility>
 
 namespace
 {
 // Rectangles per ExtCreateRegion call: big regions are made in chunks and
 // joined, so no single call needs an unbounded buffer.
 constexpr int kChunkRects = 4000;
+// Pixels are read this many bytes of rows at a time.
+constexpr int kBandBytes = 64 * 1024;
 // A pixel outside the bitmap reads as this, as GetPixel answers there.
 constexpr COLORREF kNoPixel = CLR_INVALID;
 
-// The background's pixels as a 32-bit top-down DIB: 0x00RRGGBB per pixel.
-class CPixels
+// The background's rows as 32-bit pixels, 0x00RRGGBB, read band by band
+// so that the buffer stays small whatever the window's size.
+class CPixelBands
 {
 public:
-    bool Read(HBITMAP hBitmap) noexcept
+    bool Open(HBITMAP hBitmap) noexcept
     {
         BITMAP bm{};
         if (::GetObjectW(hBitmap, sizeof(bm), &bm) != sizeof(bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0)
             return false;
+        m_hBitmap = hBitmap;
         m_nWidth = bm.bmWidth;
         m_nHeight = bm.bmHeight;
-        m_pBits.reset(new (std::nothrow) DWORD[static_cast<size_t>(m_nWidth) * static_cast<size_t>(m_nHeight)]);
-        CDC dc;
-        if (!m_pBits || !dc.CreateCompatibleDC(nullptr))
-            return false;
-        BITMAPINFO bmi{};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = m_nWidth;
-        bmi.bmiHeader.biHeight = -m_nHeight;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        bmi.bmiHeader.biCompression = BI_RGB;
-        return ::GetDIBits(dc, hBitmap, 0, static_cast<UINT>(m_nHeight), m_pBits.get(), &bmi, DIB_RGB_COLORS) ==
-               m_nHeight;
+        m_nBandRows = std::clamp(kBandBytes / (m_nWidth * static_cast<int>(sizeof(DWORD))), 1, m_nHeight);
+        m_pBits.reset(new (std::nothrow) DWORD[static_cast<size_t>(m_nWidth) * static_cast<size_t>(m_nBandRows)]);
+        // Bottom-up, as GetDIBits counts its scan lines.
+        m_bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), m_nWidth, m_nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        return m_pBits != nullptr && m_dc.CreateCompatibleDC(nullptr);
     }
 
-    // Row y, or null below the bitmap.
-    const DWORD* Row(int y) const noexcept
-    {
-        return y < m_nHeight ? m_pBits.get() + static_cast<size_t>(y) * static_cast<size_t>(m_nWidth) : nullptr;
-    }
     int Width() const noexcept { return m_nWidth; }
+    int Height() const noexcept { return m_nHeight; }
+
+    // Row y (0 at the top) of the bitmap, null when it cannot be read.
+    const DWORD* Row(int y) noexcept
+    {
+        if (y < 0 || y >= m_nHeight)
+            return nullptr;
+        if (y < m_nBandTop || y >= m_nBandTop + m_nBandCount)
+        {
+            const int nCount = std::min(m_nBandRows, m_nHeight - y);
+            m_nBandCount = 0;
+            if (::GetDIBits(m_dc, m_hBitmap, static_cast<UINT>(m_nHeight - y - nCount), static_cast<UINT>(nCount),
+                            m_pBits.get(), &m_bmi, DIB_RGB_COLORS) != nCount)
+                return nullptr;
+            m_nBandTop = y;
+            m_nBandCount = nCount;
+        }
+        return m_pBits.get() + static_cast<size_t>(m_nBandTop + m_nBandCount - 1 - y) * static_cast<size_t>(m_nWidth);
+    }
 
 private:
+    HBITMAP m_hBitmap = nullptr;
     int m_nWidth = 0;
     int m_nHeight = 0;
+    int m_nBandRows = 0;
+    int m_nBandTop = 0;
+    int m_nBandCount = 0;
+    CDC m_dc;
+    BITMAPINFO m_bmi{};
     std::unique_ptr<DWORD[]> m_pBits;
 };
 
-// Tells key pixels of one row, comparing what GetPixel would answer with the
-// key colour exactly.
-class CKeyTest
+// The key colour as a pixel value; a COLORREF with a high byte set (as
+// CLR_INVALID, PALETTEINDEX) is never a pixel, which GetPixel would answer.
+bool KeyAsPixel(COLORREF crKey, DWORD& dwPixel) noexcept
 {
-public:
-    CKeyTest(COLORREF crKey, const DWORD* pRow, int nRowWidth) noexcept
-        : m_bKeyIsPixel((crKey & 0xFF000000) == 0),
-          m_dwKey(static_cast<DWORD>(GetRValue(crKey)) << 16 | static_cast<DWORD>(GetGValue(crKey)) << 8 |
-                  GetBValue(crKey)),
-          m_bKeyOutside(crKey == kNoPixel),
-          m_pRow(pRow),
-          m_nRowWidth(pRow != nullptr ? nRowWidth : 0)
-    {
-    }
-
-    bool IsKey(int x) const noexcept
-    {
-        if (x >= m_nRowWidth)
-            return m_bKeyOutside;
-        return m_bKeyIsPixel && (m_pRow[x] & 0x00FFFFFF) == m_dwKey;
-    }
-
-private:
-    bool m_bKeyIsPixel;
-    DWORD m_dwKey;
-    bool m_bKeyOutside;
-    const DWORD* m_pRow;
-    int m_nRowWidth;
-};
+    dwPixel = static_cast<DWORD>(GetRValue(crKey)) << 16 | static_cast<DWORD>(GetGValue(crKey)) << 8 |
+              GetBValue(crKey);
+    return (crKey & 0xFF000000) == 0;
+}
 }  // namespace
 
 // The region's rectangles, gathered row by row into a chunk buffer. A row
@@ -199,6 +196,35 @@ private:
     HRGN m_hRgn = nullptr;
 };
 
+// Turns the key pixels of one row, met left to right, into opaque runs.
+class CWindowRegion::CRowScan
+{
+public:
+    explicit CRowScan(CRunList& runs) noexcept : m_runs(runs) {}
+
+    void Key(int x) noexcept
+    {
+        if (m_nRunStart < x)
+            m_runs.AddRun(m_nRunStart, x);
+        m_nRunStart = x + 1;
+    }
+    // Every pixel of [xFirst, xEnd) is of the key colour.
+    void KeyRange(int xFirst, int xEnd) noexcept
+    {
+        Key(xFirst);
+        m_nRunStart = xEnd;
+    }
+    void EndRow(int w) noexcept
+    {
+        if (m_nRunStart != w)
+            m_runs.AddRun(m_nRunStart, w);
+    }
+
+private:
+    CRunList& m_runs;
+    int m_nRunStart = 0;
+};
+
 CWindowRegion::CWindowRegion(HBITMAP hBackground, COLORREF crKey, const CRect& rcKeep) noexcept
     : m_hBackground(hBackground), m_crKey(crKey), m_rcKeep(rcKeep)
 {
@@ -232,10 +258,13 @@ bool CWindowRegion::AddClientRuns(CRunList& runs, CSize szClient) const noexcept
     if (w <= 0 || h <= 0)
         return true;
 
-    CPixels pixels;
-    const bool bRead = KeepsWholeClient(szClient) || pixels.Read(m_hBackground);
-    if (!bRead)
+    CPixelBands pixels;
+    const bool bReadNone = KeepsWholeClient(szClient);
+    if (!bReadNone && !pixels.Open(m_hBackground))
         return false;
+    DWORD dwKey = 0;
+    const bool bKeyIsPixel = KeyAsPixel(m_crKey, dwKey);
+    const bool bKeyOutside = m_crKey == kNoPixel;
 
     for (int y = 0; y < h; ++y)
     {
@@ -248,26 +277,30 @@ bool CWindowRegion::AddClientRuns(CRunList& runs, CSize szClient) const noexcept
         {
             nKeepLeft = std::clamp(static_cast<int>(m_rcKeep.left), 0, w);
             nKeepRight = std::clamp(static_cast<int>(m_rcKeep.right), nKeepLeft, w);
-            if (nKeepLeft == nKeepRight)
-                nKeepLeft = nKeepRight = w;
         }
-        const CKeyTest test(m_crKey, pixels.Row(y), pixels.Width());
-        int nRunStart = 0;
-        for (int x = 0; x < w; ++x)
+        const DWORD* pRow = nullptr;
+        int nReadable = 0;  // pixels of the row inside the bitmap
+        if (!bReadNone && (nKeepLeft > 0 || nKeepRight < w) && y < pixels.Height())
         {
-            if (x == nKeepLeft)
-            {
-                x = nKeepRight - 1;
-                continue;
-            }
-            if (!test.IsKey(x))
-                continue;
-            if (nRunStart < x)
-                runs.AddRun(nRunStart, x);
-            nRunStart = x + 1;
+            pRow = pixels.Row(y);
+            if (pRow == nullptr)
+                return false;
+            nReadable = std::min(w, pixels.Width());
         }
-        if (nRunStart != w)
-            runs.AddRun(nRunStart, w);
+
+        CRowScan scan(runs);
+        for (const auto& segment : {std::make_pair(0, nKeepLeft), std::make_pair(nKeepRight, w)})
+        {
+            const int nInsideEnd = std::min(segment.second, nReadable);
+            if (bKeyIsPixel)
+                for (int x = segment.first; x < nInsideEnd; ++x)
+                    if ((pRow[x] & 0x00FFFFFF) == dwKey)
+                        scan.Key(x);
+            const int nOutsideStart = std::max(segment.first, nReadable);
+            if (bKeyOutside && nOutsideStart < segment.second)
+                scan.KeyRange(nOutsideStart, segment.second);
+        }
+        scan.EndRow(w);
         runs.EndRow();
     }
     return true;

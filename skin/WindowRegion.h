@@ -26,6 +26,7 @@ public:
 
 private:
     class CRunList;
+    class CRowScan;
 
     bool KeepsWholeClient(CSize szClient) const noexcept;
     bool AddClientRuns(CRunList& runs, CSize szClient) const noexcept;

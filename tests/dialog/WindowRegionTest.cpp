@@ -175,6 +175,9 @@ const FixedCase kFixedCases[] = {
     {"EmptyClient", kSize, AllKey, CRect(), kSize, CSize(0, 0), kKey},
     // More runs than one ExtCreateRegion call takes: joined chunks.
     {"ManyChunks", CSize(130, 70), Checkerboard, CRect(), CSize(130, 70), CSize(130, 70), kKey},
+    // Taller than one band of rows read at a time.
+    {"ManyBands", CSize(400, 100), [](int x, int y) { return x == (y * 7) % 400 || x == 399 - y ? kKey : kOpaque; },
+     CRect(0, 30, 200, 60), CSize(400, 100), CSize(400, 100), kKey},
     {"OnePixelWindow", CSize(1, 1), AllKey, CRect(), CSize(1, 1), CSize(1, 1), kKey},
 };
 
