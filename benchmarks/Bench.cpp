@@ -1,8 +1,9 @@
 // Measures the menu and prints rows of Markdown tables; ./bench runs it once
 // per screen density and puts the rows under one header.
 //   splash_bench header
-//   splash_bench startup <Splash.exe> <FloorDialog.exe>
-//       start-up against the minimal dialog at the prefix's density, working set
+//   splash_bench startup <Splash.exe> <FloorDialog.exe> <FloorDialogManifest.exe>
+//       start-up against the minimal dialog (and against it with the menu's
+//       manifest) at the prefix's density, working set
 //   splash_bench phases <SplashTraced.exe> <trace file>
 //       where the start-up time goes, from the benchmark build's start-up points
 //   splash_bench region
@@ -176,17 +177,21 @@ void PrintPhaseHeader()
     std::printf("\n");
 }
 
-// The two programs started in turn, so that both see the same load.
-void MeasureStartup(const std::wstring& splash, const std::wstring& floor)
+// The programs started in turn, so that all see the same load.
+void MeasureStartup(const std::wstring& splash, const std::wstring& floor, const std::wstring& floorManifest)
 {
     std::vector<double> menuMs;
     std::vector<double> floorMs;
+    std::vector<double> floorManifestMs;
     SIZE_T nMenuSet = 0;
     SIZE_T nFloorSet = 0;
     for (int run = 0; run < kStartupRuns; ++run)
     {
         const Launch menu = Run(splash, kMenuTitle);
         const Launch minimal = Run(floor, kFloorTitle);
+        const Launch minimalManifest = Run(floorManifest, kFloorTitle);
+        if (minimalManifest.dMs >= 0)
+            floorManifestMs.push_back(minimalManifest.dMs);
         if (menu.dMs >= 0)
             menuMs.push_back(menu.dMs);
         if (minimal.dMs >= 0)
@@ -202,6 +207,10 @@ void MeasureStartup(const std::wstring& splash, const std::wstring& floor)
     std::printf("| Start-up to painted window at %d DPI, median of %d interleaved | %.1f ms | %.1f ms | %.2f | "
                 "≤ %.2f × minimal | %s |\n",
                 nDpi, kStartupRuns, dMenu, dFloor, dRatio, dTarget, Met(dRatio > 0 && dRatio <= dTarget));
+    const double dFloorManifest = Median(floorManifestMs);
+    std::printf("| (for reference) against the minimal dialog with the menu's manifest at %d DPI | %.1f ms | %.1f ms | "
+                "%.2f | | |\n",
+                nDpi, dMenu, dFloorManifest, dFloorManifest > 0 ? dMenu / dFloorManifest : 0.0);
     std::printf("| Working set after start-up at %d DPI | %.0f KB | %.0f KB | %.2f | | |\n", nDpi,
                 nMenuSet / 1024.0, nFloorSet / 1024.0,
                 nFloorSet > 0 ? static_cast<double>(nMenuSet) / nFloorSet : 0.0);
@@ -402,8 +411,8 @@ int wmain(int argc, wchar_t** argv)
         PrintHeader();
     else if (mode == L"phase-header" && argc == 2)
         PrintPhaseHeader();
-    else if (mode == L"startup" && argc == 4)
-        MeasureStartup(argv[2], argv[3]);
+    else if (mode == L"startup" && argc == 5)
+        MeasureStartup(argv[2], argv[3], argv[4]);
     else if (mode == L"phases" && argc == 4)
         MeasurePhases(argv[2], argv[3]);
     else if (mode == L"region" && argc == 2)
