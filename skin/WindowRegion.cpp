@@ -3,10 +3,8 @@
 #include "framework/DC.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <memory>
 #include <new>
-#include <utility>
 
 namespace
 {
@@ -71,14 +69,24 @@ private:
     std::unique_ptr<DWORD[]> m_pBits;
 };
 
-// The key colour as a pixel value; a COLORREF with a high byte set (as
-// CLR_INVALID, PALETTEINDEX) is never a pixel, which GetPixel would answer.
-bool KeyAsPixel(COLORREF crKey, DWORD& dwPixel) noexcept
+// How a pixel is compared with the key colour: exactly as the COLORREF
+// GetPixel would answer for it.
+struct KeyMatch
 {
-    dwPixel = static_cast<DWORD>(GetRValue(crKey)) << 16 | static_cast<DWORD>(GetGValue(crKey)) << 8 |
-              GetBValue(crKey);
-    return (crKey & 0xFF000000) == 0;
-}
+    explicit KeyMatch(COLORREF crKey) noexcept
+        : dwPixel(static_cast<DWORD>(GetRValue(crKey)) << 16 | static_cast<DWORD>(GetGValue(crKey)) << 8 |
+                  GetBValue(crKey)),
+          // GetPixel never answers a colour with its high byte set but for
+          // CLR_INVALID, which it answers outside the bitmap.
+          bInside((crKey & 0xFF000000) == 0),
+          bOutside(crKey == kNoPixel)
+    {
+    }
+
+    DWORD dwPixel;
+    bool bInside;
+    bool bOutside;
+};
 }  // namespace
 
 // The region's rectangles, gathered row by row into a chunk buffer. A row
@@ -200,8 +208,27 @@ private:
 class CWindowRegion::CRowScan
 {
 public:
-    explicit CRowScan(CRunList& runs) noexcept : m_runs(runs) {}
+    CRowScan(CRunList& runs, const KeyMatch& key) noexcept : m_runs(runs), m_key(key) {}
 
+    // Pixels [xFirst, xEnd) of a row whose first nReadable pixels are pRow's.
+    void Segment(const DWORD* pRow, int nReadable, int xFirst, int xEnd) noexcept
+    {
+        const int nInsideEnd = std::min(xEnd, nReadable);
+        if (m_key.bInside)
+            for (int x = xFirst; x < nInsideEnd; ++x)
+                if ((pRow[x] & 0x00FFFFFF) == m_key.dwPixel)
+                    Key(x);
+        const int nOutsideStart = std::max(xFirst, nReadable);
+        if (m_key.bOutside && nOutsideStart < xEnd)
+            KeyRange(nOutsideStart, xEnd);
+    }
+    void EndRow(int w) noexcept
+    {
+        if (m_nRunStart != w)
+            m_runs.AddRun(m_nRunStart, w);
+    }
+
+private:
     void Key(int x) noexcept
     {
         if (m_nRunStart < x)
@@ -214,14 +241,9 @@ public:
         Key(xFirst);
         m_nRunStart = xEnd;
     }
-    void EndRow(int w) noexcept
-    {
-        if (m_nRunStart != w)
-            m_runs.AddRun(m_nRunStart, w);
-    }
 
-private:
     CRunList& m_runs;
+    const KeyMatch& m_key;
     int m_nRunStart = 0;
 };
 
@@ -251,6 +273,14 @@ bool CWindowRegion::KeepsWholeClient(CSize szClient) const noexcept
            m_rcKeep.bottom >= szClient.cy;
 }
 
+void CWindowRegion::KeepSpan(int y, int w, int& nKeepLeft, int& nKeepRight) const noexcept
+{
+    if (y < m_rcKeep.top || y >= m_rcKeep.bottom || m_rcKeep.left >= m_rcKeep.right)
+        return;
+    nKeepLeft = std::clamp(static_cast<int>(m_rcKeep.left), 0, w);
+    nKeepRight = std::clamp(static_cast<int>(m_rcKeep.right), nKeepLeft, w);
+}
+
 bool CWindowRegion::AddClientRuns(CRunList& runs, CSize szClient) const noexcept
 {
     const int w = szClient.cx;
@@ -262,22 +292,15 @@ bool CWindowRegion::AddClientRuns(CRunList& runs, CSize szClient) const noexcept
     const bool bReadNone = KeepsWholeClient(szClient);
     if (!bReadNone && !pixels.Open(m_hBackground))
         return false;
-    DWORD dwKey = 0;
-    const bool bKeyIsPixel = KeyAsPixel(m_crKey, dwKey);
-    const bool bKeyOutside = m_crKey == kNoPixel;
+    const KeyMatch key(m_crKey);
 
     for (int y = 0; y < h; ++y)
     {
         if (!runs.BeginRow(y))
             return false;
-        // Pixels in [nKeepLeft, nKeepRight) of this row are kept unread.
         int nKeepLeft = w;
         int nKeepRight = w;
-        if (y >= m_rcKeep.top && y < m_rcKeep.bottom && m_rcKeep.left < m_rcKeep.right)
-        {
-            nKeepLeft = std::clamp(static_cast<int>(m_rcKeep.left), 0, w);
-            nKeepRight = std::clamp(static_cast<int>(m_rcKeep.right), nKeepLeft, w);
-        }
+        KeepSpan(y, w, nKeepLeft, nKeepRight);
         const DWORD* pRow = nullptr;
         int nReadable = 0;  // pixels of the row inside the bitmap
         if (!bReadNone && (nKeepLeft > 0 || nKeepRight < w) && y < pixels.Height())
@@ -288,18 +311,9 @@ bool CWindowRegion::AddClientRuns(CRunList& runs, CSize szClient) const noexcept
             nReadable = std::min(w, pixels.Width());
         }
 
-        CRowScan scan(runs);
-        for (const auto& segment : {std::make_pair(0, nKeepLeft), std::make_pair(nKeepRight, w)})
-        {
-            const int nInsideEnd = std::min(segment.second, nReadable);
-            if (bKeyIsPixel)
-                for (int x = segment.first; x < nInsideEnd; ++x)
-                    if ((pRow[x] & 0x00FFFFFF) == dwKey)
-                        scan.Key(x);
-            const int nOutsideStart = std::max(segment.first, nReadable);
-            if (bKeyOutside && nOutsideStart < segment.second)
-                scan.KeyRange(nOutsideStart, segment.second);
-        }
+        CRowScan scan(runs, key);
+        scan.Segment(pRow, nReadable, 0, nKeepLeft);
+        scan.Segment(pRow, nReadable, nKeepRight, w);
         scan.EndRow(w);
         runs.EndRow();
     }

@@ -29,6 +29,8 @@ private:
     class CRowScan;
 
     bool KeepsWholeClient(CSize szClient) const noexcept;
+    // The pixels [nKeepLeft, nKeepRight) of row y that count as opaque unread.
+    void KeepSpan(int y, int w, int& nKeepLeft, int& nKeepRight) const noexcept;
     bool AddClientRuns(CRunList& runs, CSize szClient) const noexcept;
     static void AddFrameStrips(CRunList& runs, CSize szWindow, CSize szClient) noexcept;
 
