@@ -49,7 +49,7 @@ ensure_packages() {
             fail "Installing packages failed: as root, run '$install', then $SPLASH_COMMAND again."
     fi
     "$WINE" --version >/dev/null 2>&1 ||
-        fail "The Wine loader $WINE does not start on this host: reinstall Wine (apt-get install --reinstall $(splash_packages | grep -o 'wine[^ ]*' | tr '\n' ' ')) or choose the other target with SPLASH_ARCH."
+        fail "The Wine loader '$WINE' does not start on this host: reinstall Wine (apt-get install --reinstall $(splash_packages | tr ' ' '\n' | grep '^wine' | paste -sd ' ')) or choose the other target with SPLASH_ARCH."
 }
 
 # Configures (once) and builds one target's folder; further arguments go to
