@@ -18,7 +18,7 @@ trap 'echo "$SPLASH_COMMAND stopped: \"$BASH_COMMAND\" failed with status $?; ru
 # SPLASH_BUILD_DIR gives builds of their own (their own prefixes, registries
 # and desktops); each target builds into a folder of its own below it.
 BUILD_ROOT=${SPLASH_BUILD_DIR:-$SPLASH_ROOT/build}
-mkdir -p "$BUILD_ROOT" || fail "Cannot create the build folder $BUILD_ROOT: make it writable or set SPLASH_BUILD_DIR to another folder."
+mkdir -p "$BUILD_ROOT" 2>/dev/null || fail "Cannot create the build folder $BUILD_ROOT: make it writable or set SPLASH_BUILD_DIR to another folder."
 choose_target "$BUILD_ROOT" || exit 1
 BUILD_DIR=$BUILD_ROOT/$SPLASH_ARCH
 export WINE=$(wine_loader)
