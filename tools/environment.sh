@@ -86,6 +86,7 @@ make_prefix_once() {  # <what it is for> <set-up command...>
     local what=$1 log=$WINEPREFIX.log
     shift
     rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
     echo "Creating the Wine prefix $what (once)"
     if ! { "$WINE" wineboot -i && "$@" && wineserver -w; } >"$log" 2>&1 </dev/null; then
         fail "Creating the Wine prefix $WINEPREFIX with $WINE failed (log: $log): check that Wine runs, then $SPLASH_COMMAND again."
