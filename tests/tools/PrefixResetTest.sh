@@ -9,16 +9,7 @@ trap 'rm -rf "$work"' EXIT
 export SPLASH_BUILD_DIR=$work/build SPLASH_ARCH=x86_64
 source "$1"
 trap - ERR
-failures=0
-
-check() {  # check <what> <expected> <actual>
-    if [ "$2" != "$3" ]; then
-        echo "FAILED: $1"
-        echo "  expected: $2"
-        echo "  actual:   $3"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/check.sh"
 
 # Stand-ins: wineboot writes fresh registry files; the server, when stopped,
 # writes out what a killed test left in its registry.

@@ -5,18 +5,9 @@
 # Usage: TargetChoiceTest.sh <tools/host.sh>
 set -u
 source "$1"
-failures=0
+source "$(dirname "${BASH_SOURCE[0]}")/check.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-
-check() {  # check <what> <expected> <actual>
-    if [ "$2" != "$3" ]; then
-        echo "FAILED: $1"
-        echo "  expected: $2"
-        echo "  actual:   $3"
-        failures=$((failures + 1))
-    fi
-}
 
 can_run() { host_runs_32bit() { return 0; }; }
 cannot_run() { host_runs_32bit() { return 1; }; }
