@@ -56,7 +56,7 @@ make_demo_disc() {
 
 # A Velquin Pro system: the plug-ins open up once the suite is installed.
 demo_machine() {
-    "$WINE" reg add 'HKLM\Software\Zelvora' /v Codec /t REG_DWORD /d 5 /f
+    "$WINE" reg add 'HKLM\Software\Zelvora' /v Codec /t REG_DWORD /d 5 /f && add_prefix_fonts
 }
 
 # A prefix of its own with the normal graphics driver, for windows one can see.

@@ -79,10 +79,13 @@ build_all() {
     [ "$SPLASH_ARCH" = i686 ] || build_target i686 --target Splash
 }
 
+# Renamed whenever what a new prefix gets changes, so older ones are made again.
+PREFIX_MADE_MARK=.splash-made-with-fonts
+
 # Creates the prefix WINEPREFIX names, once: wineboot, then the given set-up
 # command; its registry files as made are kept for reset_prefix.
 make_prefix_once() {  # <what it is for> <set-up command...>
-    [ -f "$WINEPREFIX/.splash-ready" ] && [ -d "$WINEPREFIX/.splash-pristine-registry" ] && return 0
+    [ -f "$WINEPREFIX/$PREFIX_MADE_MARK" ] && return 0
     local what=$1 log=$WINEPREFIX.log
     shift
     rm -rf "$WINEPREFIX"
@@ -93,13 +96,26 @@ make_prefix_once() {  # <what it is for> <set-up command...>
     fi
     mkdir -p "$WINEPREFIX/.splash-pristine-registry"
     cp "$WINEPREFIX"/*.reg "$WINEPREFIX/.splash-pristine-registry/"
-    touch "$WINEPREFIX/.splash-ready"
+    touch "$WINEPREFIX/$PREFIX_MADE_MARK"
+}
+
+# The dialog fonts of a Western Windows: "MS Shell Dlg" is Tahoma, copied into
+# the prefix's Fonts folder (Debian's Wine does not load the copy in its data
+# folder), and Tahoma links to "MS UI Gothic" for Japanese, for which a Unix
+# Japanese face stands in.
+add_prefix_fonts() {
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts" &&
+    cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/" &&
+    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic' /f
 }
 
 # The headless prefix of the tests: null graphics driver, quiet.
+headless_setup() {
+    "$WINE" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f && add_prefix_fonts
+}
+
 ensure_prefix() {
-    make_prefix_once "for $SPLASH_ARCH" \
-        "$WINE" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
+    make_prefix_once "for $SPLASH_ARCH" headless_setup
 }
 
 # Whatever an earlier run left behind (a test killed midway, a server still

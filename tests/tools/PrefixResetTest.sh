@@ -17,7 +17,7 @@ stand_in_wine() {
     case "$1" in
     wineboot) mkdir -p "$WINEPREFIX/drive_c/users/me/Temp"
               for hive in system user userdef; do echo "$hive as made" >"$WINEPREFIX/$hive.reg"; done ;;
-    reg) echo "Graphics=null" >>"$WINEPREFIX/user.reg" ;;
+    reg) echo "$5=$7" >>"$WINEPREFIX/user.reg" ;;  # reg add <key> /v <name> /d <data> /f
     esac
 }
 wineserver() {
@@ -28,25 +28,25 @@ wineserver() {
 }
 WINE=stand_in_wine
 
+made="user as made
+Graphics=null
+MS UI Gothic=IPAPGothic"
 ensure_prefix >/dev/null
-check "the registry as made is kept" "user as made
-Graphics=null" "$(cat "$WINEPREFIX/.splash-pristine-registry/user.reg")"
+check "the registry as made is kept" "$made" "$(cat "$WINEPREFIX/.splash-pristine-registry/user.reg")"
 check "the prefix is made once" "" "$(ensure_prefix)"
 
 touch "$work/server-up"
 mkdir -p "$WINEPREFIX/drive_c/users/me/Temp/splash-e2e-1/disc"
 reset_prefix
-check "the killed run's registry is gone" "user as made
-Graphics=null" "$(cat "$WINEPREFIX/user.reg")"
+check "the killed run's registry is gone" "$made" "$(cat "$WINEPREFIX/user.reg")"
 check "the other hives are as made" "system as made" "$(cat "$WINEPREFIX/system.reg")"
 check "the temp folder is emptied" "" "$(ls "$WINEPREFIX/drive_c/users/me/Temp")"
 
-# A prefix from before registry copies were kept is made again.
-rm -rf "$WINEPREFIX/.splash-pristine-registry"
-echo stale >"$WINEPREFIX/user.reg"
+# A prefix made before the set-up last changed is made again.
+rm -f "$WINEPREFIX/$PREFIX_MADE_MARK"
+echo stale >"$WINEPREFIX/.splash-pristine-registry/user.reg"
 ensure_prefix >/dev/null
-check "an older prefix is made again" "user as made
-Graphics=null" "$(cat "$WINEPREFIX/.splash-pristine-registry/user.reg")"
+check "an older prefix is made again" "$made" "$(cat "$WINEPREFIX/.splash-pristine-registry/user.reg")"
 
 [ "$failures" = 0 ] && echo "Prefix set-up and reset as expected"
 exit "$failures"
