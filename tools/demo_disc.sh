@@ -3,7 +3,7 @@
 # and its disc image. Sourced by ./run after tools/environment.sh.
 
 DEMO_DISC=$BUILD_DIR/demo-disc
-DEMO_IMAGE=$BUILD_DIR/demo/demo-disc.iso
+DEMO_IMAGE=${BUILD_ROOT:-$BUILD_DIR}/demo/demo-disc.iso
 
 demo_installer() {  # demo_installer <relative path> [behaviour lines...]
     local target=$DEMO_DISC/$1
@@ -68,7 +68,7 @@ make_demo_image() {
 # summary, or everything when it finds a problem.
 check_demo_disc() {
     local report status=0
-    report=$(wine "$BUILD_DIR/DiscCheck.exe" "Z:${DEMO_DISC//\//\\}" 2>/dev/null) || status=$?
+    report=$("$WINE" "$BUILD_DIR/DiscCheck.exe" "Z:${DEMO_DISC//\//\\}" 2>/dev/null) || status=$?
     # The menu's desktop must start later, on the display it is shown on.
     wineserver -k 2>/dev/null || true
     if [ "$status" = 0 ]; then
@@ -78,17 +78,13 @@ check_demo_disc() {
     fi
 }
 
+# A Velquin Pro system: the plug-ins open up once the suite is installed.
+demo_machine() {
+    "$WINE" reg add 'HKLM\Software\Zelvora' /v Codec /t REG_DWORD /d 5 /f && add_prefix_fonts
+}
+
 # A prefix of its own with the normal graphics driver, for windows one can see.
 ensure_demo_prefix() {
     export WINEPREFIX=$BUILD_DIR/wineprefix-demo
-    if [ ! -f "$WINEPREFIX/.splash-ready" ]; then
-        rm -rf "$WINEPREFIX"
-        echo "Creating the demo Wine prefix (once)"
-        wineboot -i >/dev/null 2>&1
-        # A Velquin Pro system: the plug-ins open up once the suite is installed.
-        wine reg add 'HKLM\Software\Zelvora' /v Codec /t REG_DWORD /d 5 /f >/dev/null 2>&1
-        wineserver -w
-        touch "$WINEPREFIX/.splash-ready"
-    fi
-    ensure_prefix_fonts
+    make_prefix_once "for the demo ($SPLASH_ARCH)" demo_machine
 }

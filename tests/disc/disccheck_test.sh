@@ -1,19 +1,19 @@
 #!/usr/bin/env bash
 # DiscCheck on the demo disc's content as its image holds it, given in every
 # form of the root, on a broken copy, and on roots it cannot read.
-#   disccheck_test.sh <emulator> <DiscCheck.exe> <content folder>
+#   disccheck_test.sh <build folder> <DiscCheck.exe> <content folder> <emulator...>
 set -u -o pipefail
-emulator=$1
+: "${WINEPREFIX:=$1/wineprefix}"
+export WINEPREFIX
 disccheck=$2
 content=$3
-: "${WINEPREFIX:=$(dirname "$emulator")/../build/wineprefix}"
-export WINEPREFIX
+emulator=("${@:4}")
 
 failures=0
 fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
 windows() { echo "Z:${1//\//\\}"; }
 # Runs DiscCheck; its output in $output (without CRs), its exit status in $status.
-check() { output=$("$emulator" "$disccheck" "$@" 2>/dev/null | tr -d '\r'); status=$?; }
+check() { output=$("${emulator[@]}" "$disccheck" "$@" 2>/dev/null | tr -d '\r'); status=$?; }
 expect_status() { [ "$status" = "$1" ] || fail "$2: exit status $status, not $1"$'\n'"$output"; }
 
 drive=$WINEPREFIX/dosdevices/y:
