@@ -104,15 +104,19 @@ TEST_F(KeyboardE2ETest, EnterAtStartRunsTheSuite)
     EXPECT_TRUE(disc.Runs(L"\\Bonus\\DesktopWallpapers").empty());
 }
 
-TEST_F(KeyboardE2ETest, EnterRunsTheFocusedWallpapersButton)
+class KeyboardKeyE2ETest : public KeyboardE2ETest, public ::testing::WithParamInterface<UINT> {};
+
+TEST_P(KeyboardKeyE2ETest, EnterOrSpaceRunsTheFocusedWallpapersButton)
 {
     Press(window, VK_TAB);
     Press(window, VK_TAB);
     ASSERT_EQ(FocusId(window), 1010);
-    Press(window, VK_RETURN);
+    Press(window, GetParam());
     EXPECT_TRUE(WaitUntil([&] { return !disc.Runs(L"\\Bonus\\DesktopWallpapers").empty(); }, 10000));
     EXPECT_TRUE(disc.Runs(L"\\Corla").empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(EnterSpace, KeyboardKeyE2ETest, ::testing::Values(VK_RETURN, VK_SPACE));
 
 TEST_F(KeyboardE2ETest, EnterOnTheFocusedReadmeOpensIt)
 {
