@@ -34,6 +34,7 @@ IMPLEMENT_DYNAMIC(CHoverButton, CBitmapButton)
 
 BEGIN_MESSAGE_MAP(CHoverButton, CBitmapButton)
     ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
     ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
     ON_MESSAGE(WM_MOUSEHOVER, OnMouseHover)
     ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
@@ -213,6 +214,14 @@ void CHoverButton::OnMouseMove(UINT nFlags, CPoint point)
         m_bTracking = ::TrackMouseEvent(&tme);
     }
     CBitmapButton::OnMouseMove(nFlags, point);
+}
+
+// A click on the focused button brings the keyboard back from a disabled
+// button it rested on.
+void CHoverButton::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    TakeKeyboardPlace();
+    CBitmapButton::OnLButtonDown(nFlags, point);
 }
 
 LRESULT CHoverButton::OnMouseHover(WPARAM, LPARAM)

@@ -140,6 +140,12 @@ TEST_F(KeyboardMenuTest, ArrowsRestOnDisabledButtonsToTellWhyAndRunNothing)
     // Enter and Space are swallowed there: the suite, which keeps the focus, does not run.
     EXPECT_TRUE(Press(m_menu, VK_RETURN));
     EXPECT_TRUE(Press(m_menu, VK_SPACE));
+    // A click on the focused button (released off it) brings the keyboard back.
+    m_menu.m_btnSuite.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    m_menu.m_btnSuite.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
+    EXPECT_TRUE(m_menu.m_btnSuite.IsKeyboardPlace());
+    EXPECT_FALSE(m_menu.m_btnAfterEffects.IsKeyboardPlace());
+    Press(m_menu, VK_DOWN);
 
     // Right from the After Effects row is the Readme; left comes back.
     Press(m_menu, VK_RIGHT);
