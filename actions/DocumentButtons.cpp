@@ -18,10 +18,12 @@ const wchar_t kManualPro[] = L"\\Docs\\Manual_Quarn.pdf";
 const wchar_t kExplorer[] = L"\\explorer.exe";
 
 // The shell by its full path: a planted "explorer.exe" on the disc never runs.
+// The system's Windows folder: on a Remote Desktop host GetWindowsDirectoryW
+// may answer the user's private one.
 CString ExplorerPath()
 {
     wchar_t szWindows[MAX_PATH] = L"";
-    const UINT nLength = ::GetWindowsDirectoryW(szWindows, MAX_PATH);
+    const UINT nLength = ::GetSystemWindowsDirectoryW(szWindows, MAX_PATH);
     return CString(szWindows, nLength < MAX_PATH ? static_cast<int>(nLength) : 0) + kExplorer;
 }
 }  // namespace

@@ -48,6 +48,11 @@ BOOL CModelDlg::OnInitDialog()
     return TRUE;
 }
 
+void CModelDlg::OnOK()
+{
+    OnModelCancel();
+}
+
 void CModelDlg::OnCancel()
 {
     OnModelCancel();

@@ -70,4 +70,5 @@ ensure_demo_prefix() {
         wineserver -w
         touch "$WINEPREFIX/.splash-ready"
     fi
+    ensure_prefix_fonts
 }
