@@ -1,13 +1,13 @@
-// The menu and its choosers from the keyboard, created in-process and fed key
-// presses as their modal loops feed them: the focus mark (only once a
-// navigation key was pressed, read from painted pixels), Tab order, the arrow
-// grid resting on disabled buttons, the description following the keyboard,
-// and which button Enter runs.
+// The menu and the model chooser from the keyboard, created in-process and
+// fed key presses as their modal loops feed them: the focus mark (only once a
+// navigation key was pressed, read from painted pixels), the arrow grid
+// resting on disabled buttons, the description following the keyboard, and
+// which button Enter runs. Tab order and the language chooser are driven on
+// the real program (tests/e2e/KeyboardTest.cpp).
 #include "tests/support/DialogTestSupport.h"
 
 #include "actions/ModelDlg.h"
 #include "app/Language.h"
-#include "app/LanguageDlg.h"
 #include "app/LauncherDlg.h"
 #include "res/resource.h"
 #include "tests/support/Driver.h"
@@ -114,20 +114,6 @@ TEST_F(KeyboardMenuTest, FocusMarkOnlyAfterANavigationKey)
     EXPECT_TRUE(HasMark(m_menu.m_btnExit, RGB(255, 255, 255)));
 }
 
-TEST_F(KeyboardMenuTest, TabVisitsUsableButtonsInTemplateOrderAndBack)
-{
-    const std::vector<int> kOrder = {IDC_README, IDC_WALLPAPERS, IDC_LANGUAGE, IDOK, IDC_SUITE};
-    std::vector<int> forward, backward;
-    for (size_t i = 0; i < kOrder.size(); ++i)
-        Press(m_menu, VK_TAB), forward.push_back(FocusId());
-    for (size_t i = 0; i < kOrder.size(); ++i)
-        Press(m_menu, VK_TAB, true), backward.push_back(FocusId());
-    EXPECT_EQ(forward, kOrder);
-    EXPECT_EQ(backward, (std::vector<int>{IDOK, IDC_LANGUAGE, IDC_WALLPAPERS, IDC_README, IDC_SUITE}));
-    // The description follows the keyboard.
-    EXPECT_EQ(Description(), std::wstring(m_menu.m_btnSuite.GetDescription()));
-}
-
 TEST_F(KeyboardMenuTest, ArrowsRestOnDisabledButtonsToTellWhyAndRunNothing)
 {
     Press(m_menu, VK_DOWN);
@@ -192,33 +178,6 @@ TEST_F(KeyboardMenuTest, EnterRunsTheFocusedButtonElseTheSuite)
 }
 
 // --- Choosers ---------------------------------------------------------------
-
-TEST(KeyboardChooserTest, LanguageChooserAnswersTabArrowsEnterAndEsc)
-{
-    for (const bool bEscape : {false, true})
-    {
-        CLanguageDlg chooser;
-        ASSERT_TRUE(chooser.Create());
-        chooser.ShowWindow(SW_SHOW);
-        ::SetFocus(chooser.m_btnEnglish);
-        Press(chooser, VK_TAB);
-        EXPECT_EQ(FocusId(), IDC_LANG_FRENCH);
-        EXPECT_TRUE(HasMark(chooser.m_btnFrench, kCaptionColour));
-        Press(chooser, VK_DOWN);
-        Press(chooser, VK_DOWN);
-        EXPECT_EQ(FocusId(), IDC_LANG_ITALIAN);
-        Press(chooser, VK_UP);
-        EXPECT_EQ(FocusId(), IDC_LANG_GERMAN);
-        for (int i = 0; i < 3; ++i)
-            Press(chooser, VK_TAB, true);
-        EXPECT_EQ(FocusId(), IDC_LANG_JAPANESE);  // Tab goes round
-        Press(chooser, VK_UP);
-        EXPECT_EQ(FocusId(), IDC_LANG_SPANISH);
-        Press(chooser, bEscape ? VK_ESCAPE : VK_RETURN);
-        EXPECT_EQ(chooser.m_nChosenValue, bEscape ? 0 : 10);
-        chooser.DestroyWindow();
-    }
-}
 
 TEST(KeyboardChooserTest, ModelChooserAnswersTabArrowsEnterAndEsc)
 {
