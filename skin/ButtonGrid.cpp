@@ -3,7 +3,6 @@
 #include "skin/HoverButton.h"
 
 #include <climits>
-#include <cstdlib>
 
 namespace
 {

@@ -14,7 +14,7 @@ enum Slice
 constexpr COLORREF kSameAsNormal = static_cast<COLORREF>(-1);
 constexpr DWORD kHoverTimeMs = 1;
 constexpr UINT_PTR kTipToolId = 1;
-// The focus mark lies inside the strip's frame, clear of it by one pixel.
+// The focus mark lies inside the strip's one-pixel frame, two pixels clear of it.
 constexpr int kFocusMarkInset = 3;
 // A button without a caption (the close button) marks its focus in white.
 constexpr COLORREF kUncaptionedMarkColour = RGB(255, 255, 255);
