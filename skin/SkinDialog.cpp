@@ -228,23 +228,32 @@ BOOL CSkinDialog::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message != WM_KEYDOWN || (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)))
         return CDialog::PreTranslateMessage(pMsg);
+    // A control that asks for the key (an edit field's arrows) keeps it.
+    const LRESULT lWants = ::SendMessageW(pMsg->hwnd, WM_GETDLGCODE, pMsg->wParam, reinterpret_cast<LPARAM>(pMsg));
     switch (pMsg->wParam)
     {
     case VK_TAB:
+        if (lWants & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))
+            break;
         MoveByTab(::GetKeyState(VK_SHIFT) < 0);
         return TRUE;
     case VK_LEFT:
     case VK_RIGHT:
     case VK_UP:
     case VK_DOWN:
+        if (lWants & (DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))
+            break;
         MoveByArrow(static_cast<UINT>(pMsg->wParam));
         return TRUE;
     case VK_RETURN:
     case VK_SPACE:
-        return IsRestingOnDisabled();
+        if (IsRestingOnDisabled())
+            return TRUE;
+        break;
     default:
-        return CDialog::PreTranslateMessage(pMsg);
+        break;
     }
+    return CDialog::PreTranslateMessage(pMsg);
 }
 
 void CSkinDialog::MoveByTab(bool bBackwards)
