@@ -32,7 +32,9 @@ std::wstring Text(HWND window)
 }
 
 // Presses a key in the menu's thread as the keyboard would: posted to the
-// focused window, with Shift held in the thread's key state when asked.
+// focused window, with Shift held in the thread's key state when asked. A
+// moving key returns once the focus has moved; the tests wait for what other
+// keys do.
 void Press(HWND window, UINT vk, bool shift = false)
 {
     const DWORD thread = GetWindowThreadProcessId(window, nullptr);
@@ -41,12 +43,14 @@ void Press(HWND window, UINT vk, bool shift = false)
     GetKeyboardState(keys);
     keys[VK_SHIFT] = shift ? 0x80 : 0;
     SetKeyboardState(keys);
-    const HWND target = Focus(window) != nullptr ? Focus(window) : window;
+    const HWND before = Focus(window);
+    const HWND target = before != nullptr ? before : window;
     PostMessageW(target, WM_KEYDOWN, vk, 1);
     PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
-    // A message sent after the posted ones returns once they are handled.
-    PostMessageW(window, WM_NULL, 0, 0);
-    Sleep(150);
+    if (vk == VK_TAB || (vk >= VK_LEFT && vk <= VK_DOWN))
+        WaitUntil([&] { return Focus(window) != before; }, 3000);
+    else
+        Sleep(100);
     keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
     AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
