@@ -8,6 +8,7 @@
 #include "app/Language.h"
 #include "framework/DataExchange.h"
 #include "framework/PaintDC.h"
+#include "framework/StartupTrace.h"
 #include "framework/WinApp.h"
 #include "probes/Folder.h"
 #include "probes/Registry.h"
@@ -100,12 +101,14 @@ void CLauncherDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CLauncherDlg::OnInitDialog()
 {
+    MarkStartup(StartupPoint::kDialogCreated);
     CSkinDialog::OnInitDialog();
     SettleDiscRoot();
     m_bSuiteInstalled = IsSuiteInstalled();
     int nLanguageIndex = ReadLanguageSetting(m_nLanguageValue);
     if (m_nLanguageValue == 0)
         nLanguageIndex = DetectLanguage();
+    MarkStartup(StartupPoint::kSettingsRead);
 
     SetWindowText(kMainTitle);
     ModifyStyle(WS_BORDER, 0, 0);
@@ -118,6 +121,7 @@ BOOL CLauncherDlg::OnInitDialog()
     m_bTransparentStatics = TRUE;
     m_bDragMove = TRUE;
     BuildWindowRegion(CRect(0, 0, 763, 560));
+    MarkStartup(StartupPoint::kRegionBuilt);
 
     for (CHoverButton* pButton :
          {&m_btnSuite, &m_btnPremiereUpdater, &m_btnAfterEffects, &m_btn3dsMax, &m_btnLightWave,
@@ -125,9 +129,11 @@ BOOL CLauncherDlg::OnInitDialog()
           &m_btnVfwCodecs, &m_btnSpiceMaster, &m_btnLanguage})
         pButton->LoadStateBitmap(IDB_BUTTON_STRIP);
     m_btnExit.LoadStateBitmap(IDB_CLOSE_STRIP);
+    MarkStartup(StartupPoint::kStripsLoaded);
 
     m_nHardwareModel = ReadHardwareModel();
     RefreshAllButtons(nLanguageIndex);
+    MarkStartup(StartupPoint::kButtonsRefreshed);
     SendMessage(DM_SETDEFID, IDC_SUITE);
     return TRUE;
 }

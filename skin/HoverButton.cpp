@@ -1,5 +1,8 @@
 #include "skin/HoverButton.h"
 
+#include "skin/SkinDialog.h"
+#include "skin/StateStripCache.h"
+
 namespace
 {
 enum Slice
@@ -28,6 +31,12 @@ COLORREF ColourOr(COLORREF cr, COLORREF crDefault)
 {
     return cr != kSameAsNormal ? cr : crDefault;
 }
+
+bool IsMouseMessage(UINT message)
+{
+    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
+}
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CHoverButton, CBitmapButton)
@@ -48,9 +57,10 @@ CHoverButton::~CHoverButton() = default;
 
 BOOL CHoverButton::LoadStateBitmap(UINT nIDResource)
 {
-    m_bmpStates.LoadImage(nIDResource, LR_LOADMAP3DCOLORS);
+    auto* pDialog = dynamic_cast<CSkinDialog*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+    m_pStates = pDialog != nullptr ? pDialog->StateStrip(nIDResource) : CStateStripCache::LoadStrip(nIDResource);
     BITMAP bm{};
-    m_bmpStates.GetBitmap(&bm);
+    m_pStates->GetBitmap(&bm);
     m_nBitmapWidth = bm.bmWidth;
     m_nStateHeight = bm.bmHeight / kSliceCount;
     return TRUE;
@@ -145,8 +155,13 @@ void CHoverButton::EnsureTip()
 
 BOOL CHoverButton::PreTranslateMessage(MSG* pMsg)
 {
-    EnsureTip();
-    m_toolTip.RelayEvent(pMsg);
+    // A tooltip only follows the mouse: a button that no mouse message has
+    // reached yet (each of them at its first paint) needs no tooltip window.
+    if (IsMouseMessage(pMsg->message))
+    {
+        EnsureTip();
+        m_toolTip.RelayEvent(pMsg);
+    }
     return CBitmapButton::PreTranslateMessage(pMsg);
 }
 
@@ -159,7 +174,7 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
     CDC dcMemory;
     dcMemory.CreateCompatibleDC(&dc);
-    CSelectionGuard select(dcMemory, m_bmpStates);
+    CSelectionGuard select(dcMemory, m_pStates != nullptr ? m_pStates->GetSafeHandle() : nullptr);
     dc.SetBkMode(TRANSPARENT);
 
     const UINT state = lpDrawItemStruct->itemState;

@@ -12,6 +12,8 @@
 #include "framework/BitmapButton.h"
 #include "framework/ToolTipCtrl.h"
 
+#include <memory>
+
 class CHoverButton : public CBitmapButton
 {
     DECLARE_DYNAMIC(CHoverButton)
@@ -20,6 +22,7 @@ public:
     CHoverButton() = default;
     ~CHoverButton() override;
 
+    // Inside a skinned dialog the strip is the dialog's shared copy.
     BOOL LoadStateBitmap(UINT nIDResource);
     // A null text takes the normal caption, a colour of -1 the normal colour;
     // a null normal caption changes nothing.
@@ -64,7 +67,7 @@ private:
     BOOL m_bHover = FALSE;
     int m_nBitmapWidth = 0;
     int m_nStateHeight = 0;
-    CBitmap m_bmpStates;
+    std::shared_ptr<const CBitmap> m_pStates;
     BOOL m_bTracking = FALSE;
     CString m_strNormal;
     CString m_strPressed;

@@ -10,8 +10,8 @@
 
 #include "framework/Bitmap.h"
 #include "framework/Dialog.h"
-#include "framework/Rgn.h"
 #include "skin/HoverButton.h"
+#include "skin/StateStripCache.h"
 
 #include <memory>
 
@@ -30,6 +30,8 @@ public:
     void ReleaseBackground();
     // Pixels inside rcKeep count as opaque without being read.
     void BuildWindowRegion(CRect rcKeep);
+    // The dialog's one copy of a button state strip, for all its buttons.
+    std::shared_ptr<const CBitmap> StateStrip(UINT nIDResource) { return m_stateStrips.Get(nIDResource); }
 
     BOOL m_bUseKeyColor = FALSE;
     BOOL m_bTransparentStatics = TRUE;
@@ -50,6 +52,7 @@ protected:
 
     BOOL m_bHasBackground = FALSE;
     std::unique_ptr<CBitmap> m_pBackground;
+    CStateStripCache m_stateStrips;
 
     DECLARE_MESSAGE_MAP()
 
@@ -60,8 +63,6 @@ private:
     void MoveByArrow(UINT vkArrow);
     // Enter and Space do nothing while the keyboard rests on a disabled button.
     bool IsRestingOnDisabled() const;
-    void SetRectangularRegion();
-    void AddOpaqueRuns(CRgn& rgn, const CRect& rcKeep);
 
     UINT m_nBackgroundId = 0;
     CRect m_rcKeep;  // of the last region built
