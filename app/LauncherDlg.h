@@ -129,12 +129,15 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void OnKeyboardPlace(CHoverButton& button) override;
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void SettleDiscRoot();
     void ShowDescription(const CString& strText);
+    // Shows the button's description; an unchanged text repaints nothing.
+    void DescribeButton(const CHoverButton& button);
     void RedrawWholeDialog();
 
     CProgramLauncher m_launcher;

@@ -1,6 +1,7 @@
 // CSkinLabel: a static text with its own font, text colour and brush, applied
 // through the parent's reflected colour message. Inside a skinned dialog the
-// dialog swaps the brush for a hollow one, so the text lies on the skin.
+// dialog swaps the brush for a hollow one, so the text lies on the skin. Its
+// text is its accessible name, and a change of it is announced.
 #pragma once
 
 #include "framework/Brush.h"
