@@ -105,7 +105,7 @@ BOOL CHoverButton::PreTranslateMessage(MSG* pMsg)
 
 void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    CDC dc(lpDrawItemStruct->hDC);
+    CDCHandle dc(lpDrawItemStruct->hDC);
     CRect rcButton;
     GetWindowRect(&rcButton);
     rcButton.MoveToOrigin();

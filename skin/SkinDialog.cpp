@@ -133,7 +133,7 @@ void CSkinDialog::SetRectangularRegion()
     SetWindowRgn(static_cast<HRGN>(rgn.Detach()), TRUE);
 }
 
-BOOL CSkinDialog::OnEraseBkgnd(CDC* pDC)
+BOOL CSkinDialog::OnEraseBkgnd(CDCHandle* pDC)
 {
     if (!m_bHasBackground)
         return CDialog::OnEraseBkgnd(pDC);
@@ -154,7 +154,7 @@ void CSkinDialog::OnLButtonDown(UINT nFlags, CPoint point)
         PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
 }
 
-HBRUSH CSkinDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+HBRUSH CSkinDialog::OnCtlColor(CDCHandle* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     const HBRUSH hbr = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
     if (!m_bTransparentStatics || nCtlColor != CTLCOLOR_STATIC)

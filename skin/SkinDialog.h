@@ -30,9 +30,9 @@ public:
     BOOL m_bDragMove = FALSE;
 
 protected:
-    BOOL OnEraseBkgnd(CDC* pDC);
+    BOOL OnEraseBkgnd(CDCHandle* pDC);
     void OnLButtonDown(UINT nFlags, CPoint point);
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    HBRUSH OnCtlColor(CDCHandle* pDC, CWnd* pWnd, UINT nCtlColor);
 
     BOOL m_bHasBackground = FALSE;
     std::unique_ptr<CBitmap> m_pBackground;
