@@ -1,7 +1,7 @@
 #include "actions/SuiteInstaller.h"
 
 #include "actions/CommandLine.h"
-#include "app/LauncherDlg.h"
+#include "actions/RunKeyResume.h"
 #include "probes/DirectX.h"
 #include "probes/Registry.h"
 #include "probes/WindowsVersion.h"
@@ -13,7 +13,6 @@ namespace
 {
 const wchar_t kZelvoraKey[] = L"SOFTWARE\\Zelvora";
 const wchar_t kSplashPathValueName[] = L"SplashPath";
-const wchar_t kDiscSetup[] = L"\\setup.exe";
 const wchar_t kSuiteSetup[] = L"\\Corla\\setup.exe";
 const wchar_t kSuiteFolder[] = L"\\Corla";
 const wchar_t kDirectXFolder[] = L"\\Corla\\Support\\Directx8\\";
@@ -33,35 +32,19 @@ LPCWSTR DirectXLanguageFolder(WORD wPrimaryLanguage)
     }
 }
 
-void CSuiteInstaller::Refresh()
+ButtonState CSuiteInstaller::Refresh(const DiscFile& setup) const
 {
-    CString strStatus;
-    BOOL bAvailable = FALSE;
+    UINT nRefusalId = 0;
     if (UninstallKeyExists(kVfwCodecsProductCode))
-    {
-        strStatus = m_menu.LoadText(IDS_STATUS_SUITE_VFW_INSTALLED);
-    }
-    else if (m_menu.m_bSuiteInstalled)
-    {
-        strStatus = m_menu.LoadText(IDS_STATUS_SUITE_INSTALLED);
-    }
-    else
-    {
-        bAvailable = m_menu.DiscFolderContains(IDS_FOLDER_CORLA, CLauncherDlg::LoadFixed(IDS_FILE_SETUP));
-        if (!bAvailable)
-            strStatus = m_menu.LoadText(IDS_STATUS_SUITE_NOT_FOUND);
-    }
-    m_menu.ShowButtonState(m_menu.m_btnSuite, bAvailable, IDS_CAPTION_SUITE, IDS_DESC_SUITE, strStatus);
+        nRefusalId = IDS_STATUS_SUITE_VFW_INSTALLED;
+    else if (m_menu.SuiteInstalled())
+        nRefusalId = IDS_STATUS_SUITE_INSTALLED;
+    return m_menu.OfferFromDisc(nRefusalId, {setup}, IDS_STATUS_SUITE_NOT_FOUND);
 }
 
-CString CSuiteInstaller::ResumeCommand() const
+AfterClick CSuiteInstaller::Install()
 {
-    return m_menu.m_strDiscRoot + kDiscSetup;
-}
-
-void CSuiteInstaller::Install()
-{
-    WriteRegistryString(kZelvoraKey, kSplashPathValueName, ResumeCommand());
+    WriteRegistryString(kZelvoraKey, kSplashPathValueName, ResumeCommand(m_menu.DiscRoot()));
     switch (ClassifyWindowsVersion())
     {
     case kWindowsXP:
@@ -69,36 +52,35 @@ void CSuiteInstaller::Install()
         RunSuiteSetup();
         break;
     case kWindows2000:
-        if (HasDirectX8(m_menu.m_strDiscRoot))
-            RunSuiteSetup();
-        else
-            InstallDirectX();
+        if (!HasDirectX8(m_menu.DiscRoot()))
+            return InstallDirectX();
+        RunSuiteSetup();
         break;
     case kWindowsOther:
         break;
     }
+    return AfterClick::Nothing;
 }
 
-void CSuiteInstaller::InstallDirectX()
+AfterClick CSuiteInstaller::InstallDirectX()
 {
     // The question stays English whatever the menu's language.
-    if (m_menu.MessageBox(CLauncherDlg::LoadFixed(IDS_MSG_DIRECTX_QUESTION),
-                          CLauncherDlg::LoadFixed(IDS_TITLE_DIRECTX), MB_YESNO) != IDYES)
-        return;
+    if (m_menu.Owner().MessageBox(CMenuContext::LoadFixed(IDS_MSG_DIRECTX_QUESTION),
+                                  CMenuContext::LoadFixed(IDS_TITLE_DIRECTX), MB_YESNO) != IDYES)
+        return AfterClick::Nothing;
 
     const LPCWSTR lpszFolder = DirectXLanguageFolder(PRIMARYLANGID(::GetSystemDefaultLangID()));
-    const CString strInstaller = m_menu.m_strDiscRoot + kDirectXFolder + lpszFolder + kDirectXInstaller;
+    const CString strInstaller = m_menu.DiscRoot() + kDirectXFolder + lpszFolder + kDirectXInstaller;
     if (!m_menu.Launcher().StartProgram(QuoteArgument(strInstaller), nullptr, IDS_TITLE_DIRECTX))
-        return;
-    // The Run value is a command line: quoted like every other one.
-    WriteRegistryString(kRunKey, kRunValueName, QuoteArgument(ResumeCommand()));
-    m_menu.EndDialog(0);
+        return AfterClick::Nothing;
+    RegisterResume(m_menu.DiscRoot());
+    return AfterClick::EndMenu;
 }
 
 void CSuiteInstaller::RunSuiteSetup()
 {
-    const CString strCommand = QuoteArgument(m_menu.m_strDiscRoot + kSuiteSetup) +
-                               LanguageSwitch(m_menu.m_nLanguageValue);
-    const CString strFolder = m_menu.m_strDiscRoot + kSuiteFolder;
+    const CString strCommand = QuoteArgument(m_menu.DiscRoot() + kSuiteSetup) +
+                               LanguageSwitch(m_menu.Language().StoredValue());
+    const CString strFolder = m_menu.DiscRoot() + kSuiteFolder;
     m_menu.Launcher().RunProgramHidden(strCommand, strFolder, INFINITE, true);
 }

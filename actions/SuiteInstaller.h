@@ -4,28 +4,25 @@
 // DirectX 8.1 installer and resuming from the Run key after the restart.
 #pragma once
 
-#include "framework/String.h"
+#include "actions/ButtonTable.h"
 
 #include <windows.h>
-
-class CLauncherDlg;
 
 extern const wchar_t kVfwCodecsProductCode[];
 
 class CSuiteInstaller
 {
 public:
-    explicit CSuiteInstaller(CLauncherDlg& menu) noexcept : m_menu(menu) {}
+    explicit CSuiteInstaller(CMenuContext& menu) noexcept : m_menu(menu) {}
 
-    void Refresh();
-    void Install();
+    ButtonState Refresh(const DiscFile& setup) const;
+    AfterClick Install();
 
 private:
-    void InstallDirectX();
+    AfterClick InstallDirectX();
     void RunSuiteSetup();
-    CString ResumeCommand() const;
 
-    CLauncherDlg& m_menu;
+    CMenuContext& m_menu;
 };
 
 // The DirectX installer folder for a system primary language.

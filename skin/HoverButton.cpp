@@ -11,7 +11,6 @@ enum Slice
     kSliceCount = 4
 };
 
-constexpr COLORREF kSameAsNormal = static_cast<COLORREF>(-1);
 constexpr DWORD kHoverTimeMs = 1;
 constexpr UINT_PTR kTipToolId = 1;
 
@@ -22,7 +21,7 @@ LPCWSTR TextOr(LPCWSTR lpsz, LPCWSTR lpszDefault)
 
 COLORREF ColourOr(COLORREF cr, COLORREF crDefault)
 {
-    return cr != kSameAsNormal ? cr : crDefault;
+    return cr != kSameColour ? cr : crDefault;
 }
 }  // namespace
 

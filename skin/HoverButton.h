@@ -9,6 +9,12 @@
 #include "framework/BitmapButton.h"
 #include "framework/ToolTipCtrl.h"
 
+// The captions' colours: white, and a muted blue while the button is disabled.
+constexpr COLORREF kCaptionColour = RGB(255, 255, 255);
+constexpr COLORREF kDisabledCaptionColour = RGB(81, 110, 125);
+// In SetCaptions: the normal state's colour.
+constexpr COLORREF kSameColour = static_cast<COLORREF>(-1);
+
 class CHoverButton : public CBitmapButton
 {
     DECLARE_DYNAMIC(CHoverButton)
@@ -18,7 +24,7 @@ public:
     ~CHoverButton() override;
 
     BOOL LoadStateBitmap(UINT nIDResource);
-    // A null text takes the normal caption, a colour of -1 the normal colour;
+    // A null text takes the normal caption, kSameColour the normal colour;
     // a null normal caption changes nothing.
     void SetCaptions(LPCWSTR lpszNormal, COLORREF crNormal, LPCWSTR lpszPressed,
                      COLORREF crPressed, LPCWSTR lpszHover, COLORREF crHover,

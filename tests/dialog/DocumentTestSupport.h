@@ -3,7 +3,7 @@
 // standing in for the reader and the installers.
 #pragma once
 
-#include "app/Language.h"
+#include "actions/Language.h"
 #include "app/LauncherDlg.h"
 #include "tests/support/Driver.h"
 
@@ -50,8 +50,7 @@ protected:
 
     void SetLanguage(int nIndex)
     {
-        m_menu.m_nLanguageValue = GetLanguage(nIndex).nValue;
-        m_menu.m_nLanguageBase = nIndex * kLanguageBaseStep;
+        m_menu.m_language = CLanguage::FromIndex(nIndex);
     }
     std::wstring Text(UINT nId) const { return static_cast<LPCWSTR>(m_menu.LoadText(nId)); }
     // Usable exactly when available; hovering it shows that text.

@@ -2,7 +2,8 @@
 // the program's folder, the stored and detected language, the description
 // area under the real cursor, and the language chooser.
 #include "tests/support/DialogTestSupport.h"
-#include "app/Language.h"
+#include "actions/Language.h"
+#include "actions/RunKeyResume.h"
 #include "app/LanguageDlg.h"
 #include "app/LauncherDlg.h"
 #include "res/resource.h"
@@ -191,8 +192,8 @@ protected:
     void ExpectLanguage(CLauncherDlg& dlg, int nValue, int nBase)
     {
         EXPECT_EQ(ReadDword(kLanguageKey, kLanguageValueName), nValue);
-        EXPECT_EQ(dlg.m_nLanguageValue, nValue);
-        EXPECT_EQ(dlg.m_nLanguageBase, nBase);
+        EXPECT_EQ(dlg.m_language.StoredValue(), nValue);
+        EXPECT_EQ(dlg.m_language.Base(), nBase);
         EXPECT_EQ(DrawnCaption(dlg.m_btnSuite), Text(nBase + IDS_CAPTION_SUITE));
         EXPECT_EQ(std::wstring(dlg.m_btnLanguage.GetDescription()), Text(nBase + IDS_DESC_LANGUAGE));
     }
@@ -364,8 +365,8 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     EXPECT_EQ(CountVisible(dlg, kNeverShown), 0);
 
     EXPECT_EQ(ReadDword(kLanguageKey, kLanguageValueName), c.nStored);
-    EXPECT_EQ(dlg.m_nLanguageValue, c.nStored == kNone ? 17 : c.nStored);
-    EXPECT_EQ(dlg.m_nLanguageBase, c.nBase);
+    EXPECT_EQ(dlg.m_language.StoredValue(), c.nStored == kNone ? 17 : c.nStored);
+    EXPECT_EQ(dlg.m_language.Base(), c.nBase);
     if (c.nStored == kNone)
     {
         EXPECT_EQ(std::wstring(dlg.m_btnSuite.GetDescription()), L"before");

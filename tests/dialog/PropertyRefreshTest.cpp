@@ -4,7 +4,8 @@
 // program is on the disc, an installed product's button is disabled, and a
 // visible disabled button always says why. SPLASH_PROPERTY_SEED=<n> replays.
 #include "tests/support/DialogTestSupport.h"
-#include "app/Language.h"
+#include "actions/Language.h"
+#include "actions/RunKeyResume.h"
 #include "app/LauncherDlg.h"
 #include "probes/Registry.h"
 #include "res/resource.h"
@@ -150,8 +151,9 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
 
         dlg.m_bSuiteInstalled = dlg.IsSuiteInstalled();
         dlg.m_nHardwareModel = dlg.ReadHardwareModel();
-        dlg.m_nLanguageValue = 0;
-        const int nLanguage = dlg.ReadLanguageSetting(dlg.m_nLanguageValue);
+        int nLanguageValue = 0;
+        const int nLanguage = dlg.ReadLanguageSetting(nLanguageValue);
+        dlg.m_language = CLanguage(nLanguage, nLanguageValue);
         dlg.RefreshAllButtons(nLanguage);
 
         const auto inLanguage = [&](const std::wstring& text, const char* what, int nId) {

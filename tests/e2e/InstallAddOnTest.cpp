@@ -70,7 +70,7 @@ protected:
         ASSERT_TRUE(m_menu.Create());
         m_menu.ShowWindow(SW_SHOW);
         m_menu.m_strDiscRoot = m_disc.Root().c_str();
-        m_menu.m_nLanguageValue = 9;
+        m_menu.m_language = CLanguage::FromStoredValue(9);
         m_menu.m_bSuiteInstalled = FALSE;
         m_menu.RefreshAllButtons(0);
     }
@@ -291,7 +291,7 @@ TEST_P(InstallAddOnTest, ClickRunsTheSetupAndRefreshesTheButton)
     const std::wstring setup = m_disc.AddInstaller(GetParam().program, "sleep=1500" + uninstall);
     // What an unquoted command line would run instead: the root up to its blank.
     m_disc.AddFile(FixturePath(L"FakeInstaller.exe"), L"..\\disc.exe");
-    m_menu.m_nLanguageValue = GetParam().nLanguageValue;
+    m_menu.m_language = CLanguage(m_menu.m_language.Index(), GetParam().nLanguageValue);
     RefreshWithRuleMet();
     ASSERT_EQ(State(), kEnabled);
 
@@ -318,7 +318,7 @@ TEST_P(InstallAddOnTest, ClickRunsTheSetupAndRefreshesTheButton)
 TEST_P(InstallAddOnTest, MissingSetupIsReportedWithItsCommandLineThenRefreshed)
 {
     const std::wstring setup = m_disc.AddInstaller(GetParam().program);
-    m_menu.m_nLanguageValue = GetParam().nLanguageValue;
+    m_menu.m_language = CLanguage(m_menu.m_language.Index(), GetParam().nLanguageValue);
     RefreshWithRuleMet();
     ::DeleteFileW(setup.c_str());
 
