@@ -37,12 +37,12 @@ CHoverButton::~CHoverButton() = default;
 
 BOOL CHoverButton::LoadStateBitmap(UINT nIDResource)
 {
-    m_bmpStates.LoadImage(nIDResource, LR_LOADMAP3DCOLORS);
     BITMAP bm{};
-    m_bmpStates.GetBitmap(&bm);
+    if (!m_bmpStates.LoadImage(nIDResource, LR_LOADMAP3DCOLORS) || m_bmpStates.GetBitmap(&bm) == 0)
+        bm = BITMAP{};
     m_nBitmapWidth = bm.bmWidth;
     m_nStateHeight = bm.bmHeight / kSliceCount;
-    return TRUE;
+    return m_nStateHeight > 0;
 }
 
 void CHoverButton::SetCaptions(LPCWSTR lpszNormal, COLORREF crNormal, LPCWSTR lpszPressed,
@@ -76,7 +76,8 @@ void CHoverButton::SetTipText(LPCWSTR lpszTipText, BOOL bActivate)
 {
     if (lpszTipText == nullptr)
         return;
-    EnsureTip();
+    if (!EnsureTip())
+        return;
     if (m_toolTip.GetToolCount() == 0)
     {
         CRect rcClient;
@@ -87,18 +88,24 @@ void CHoverButton::SetTipText(LPCWSTR lpszTipText, BOOL bActivate)
     m_toolTip.Activate(bActivate);
 }
 
-void CHoverButton::EnsureTip()
+bool CHoverButton::EnsureTip()
 {
     if (m_toolTip.m_hWnd != nullptr)
-        return;
-    m_toolTip.Create(this, 0);
+        return true;
+    // A tooltip that could not be made is not asked for again at every message.
+    if (m_bTipFailed || !m_toolTip.Create(this, 0))
+    {
+        m_bTipFailed = true;
+        return false;
+    }
     m_toolTip.Activate(FALSE);
+    return true;
 }
 
 BOOL CHoverButton::PreTranslateMessage(MSG* pMsg)
 {
-    EnsureTip();
-    m_toolTip.RelayEvent(pMsg);
+    if (EnsureTip())
+        m_toolTip.RelayEvent(pMsg);
     return CBitmapButton::PreTranslateMessage(pMsg);
 }
 

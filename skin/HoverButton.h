@@ -23,6 +23,7 @@ public:
     CHoverButton() = default;
     ~CHoverButton() override;
 
+    // FALSE when the strip cannot be loaded; the button then paints no slice.
     BOOL LoadStateBitmap(UINT nIDResource);
     // A null text takes the normal caption, kSameColour the normal colour;
     // a null normal caption changes nothing.
@@ -46,9 +47,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void EnsureTip();
+    bool EnsureTip();
 
     CToolTipCtrl m_toolTip;
+    bool m_bTipFailed = false;
     BOOL m_bHover = FALSE;
     int m_nBitmapWidth = 0;
     int m_nStateHeight = 0;

@@ -211,6 +211,15 @@ std::vector<HWND> TooltipsOwnedBy(HWND hOwner)
     return tips;
 }
 
+TEST_F(HoverButtonTest, StripThatCannotBeLoadedIsReportedAndPaintsNoSlice)
+{
+    EXPECT_TRUE(m_btn.LoadStateBitmap(IDB_BUTTON_STRIP));
+    EXPECT_FALSE(m_btn.LoadStateBitmap(IDI_MAIN_LEGACY));  // no bitmap of that id
+    Draw(0);
+    EXPECT_EQ(m_canvas.CountPixels(kStripFill[0]), 0);
+    EXPECT_EQ(m_canvas.CountPixels(kStripFrame[0]), 0);
+}
+
 TEST_F(HoverButtonTest, RepeatedTipTextsUpdateOneTool)
 {
     m_btn.SetTipText(nullptr, TRUE);
