@@ -6,6 +6,7 @@
 #include "actions/Language.h"
 #include "app/LauncherDlg.h"
 #include "tests/support/Driver.h"
+#include "tests/support/TestKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@
 
 namespace docs
 {
-const std::wstring kAppPaths = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+using keys::kAppPaths;
 inline constexpr auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
 
 // An empty folder unregisters the application.

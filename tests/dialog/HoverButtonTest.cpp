@@ -14,7 +14,7 @@
 
 namespace
 {
-// Bitmap 133, slices 0 to 3.
+// IDB_BUTTON_STRIP, slices 0 to 3.
 const COLORREF kStripFill[] = {RGB(20, 61, 83), RGB(111, 152, 174), RGB(111, 152, 174), RGB(20, 61, 83)};
 const COLORREF kStripFrame[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 0, 0)};
 const int kStripWidth = 202;

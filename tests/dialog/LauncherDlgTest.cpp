@@ -2,6 +2,7 @@
 // the program's folder, the stored and detected language, the description
 // area under the real cursor, and the language chooser.
 #include "tests/support/DialogTestSupport.h"
+#include "tests/support/TestKeys.h"
 #include "actions/Language.h"
 #include "actions/RunKeyResume.h"
 #include "app/LanguageDlg.h"
@@ -21,12 +22,13 @@
 
 namespace
 {
-const wchar_t kCodecKey[] = L"Software\\Zelvora";
-const wchar_t kSuiteKey[] =
-    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}";
+using keys::kCodecKey;
+const std::wstring kSuiteKey = keys::kUninstall + keys::kSuiteCode;
 constexpr int kNone = -1;
-constexpr UINT kLargeButtons[] = {1003, 1005, 1006, 1014, 1019, 1009, 1010, 1011, 1007};
-constexpr UINT kNeverShown[] = {1002, 1013, 1001};
+constexpr UINT kLargeButtons[] = {IDC_SUITE,     IDC_AFTER_EFFECTS, IDC_3DS_MAX,
+                                   IDC_LIGHTWAVE, IDC_EFFECTS,       IDC_README,
+                                   IDC_WALLPAPERS, IDC_VFW_CODECS,   IDC_SPICEMASTER};
+constexpr UINT kNeverShown[] = {IDC_PREMIERE_UPDATER, IDC_ACROBAT_READER, IDC_MANUAL};
 
 // kNone deletes the value.
 void WriteDword(const wchar_t* key, const wchar_t* name, int value)

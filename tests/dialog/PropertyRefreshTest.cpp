@@ -4,6 +4,7 @@
 // program is on the disc, an installed product's button is disabled, and a
 // visible disabled button always says why. SPLASH_PROPERTY_SEED=<n> replays.
 #include "tests/support/DialogTestSupport.h"
+#include "tests/support/TestKeys.h"
 #include "actions/Language.h"
 #include "actions/RunKeyResume.h"
 #include "app/LauncherDlg.h"
@@ -25,8 +26,8 @@ namespace
 {
 constexpr unsigned kDefaultSeed = 20011203;
 constexpr int kStates = 1200;
-const std::wstring kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-const std::wstring kAppPaths = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+using keys::kAppPaths;
+using keys::kUninstall;
 
 struct Owned { const wchar_t* name; UINT nButton; };
 // Product codes, and the button an installed product disables.
