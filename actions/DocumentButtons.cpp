@@ -3,7 +3,6 @@
 #include "actions/CommandLine.h"
 #include "actions/ModelDlg.h"
 #include "probes/AppPath.h"
-#include "probes/Folder.h"
 #include "res/strings.h"
 
 namespace
