@@ -101,7 +101,7 @@ UINT RefusalOf(const AddOnRow& row, const CMenuContext& menu)
 }
 }  // namespace
 
-ButtonState CAddOnInstaller::Refresh(AddOn addOn, const DiscFile& file) const
+ButtonState CAddOnInstaller::Refresh(AddOn addOn, const DiscFileIds& file) const
 {
     const AddOnRow& row = RowOf(addOn);
     return m_menu.OfferFromDisc(RefusalOf(row, m_menu), {file}, row.nNotFoundId);

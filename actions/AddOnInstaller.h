@@ -23,7 +23,7 @@ public:
     explicit CAddOnInstaller(CMenuContext& menu) noexcept : m_menu(menu) {}
 
     // Installed? Rule met? On the disc (file)? Then the button can be used.
-    ButtonState Refresh(AddOn addOn, const DiscFile& file) const;
+    ButtonState Refresh(AddOn addOn, const DiscFileIds& file) const;
     // Runs the add-on's setup; says what it may have changed.
     AfterClick Install(AddOn addOn);
 

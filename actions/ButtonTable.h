@@ -33,7 +33,7 @@ struct ButtonRow
     ButtonState (*pfnRefresh)(CMenuContext& menu, const ButtonRow& row);
     AfterClick (*pfnClick)(CMenuContext& menu, const CString& strTarget);
     // What it looks for on the disc, in the order it looks; unused slots are {0, 0}.
-    DiscFile files[2];
+    DiscFileIds files[2];
 };
 
 constexpr size_t kMenuButtonCount = 14;

@@ -52,8 +52,8 @@ ButtonState CDocumentButtons::RefreshManual(const ButtonRow& row) const
 ButtonState CDocumentButtons::RefreshReadme(const ButtonRow& row) const
 {
     // files[0]: the Readme in the menu's language; files[1]: the English one in the root.
-    const DiscFile& translated = row.files[0];
-    const DiscFile& english = row.files[1];
+    const DiscFileIds& translated = row.files[0];
+    const DiscFileIds& english = row.files[1];
     ButtonState state;
     if (!m_menu.Language().IsEnglish() &&
         m_menu.DiscFolderContains(translated.nFolderPatternId, m_menu.NameOf(translated)))

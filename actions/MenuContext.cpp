@@ -15,12 +15,12 @@ bool CMenuContext::DiscFolderContains(UINT nFolderPatternId, const CString& strN
     return FolderContains(strName, DiscFolder(nFolderPatternId));
 }
 
-CString CMenuContext::NameOf(const DiscFile& file) const
+CString CMenuContext::NameOf(const DiscFileIds& file) const
 {
     return file.bTranslated ? LoadText(file.nFileNameId) : LoadFixed(file.nFileNameId);
 }
 
-ButtonState CMenuContext::OfferFromDisc(UINT nRefusalId, std::initializer_list<DiscFile> files,
+ButtonState CMenuContext::OfferFromDisc(UINT nRefusalId, std::initializer_list<DiscFileIds> files,
                                         UINT nNotFoundId) const
 {
     ButtonState state;
@@ -29,7 +29,7 @@ ButtonState CMenuContext::OfferFromDisc(UINT nRefusalId, std::initializer_list<D
         state.strStatus = LoadText(nRefusalId);
         return state;
     }
-    for (const DiscFile& file : files)
+    for (const DiscFileIds& file : files)
     {
         if (DiscFolderContains(file.nFolderPatternId, NameOf(file)))
         {

@@ -10,10 +10,10 @@
 
 #include <initializer_list>
 
-// A file a button looks for on the disc: a folder pattern ("%s" the disc
+// The string ids of a file a button looks for on the disc: a folder pattern ("%s" the disc
 // root; 0 for the root itself) and a file name, English-only unless
 // translated (then at the language base, outside English).
-struct DiscFile
+struct DiscFileIds
 {
     UINT nFolderPatternId;
     UINT nFileNameId;
@@ -49,11 +49,11 @@ public:
     // Whether the disc folder of pattern nFolderPatternId holds an entry named strName.
     bool DiscFolderContains(UINT nFolderPatternId, const CString& strName) const;
     // The name of file in the menu's language.
-    CString NameOf(const DiscFile& file) const;
+    CString NameOf(const DiscFileIds& file) const;
     // Every refresh of the same shape: a refusal (its status text id; 0 for
     // none) wins; otherwise the button is usable when the disc holds any of
     // the files, and shows nNotFoundId when it holds none.
-    ButtonState OfferFromDisc(UINT nRefusalId, std::initializer_list<DiscFile> files, UINT nNotFoundId) const;
+    ButtonState OfferFromDisc(UINT nRefusalId, std::initializer_list<DiscFileIds> files, UINT nNotFoundId) const;
 
 protected:
     CMenuContext() = default;

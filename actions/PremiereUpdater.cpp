@@ -40,7 +40,7 @@ const wchar_t* PremiereUpdaterPath(WORD wPrimaryLanguage)
     }
 }
 
-ButtonState CPremiereUpdater::Refresh(const DiscFile& updater) const
+ButtonState CPremiereUpdater::Refresh(const DiscFileIds& updater) const
 {
     CString strPremiere;
     if (!GetPremiereFolder(strPremiere))

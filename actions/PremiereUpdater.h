@@ -10,7 +10,7 @@ public:
     explicit CPremiereUpdater(CMenuContext& menu) noexcept : m_menu(menu) {}
 
     // Without Premiere the button is simply unusable, with no status text.
-    ButtonState Refresh(const DiscFile& updater) const;
+    ButtonState Refresh(const DiscFileIds& updater) const;
     AfterClick Install();
 
 private:

@@ -32,7 +32,7 @@ LPCWSTR DirectXLanguageFolder(WORD wPrimaryLanguage)
     }
 }
 
-ButtonState CSuiteInstaller::Refresh(const DiscFile& setup) const
+ButtonState CSuiteInstaller::Refresh(const DiscFileIds& setup) const
 {
     UINT nRefusalId = 0;
     if (UninstallKeyExists(kVfwCodecsProductCode))

@@ -15,7 +15,7 @@ class CSuiteInstaller
 public:
     explicit CSuiteInstaller(CMenuContext& menu) noexcept : m_menu(menu) {}
 
-    ButtonState Refresh(const DiscFile& setup) const;
+    ButtonState Refresh(const DiscFileIds& setup) const;
     AfterClick Install();
 
 private:

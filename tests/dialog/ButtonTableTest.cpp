@@ -79,7 +79,7 @@ protected:
     }
 
     ButtonState Refresh() { return GetParam().pfnRefresh(m_menu, GetParam()); }
-    std::wstring PathOf(const DiscFile& file) const
+    std::wstring PathOf(const DiscFileIds& file) const
     {
         return std::wstring(m_menu.DiscFolder(file.nFolderPatternId)) + L"\\" +
                static_cast<LPCWSTR>(m_menu.NameOf(file));
@@ -97,7 +97,7 @@ TEST_P(ButtonTableTest, EachFileOfTheRowAloneOffersTheButton)
     EXPECT_FALSE(empty.strStatus.IsEmpty());
 
     int nFiles = 0;
-    for (const DiscFile& file : GetParam().files)
+    for (const DiscFileIds& file : GetParam().files)
     {
         if (file.nFileNameId == 0)
             continue;
@@ -120,7 +120,7 @@ TEST_P(ButtonTableTest, WithoutADiscRootNothingIsFoundOnTheCurrentDrive)
     ASSERT_TRUE(::SetCurrentDirectoryW(L"C:\\"));
     m_menu.m_strRoot = L"C:";
     std::vector<std::wstring> planted;
-    for (const DiscFile& file : GetParam().files)
+    for (const DiscFileIds& file : GetParam().files)
     {
         if (file.nFileNameId != 0 && file.nFolderPatternId != 0)
             planted.push_back(PathOf(file));
