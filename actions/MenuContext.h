@@ -10,9 +10,9 @@
 
 #include <initializer_list>
 
-// The string ids of a file a button looks for on the disc: a folder pattern ("%s" the disc
-// root; 0 for the root itself) and a file name, English-only unless
-// translated (then at the language base, outside English).
+// The string ids of a file a button looks for on the disc: a folder pattern
+// ("%s" the disc root; 0 for the root itself) and a file name, English-only
+// unless translated (then at the language base, outside English).
 struct DiscFileIds
 {
     UINT nFolderPatternId;
