@@ -15,12 +15,13 @@ const wchar_t kManualPro[] = L"\\Docs\\Manual_Quarn.pdf";
 const wchar_t kExplorer[] = L"\\explorer.exe";
 
 // The shell by its full path: a planted "explorer.exe" on the disc never
-// runs. Empty when the Windows folder cannot be read: a bare "\explorer.exe"
-// would name the current drive's root.
+// runs. The system's Windows folder: on a Remote Desktop host
+// GetWindowsDirectoryW may answer the user's private one. Empty when it
+// cannot be read: a bare "\explorer.exe" would name the current drive's root.
 CString ExplorerPath()
 {
     wchar_t szWindows[MAX_PATH] = L"";
-    const UINT nLength = ::GetWindowsDirectoryW(szWindows, MAX_PATH);
+    const UINT nLength = ::GetSystemWindowsDirectoryW(szWindows, MAX_PATH);
     if (nLength == 0 || nLength >= MAX_PATH)
         return CString();
     return CString(szWindows, static_cast<int>(nLength)) + kExplorer;

@@ -45,6 +45,11 @@ BOOL CModelDlg::OnInitDialog()
     return TRUE;
 }
 
+void CModelDlg::OnOK()
+{
+    OnModelCancel();
+}
+
 void CModelDlg::OnCancel()
 {
     OnModelCancel();

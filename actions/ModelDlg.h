@@ -17,7 +17,9 @@ public:
     ~CModelDlg() override;
 
     BOOL OnInitDialog() override;
-    // Esc gives up like Exit: no model.
+    // Esc, Alt+F4 and Enter give up like Exit: no model. Only the two model
+    // buttons choose one (the focus rests on Exit).
+    void OnOK() override;
     void OnCancel() override;
 
     int m_nModel = kModelLite;

@@ -57,8 +57,9 @@ INT_PTR CDialog::DoModal()
         if (pMainWnd != nullptr && pMainWnd != this)
             hWndOwner = pMainWnd->m_hWnd;
     }
-    const bool bDisableOwner = hWndOwner != nullptr && ::IsWindowEnabled(hWndOwner);
-    if (bDisableOwner)
+    m_hWndModalOwner = hWndOwner;
+    m_bOwnerDisabled = hWndOwner != nullptr && ::IsWindowEnabled(hWndOwner);
+    if (m_bOwnerDisabled)
         ::EnableWindow(hWndOwner, FALSE);
 
     if (CreateWithOwner(hWndOwner))
@@ -68,12 +69,24 @@ INT_PTR CDialog::DoModal()
         RunModalLoop();
     }
 
-    if (bDisableOwner)
-        ::EnableWindow(hWndOwner, TRUE);
-    if (hWndOwner != nullptr && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hWndOwner);
+    HandBackToOwner();  // when the loop ended without EndDialog (WM_QUIT)
     DestroyWindow();
+    m_hWndModalOwner = nullptr;
     return m_nModalResult;
+}
+
+// Before the dialog hides: a hidden active window hands activation to the
+// next window that can take it, and while the owner is still disabled that
+// is another program's window.
+void CDialog::HandBackToOwner()
+{
+    if (m_bOwnerDisabled)
+    {
+        ::EnableWindow(m_hWndModalOwner, TRUE);
+        m_bOwnerDisabled = false;
+    }
+    if (m_hWndModalOwner != nullptr && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(m_hWndModalOwner);
 }
 
 void CDialog::RunModalLoop()
@@ -103,6 +116,7 @@ void CDialog::EndDialog(int nResult)
     m_bEndModal = true;
     if (m_hWnd != nullptr)
     {
+        HandBackToOwner();
         ShowWindow(SW_HIDE);
         // Wakes the loop when the request came in with a sent message.
         PostMessage(WM_NULL);

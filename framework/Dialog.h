@@ -37,7 +37,10 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     BOOL CreateWithOwner(HWND hWndOwner);
     void RunModalLoop();
+    void HandBackToOwner();
 
     bool m_bEndModal = false;
     int m_nModalResult = -1;
+    HWND m_hWndModalOwner = nullptr;
+    bool m_bOwnerDisabled = false;
 };

@@ -66,4 +66,5 @@ ensure_demo_prefix() {
         wineserver -w
         touch "$WINEPREFIX/.splash-ready"
     fi
+    ensure_prefix_fonts
 }

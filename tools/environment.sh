@@ -10,8 +10,10 @@ export WINEDEBUG=-all
 # No Mono or Gecko installer prompts while the prefix is made.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# fonts-wine: the Tahoma that "MS Shell Dlg" stands for; fonts-ipafont-gothic:
+# a Japanese face for the font link that a Western Windows follows.
 SPLASH_PACKAGES="cmake make g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 wine64
-    xvfb xauth imagemagick googletest xdotool cppcheck"
+    xvfb xauth imagemagick googletest xdotool cppcheck fonts-wine fonts-ipafont-gothic"
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"
@@ -63,6 +65,20 @@ ensure_prefix() {
         wineserver -w
         touch "$WINEPREFIX/.splash-ready"
     fi
+    ensure_prefix_fonts
+}
+
+# The dialog fonts of a Western Windows: "MS Shell Dlg" is Tahoma, copied into
+# the prefix's Fonts folder (Debian's Wine does not load the copy in its data
+# folder), and Tahoma links to "MS UI Gothic" for Japanese, for which a Unix
+# Japanese face stands in.
+ensure_prefix_fonts() {
+    [ -f "$WINEPREFIX/.splash-fonts" ] && return 0
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic' /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.splash-fonts"
 }
 
 # One persistent server for the run; only this prefix's server is stopped.

@@ -3,6 +3,7 @@
 #include "tests/dialog/DocumentTestSupport.h"
 
 #include "actions/DocumentButtons.h"
+#include "tests/support/ImportHook.h"
 #include "res/strings.h"
 
 namespace
@@ -65,6 +66,22 @@ TEST_F(DocumentClickTest, ManualOpensInTheRegisteredReader)
     EXPECT_EQ(Runs(m_programs), expected);
 }
 
+// A reader and a disc in folders with blanks: each path is one argument.
+TEST_F(DocumentClickTest, ManualPathsWithBlanksAreQuoted)
+{
+    const e2e::FixtureDisc reader(L"Acrobat Reader");
+    const e2e::FixtureDisc disc(L"disc with blanks");
+    reader.AddInstaller(L"acrord32.exe");
+    disc.AddText(L"\\Docs\\Manual_Brisa.pdf", "");
+    SetAppPath(L"AcroRd32.exe", reader.Root());
+    m_menu.m_strDiscRoot = disc.Root().c_str();
+    m_menu.m_nHardwareModel = kModelLite;
+    m_menu.RefreshManual();
+    m_menu.OnViewManual();
+    EXPECT_EQ(Runs(reader), std::vector<std::wstring>{L"\"" + reader.Root() + L"\\acrord32\" \"" +
+                                                      disc.Path(L"\\Docs\\Manual_Brisa.pdf") + L"\""});
+}
+
 // The installer shows its own windows and the menu does not wait for it.
 TEST_F(DocumentClickTest, AcrobatReaderInstallerStartsWithoutWaiting)
 {
@@ -78,11 +95,27 @@ TEST_F(DocumentClickTest, AcrobatReaderInstallerStartsWithoutWaiting)
     EXPECT_EQ(Runs(m_disc, folder), std::vector<std::wstring>{L"\"" + m_disc.Path(kReaderInstaller) + L"\""});
 }
 
-// The shell is never searched for: a planted "explorer.exe" would come first.
-TEST(ReadmeCommandTest, ShellFromTheWindowsFolderWithThePath)
+// On a Remote Desktop host with per-user Windows folders GetWindowsDirectoryW
+// answers the user's private folder.
+const wchar_t kPerUserWindows[] = L"C:\\Users\\remote\\WINDOWS";
+UINT WINAPI PerUserWindowsDirectory(LPWSTR lpBuffer, UINT uSize)
+{
+    const UINT nLength = static_cast<UINT>(wcslen(kPerUserWindows));
+    if (uSize <= nLength)
+        return nLength + 1;
+    wcscpy(lpBuffer, kPerUserWindows);
+    return nLength;
+}
+
+// The shell is never searched for (a planted "explorer.exe" would come
+// first), and it comes from the system's Windows folder, not the user's.
+TEST(ReadmeCommandTest, ShellFromTheSystemWindowsFolderWithThePath)
 {
     wchar_t sz[MAX_PATH];
-    const std::wstring shell = std::wstring(sz, ::GetWindowsDirectoryW(sz, MAX_PATH)) + L"\\explorer.exe ";
+    const std::wstring shell = std::wstring(sz, ::GetSystemWindowsDirectoryW(sz, MAX_PATH)) + L"\\explorer.exe ";
+    const ImportHook perUser(L"kernel32.dll", "GetWindowsDirectoryW",
+                             reinterpret_cast<const void*>(&PerUserWindowsDirectory));
+    ASSERT_EQ(std::wstring(sz, ::GetWindowsDirectoryW(sz, MAX_PATH)), kPerUserWindows);
     EXPECT_EQ(std::wstring(ReadmeCommandLine(L"D:\\Readme.htm")), shell + L"D:\\Readme.htm");
     EXPECT_EQ(std::wstring(ReadmeCommandLine(L"D:\\My Disc\\Readme.htm")), shell + L"\"D:\\My Disc\\Readme.htm\"");
 }

@@ -40,7 +40,7 @@ protected:
     void SetUp() override
     {
         // Neither the reader nor Premiere is installed until a test says so.
-        m_registry.Key(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zelvora")
+        m_registry.Key(HKEY_LOCAL_MACHINE, keys::kZelvoraKey)
             .RemovedKey(HKEY_LOCAL_MACHINE, kAppPaths + L"AcroRd32.exe")
             .RemovedKey(HKEY_LOCAL_MACHINE, kAppPaths + L"Premiere.exe");
         e2e::WriteRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName, 9);

@@ -2,6 +2,7 @@
 // caption drawn for each state, caption and description defaults, hover
 // tracking and the tooltip.
 #include "tests/support/DialogTestSupport.h"
+#include "tests/support/ImportHook.h"
 #include "tests/support/TestResources.h"
 
 #include "res/resource.h"
@@ -10,6 +11,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 namespace
@@ -179,24 +181,48 @@ bool PumpUntil(HWND hWnd, UINT message)
     return false;
 }
 
-TEST_F(HoverButtonTest, PointerRestingOnTheButtonShowsHoverUntilItLeaves)
+// What the button asks of TrackMouseEvent, watched through this process's
+// import of it (calls are passed on).
+const auto g_pfnTrack = reinterpret_cast<decltype(&::TrackMouseEvent)>(
+    reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "TrackMouseEvent")));
+std::vector<TRACKMOUSEEVENT> g_tracking;
+BOOL WINAPI RecordingTrackMouseEvent(LPTRACKMOUSEEVENT pTrack)
 {
+    g_tracking.push_back(*pTrack);
+    return g_pfnTrack(pTrack);
+}
+
+// Twice: the button arms its tracking again after a leave, so the pointer
+// coming back shows the hover slice again. (Under Wine the system's button
+// also arms hover tracking on its own, so the button's own request is read
+// too: on Windows the slice would not come back without it.)
+TEST_F(HoverButtonTest, PointerRestingOnTheButtonShowsHoverUntilItLeavesEveryTime)
+{
+    const ImportHook watch(L"user32.dll", "TrackMouseEvent",
+                           reinterpret_cast<const void*>(&RecordingTrackMouseEvent));
     POINT ptSaved;
     ::GetCursorPos(&ptSaved);
     m_dlg.ShowWindow(SW_SHOWNOACTIVATE);
     CRect rc;
     m_btn.GetWindowRect(&rc);
-    ::SetCursorPos(rc.left + 5, rc.top + 5);
-    m_btn.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    for (int nVisit = 1; nVisit <= 2; ++nVisit)
+    {
+        SCOPED_TRACE(nVisit);
+        g_tracking.clear();
+        ::SetCursorPos(rc.left + 5, rc.top + 5);
+        m_btn.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        ASSERT_TRUE(PumpUntil(m_btn, WM_MOUSEHOVER));
+        Draw(0);
+        EXPECT_EQ(m_canvas.GetPixel(3, 3), kStripFill[2]);
+        EXPECT_TRUE(std::any_of(g_tracking.begin(), g_tracking.end(), [&](const TRACKMOUSEEVENT& t) {
+            return t.hwndTrack == m_btn.m_hWnd && (t.dwFlags & (TME_HOVER | TME_LEAVE)) == (TME_HOVER | TME_LEAVE);
+        })) << "the button armed hover and leave tracking";
 
-    ASSERT_TRUE(PumpUntil(m_btn, WM_MOUSEHOVER));
-    Draw(0);
-    EXPECT_EQ(m_canvas.GetPixel(3, 3), kStripFill[2]);
-
-    ::SetCursorPos(rc.right + 300, rc.bottom + 300);
-    EXPECT_TRUE(PumpUntil(m_btn, WM_MOUSELEAVE));
-    Draw(0);
-    EXPECT_EQ(m_canvas.GetPixel(3, 3), kStripFill[0]);
+        ::SetCursorPos(rc.right + 300, rc.bottom + 300);
+        EXPECT_TRUE(PumpUntil(m_btn, WM_MOUSELEAVE));
+        Draw(0);
+        EXPECT_EQ(m_canvas.GetPixel(3, 3), kStripFill[0]);
+    }
     ::SetCursorPos(ptSaved.x, ptSaved.y);
 }
 

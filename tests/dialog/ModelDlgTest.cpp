@@ -1,5 +1,5 @@
 // The hardware-model chooser on its own and as the manual click uses it: the
-// answer of each button and of Esc, the manual each answer opens, when it is
+// answer of each button and of Esc, Enter and Alt+F4, the manual each answer opens, when it is
 // asked again, and its English captions whatever the menu's language.
 #include "tests/dialog/DocumentTestSupport.h"
 #include "tests/support/DialogTestSupport.h"
@@ -8,12 +8,16 @@
 #include "res/resource.h"
 
 #include <atomic>
+#include <iterator>
 
 namespace
 {
 using docs::MenuTest;
 
-const int kEscape = 0;
+// Keys, posted to the focused Exit button as the keyboard would send them.
+struct Key { UINT message; WPARAM key; LPARAM flags; };
+const Key kKeys[] = {{WM_KEYDOWN, VK_ESCAPE, 0}, {WM_KEYDOWN, VK_RETURN, 0}, {WM_SYSKEYDOWN, VK_F4, 1 << 29 /* Alt */}};
+const int kEscape = 0, kEnter = 1, kAltF4 = 2;
 
 struct ChooserCase { const char* name; int nAnswer, nModel; const wchar_t* pszManual; };  // null: nothing opened
 void PrintTo(const ChooserCase& c, std::ostream* os) { *os << c.name; }
@@ -23,6 +27,8 @@ const ChooserCase kChooserCases[] = {
     {"Pro", IDC_MODEL_PRO, kModelPro, L"Manual_Quarn.pdf"},
     {"Exit", IDC_MODEL_CANCEL, kModelNone, nullptr},
     {"Escape", kEscape, kModelNone, nullptr},
+    {"Enter", kEnter, kModelNone, nullptr},
+    {"AltF4", kAltF4, kModelNone, nullptr},
 };
 
 class ModelChooserTest : public MenuTest, public ::testing::WithParamInterface<ChooserCase>
@@ -39,24 +45,30 @@ protected:
         m_menu.m_nHardwareModel = kModelNone;
     }
     // Clicks the manual button; true when the chooser showed. A helper thread
-    // answers it: a click on a button, or Esc on the focused Exit button.
+    // answers it: a click on a button, or a key on the focused Exit button.
     bool ViewManual(int nAnswer)
     {
         std::atomic<bool> bShown{false};
+        std::atomic<bool> bExitFocused{false};
         e2e::Poller answer([&, dwThread = ::GetCurrentThreadId()] {
             for (HWND hWnd = nullptr; (hWnd = ::FindWindowExW(nullptr, hWnd, nullptr, nullptr)) != nullptr;)
             {
                 if (::GetWindowThreadProcessId(hWnd, nullptr) != dwThread || !::IsWindowVisible(hWnd) ||
                     ::GetDlgItem(hWnd, IDC_MODEL_PRO) == nullptr || bShown.exchange(true))
                     continue;
-                if (nAnswer == kEscape)
-                    ::PostMessageW(::GetDlgItem(hWnd, IDC_MODEL_CANCEL), WM_KEYDOWN, VK_ESCAPE, 0);
+                const HWND hWndExit = ::GetDlgItem(hWnd, IDC_MODEL_CANCEL);
+                GUITHREADINFO info{};
+                info.cbSize = sizeof info;
+                bExitFocused = ::GetGUIThreadInfo(dwThread, &info) && info.hwndFocus == hWndExit;
+                if (nAnswer < static_cast<int>(std::size(kKeys)))
+                    ::PostMessageW(hWndExit, kKeys[nAnswer].message, kKeys[nAnswer].key, kKeys[nAnswer].flags);
                 else
                     e2e::ClickButton(hWnd, nAnswer);
             }
         });
         m_menu.OnViewManual();
         answer.Stop();
+        EXPECT_TRUE(!bShown || bExitFocused) << "the chooser opens with the focus on Exit";
         return bShown;
     }
     std::wstring ReaderRun(const wchar_t* pszManual) const
@@ -66,7 +78,7 @@ protected:
 };
 
 // The answer becomes the menu's model and picks the manual; a model once
-// chosen is kept, while after Exit or Esc the next click asks again.
+// chosen is kept, while after Exit, Esc, Enter or Alt+F4 the next click asks again.
 TEST_P(ModelChooserTest, AnswerPicksTheManualAndIsKept)
 {
     const ChooserCase& c = GetParam();

@@ -105,4 +105,23 @@ TEST_P(PremiereInstallTest, RunsTheUpdaterOfPremieresLanguage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PremiereInstallTest, ::testing::ValuesIn(kInstallCases), docs::kCaseName);
+
+// The button is refreshed after the updater has run: the 6.01 preminfo.dll it
+// put in place shows as installed.
+TEST_F(PremiereFolderTest, UpdaterThatInstalled601LeavesTheButtonDisabled)
+{
+    SetLanguage(2);
+    docs::SetAppPath(L"Premiere.exe", m_programs.Root());
+    m_programs.AddFile(FixturePath(L"premiere-en\\premiere.exe"), L"premiere.exe");
+    m_programs.AddFile(FixturePath(L"preminfo-60\\preminfo.dll"), L"preminfo.dll");
+    m_disc.AddInstaller(kUpdaters + std::wstring(kInternational),
+                        "copyfrom=" + e2e::ToUtf8(FixturePath(L"preminfo-601\\preminfo.dll")) +
+                            "\ncopyto=" + e2e::ToUtf8(m_programs.Path(L"preminfo.dll")));
+    m_menu.RefreshPremiereUpdater();
+    ExpectButton(m_menu.m_btnPremiereUpdater, kAvailPremiereUpdater, true, Text(IDS_DESC_PREMIERE_UPDATER));
+
+    m_menu.OnInstallPremiereUpdater();
+    ASSERT_EQ(docs::Runs(m_disc, kUpdaters).size(), 1u);
+    ExpectButton(m_menu.m_btnPremiereUpdater, kAvailPremiereUpdater, false, Text(IDS_STATUS_PREMIERE_INSTALLED));
+}
 }  // namespace

@@ -98,7 +98,7 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
         registry.Key(HKEY_LOCAL_MACHINE, kUninstall + product.name);
     for (const wchar_t* exe : {L"Premiere.exe", L"AcroRd32.exe"})
         registry.Key(HKEY_LOCAL_MACHINE, kAppPaths + exe);
-    registry.Value(HKEY_LOCAL_MACHINE, L"Software\\Zelvora", L"Codec")
+    registry.Value(HKEY_LOCAL_MACHINE, keys::kCodecKey, L"Codec")
         .Value(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName)
         .Value(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName);
     e2e::FixtureDisc disc(L"property disc");
@@ -135,8 +135,8 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
         for (const Owned& product : kProducts)
             SetKey(kUninstall + product.name, installed.emplace_back(pick(2) == 1));
         const int nCodec = pick(4);  // none, 4, 5, anything
-        nCodec == 0 ? (void)DeleteRegistryValue(L"Software\\Zelvora", L"Codec")
-                    : (void)WriteRegistryDword(L"Software\\Zelvora", L"Codec", static_cast<DWORD>(nCodec == 3 ? pick(20) : 3 + nCodec));
+        nCodec == 0 ? (void)DeleteRegistryValue(keys::kCodecKey, L"Codec")
+                    : (void)WriteRegistryDword(keys::kCodecKey, L"Codec", static_cast<DWORD>(nCodec == 3 ? pick(20) : 3 + nCodec));
         WriteRegistryDword(kLanguageKey, kLanguageValueName, kLanguageValues[pick(std::size(kLanguageValues))]);
         const int nPremiere = pick(3);  // none, updated, not updated
         SetAppPath(L"Premiere.exe", nPremiere != 0 ? 2 : 0, e2e::FixturePath(nPremiere == 1 ? L"preminfo-601" : L"preminfo-60"));

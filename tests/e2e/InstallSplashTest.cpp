@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <ostream>
 
 using namespace e2e;
@@ -31,6 +32,10 @@ protected:
     {
         // The DirectX installer's folder follows the system language.
         ASSERT_EQ(PRIMARYLANGID(::GetSystemDefaultLangID()), LANG_ENGLISH);
+        PrepareRegistry();
+    }
+    void PrepareRegistry()
+    {
         m_registry.RemovedValue(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath");
         // The menu in French: the DirectX question stays English.
         WriteRegDword(HKEY_LOCAL_MACHINE, keys::kLanguageKey, L"Language", 0x40C);
@@ -141,6 +146,52 @@ TEST_F(InstallSplashTest, DirectXInstallerThatCannotStartIsReportedAndNothingReg
     ::Sleep(300);
     EXPECT_TRUE(menu.Running());
     EXPECT_FALSE(RunValue().has_value());
+}
+
+// Before Windows 2000 the click records the disc and does nothing else.
+TEST_F(InstallSplashTest, OlderThanWindows2000WritesOnlyTheDiscAndStartsNothing)
+{
+    Process menu = StartSuite(L"nt40", "8");
+    ASSERT_TRUE(WaitUntil([&] { return ReadRegString(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath").has_value(); },
+                          5000));
+    ::Sleep(500);
+    EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath"), m_disc.Path(L"setup.exe"));
+    EXPECT_TRUE(m_disc.Runs(L"\\Corla").empty());
+    EXPECT_TRUE(m_disc.Runs(kDirectX + L"english").empty());
+    EXPECT_FALSE(FileExists(m_disc.Path(kDirectX + L"dsetup.log")));
+    EXPECT_FALSE(FindMessageBox(menu.Id()).has_value());
+    EXPECT_FALSE(RunValue().has_value());
+    EXPECT_TRUE(menu.Running());
+}
+
+// Run again under other system languages (German, Japanese, French, Dutch):
+// the DirectX installer comes from that language's folder, whatever the
+// menu's language (French here).
+class DirectXFolderTest : public InstallSplashTest
+{
+protected:
+    void SetUp() override { PrepareRegistry(); }
+};
+
+TEST_F(DirectXFolderTest, InstallerFolderFollowsTheSystemLanguage)
+{
+    const wchar_t* kFolders[] = {L"english", L"German", L"Spanish", L"French", L"Italian", L"Japanese"};
+    const WORD kLanguages[] = {LANG_ENGLISH, LANG_GERMAN, LANG_SPANISH, LANG_FRENCH, LANG_ITALIAN, LANG_JAPANESE};
+    const WORD system = PRIMARYLANGID(::GetSystemDefaultLangID());
+    std::wstring expected = L"english";
+    for (size_t i = 0; i < std::size(kFolders); ++i)
+    {
+        m_disc.AddInstaller(kDirectX + kFolders[i] + L"\\dx81.exe");
+        if (kLanguages[i] == system)
+            expected = kFolders[i];
+    }
+    Process menu = StartSuite(L"win2k", nullptr, false);
+    Answer(menu, IDYES);
+    EXPECT_TRUE(menu.WaitForExit());
+    EXPECT_TRUE(WaitUntil([&] { return !m_disc.Runs(kDirectX + expected).empty(); }, 5000));
+    for (const wchar_t* folder : kFolders)
+        EXPECT_EQ(m_disc.Runs(kDirectX + folder).size(), folder == expected ? 1u : 0u)
+            << ToUtf8(folder) << ", system language " << system;
 }
 
 TEST_F(InstallSplashTest, AddOnClickRunsItsSetupWhichRegistersItself)

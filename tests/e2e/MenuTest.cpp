@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstring>
 #include <string>
 
 using namespace e2e;
@@ -108,4 +110,30 @@ TEST(MenuStartTest, ManifestRequiresAdministrator)
                          SizeofResource(splash, resource));
     EXPECT_NE(manifest.find("level=\"requireAdministrator\""), std::string::npos);
     FreeLibrary(splash);
+}
+
+// Terminal-Server-aware, with DEP and ASLR (high-entropy on 64-bit builds),
+// read from the built executable's PE header.
+TEST(MenuStartTest, ExecutableIsTerminalServerAwareWithDepAndAslr)
+{
+    const std::string image = ReadTextFile(SplashExe());
+    ASSERT_GT(image.size(), sizeof(IMAGE_DOS_HEADER));
+    LONG ntOffset = 0;
+    memcpy(&ntOffset, image.data() + offsetof(IMAGE_DOS_HEADER, e_lfanew), sizeof ntOffset);
+    const size_t optional = ntOffset + offsetof(IMAGE_NT_HEADERS32, OptionalHeader);
+    ASSERT_LT(optional + sizeof(IMAGE_OPTIONAL_HEADER64), image.size());
+    WORD magic = 0, characteristics = 0;
+    memcpy(&magic, image.data() + optional, sizeof magic);
+    // DllCharacteristics lies at the same offset in both optional headers.
+    static_assert(offsetof(IMAGE_OPTIONAL_HEADER32, DllCharacteristics) ==
+                  offsetof(IMAGE_OPTIONAL_HEADER64, DllCharacteristics));
+    memcpy(&characteristics, image.data() + optional + offsetof(IMAGE_OPTIONAL_HEADER32, DllCharacteristics),
+           sizeof characteristics);
+
+    WORD wanted = IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE | IMAGE_DLLCHARACTERISTICS_NX_COMPAT |
+                  IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE;
+    EXPECT_EQ(magic, sizeof(void*) == 8 ? IMAGE_NT_OPTIONAL_HDR64_MAGIC : IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+    if (magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC)
+        wanted |= IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA;
+    EXPECT_EQ(characteristics & wanted, wanted) << std::hex << characteristics;
 }

@@ -246,7 +246,7 @@ TEST_P(RobustRegistryTest, MenuStartsWithDefaultsAndLeavesTheValue)
         EXPECT_FALSE(after.has_value());
     else
         EXPECT_TRUE(after == (c.after == After::Kept ? planted : RawValue{REG_DWORD, Number(9, 4)}));
-    EXPECT_FALSE(ReadRaw(L"SOFTWARE\\Zelvora", L"SplashPath").has_value());
+    EXPECT_FALSE(ReadRaw(keys::kZelvoraKey, L"SplashPath").has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(OddValues, RobustRegistryTest, ::testing::ValuesIn(kRegistryCases),

@@ -121,3 +121,13 @@ std::wstring DrawnCaption(CHoverButton& button)
             text.append(reinterpret_cast<const wchar_t*>(&bits[at + p->emrtext.offString]), p->emrtext.nChars);
     return text;
 }
+
+std::vector<CHoverButton*> ShownButtons(const CWnd& dialog)
+{
+    std::vector<CHoverButton*> buttons;
+    for (HWND hWnd = ::GetWindow(dialog, GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+        if (auto* pButton = dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(hWnd));
+            pButton != nullptr && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_VISIBLE) != 0)
+            buttons.push_back(pButton);
+    return buttons;
+}

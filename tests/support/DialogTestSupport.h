@@ -49,6 +49,13 @@ bool ReadWindowRegion(HWND hWnd, CRgn& rgn);
 // The caption a button draws in its present state, read back from the text
 // records of a metafile it is drawn into.
 std::wstring DrawnCaption(CHoverButton& button);
+// The font a control draws with.
+inline HFONT FontOf(const CWnd& control)
+{
+    return reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+}
+// The hover buttons of a dialog whose style shows them, in z-order.
+std::vector<CHoverButton*> ShownButtons(const CWnd& dialog);
 // The runs that rgn covers in row y, whatever banding GDI chose.
 Runs RowRuns(const CRgn& rgn, int y);
 
