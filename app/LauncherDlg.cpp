@@ -4,6 +4,7 @@
 #include "app/LanguageDlg.h"
 #include "framework/DataExchange.h"
 #include "framework/PaintDC.h"
+#include "framework/StartupTrace.h"
 #include "framework/WinApp.h"
 #include "probes/Registry.h"
 #include "res/resource.h"
@@ -66,6 +67,7 @@ void CLauncherDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CLauncherDlg::OnInitDialog()
 {
+    MarkStartup(StartupPoint::kDialogCreated);
     CSkinDialog::OnInitDialog();
     SettleDiscRoot();
     m_bSuiteInstalled = IsSuiteInstalled() != FALSE;
@@ -74,6 +76,7 @@ BOOL CLauncherDlg::OnInitDialog()
     m_language = CLanguage(nLanguageIndex, nLanguageValue);
     if (nLanguageValue == 0)
         nLanguageIndex = DetectLanguage();
+    MarkStartup(StartupPoint::kSettingsRead);
 
     SetWindowText(kMainTitle);
     ModifyStyle(WS_BORDER, 0, 0);
@@ -86,12 +89,15 @@ BOOL CLauncherDlg::OnInitDialog()
     m_bTransparentStatics = TRUE;
     m_bDragMove = TRUE;
     BuildWindowRegion(CRect(0, 0, 763, 560));
+    MarkStartup(StartupPoint::kRegionBuilt);
 
     for (const ButtonRow& row : MenuButtonTable())
         ButtonOf(row).LoadStateBitmap(row.nStripId);
+    MarkStartup(StartupPoint::kStripsLoaded);
 
     m_nHardwareModel = ReadHardwareModel();
     RefreshAllButtons(nLanguageIndex);
+    MarkStartup(StartupPoint::kButtonsRefreshed);
     SendMessage(DM_SETDEFID, IDC_SUITE);
     return TRUE;
 }

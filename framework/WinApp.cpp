@@ -1,5 +1,6 @@
 #include "framework/WinApp.h"
 
+#include "framework/StartupTrace.h"
 #include "framework/Wnd.h"
 
 #include <commctrl.h>
@@ -99,6 +100,7 @@ bool AfxEnsureCommonControls() noexcept
 
 int AfxWinMain(HINSTANCE hInstance)
 {
+    MarkStartup(StartupPoint::kEntered);
     HardenProcess();
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr)

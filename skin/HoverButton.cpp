@@ -1,5 +1,8 @@
 #include "skin/HoverButton.h"
 
+#include "skin/SkinDialog.h"
+#include "skin/StateStripCache.h"
+
 namespace
 {
 enum Slice
@@ -23,6 +26,12 @@ COLORREF ColourOr(COLORREF cr, COLORREF crDefault)
 {
     return cr != kSameColour ? cr : crDefault;
 }
+
+bool IsMouseMessage(UINT message)
+{
+    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
+}
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CHoverButton, CBitmapButton)
@@ -37,9 +46,10 @@ CHoverButton::~CHoverButton() = default;
 
 BOOL CHoverButton::LoadStateBitmap(UINT nIDResource)
 {
-    BITMAP bm{};
-    if (!m_bmpStates.LoadImage(nIDResource, LR_LOADMAP3DCOLORS) || m_bmpStates.GetBitmap(&bm) == 0)
-        bm = BITMAP{};
+    auto* pDialog = dynamic_cast<CSkinDialog*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+    m_pStates = pDialog != nullptr ? pDialog->StateStrip(nIDResource) : CStateStripCache::LoadStrip(nIDResource);
+    BITMAP bm{};  // stays empty when the strip could not be loaded
+    m_pStates->GetBitmap(&bm);
     m_nBitmapWidth = bm.bmWidth;
     m_nStateHeight = bm.bmHeight / kSliceCount;
     return m_nStateHeight > 0;
@@ -104,7 +114,9 @@ bool CHoverButton::EnsureTip()
 
 BOOL CHoverButton::PreTranslateMessage(MSG* pMsg)
 {
-    if (EnsureTip())
+    // A tooltip only follows the mouse: a button that no mouse message has
+    // reached yet (each of them at its first paint) needs no tooltip window.
+    if (IsMouseMessage(pMsg->message) && EnsureTip())
         m_toolTip.RelayEvent(pMsg);
     return CBitmapButton::PreTranslateMessage(pMsg);
 }
@@ -118,7 +130,7 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
     CDC dcMemory;
     dcMemory.CreateCompatibleDC(&dc);
-    CSelectionGuard select(dcMemory, m_bmpStates);
+    CSelectionGuard select(dcMemory, m_pStates != nullptr ? m_pStates->GetSafeHandle() : nullptr);
     dc.SetBkMode(TRANSPARENT);
 
     const UINT state = lpDrawItemStruct->itemState;

@@ -9,6 +9,8 @@
 #include "framework/BitmapButton.h"
 #include "framework/ToolTipCtrl.h"
 
+#include <memory>
+
 // The captions' colours: white, and a muted blue while the button is disabled.
 constexpr COLORREF kCaptionColour = RGB(255, 255, 255);
 constexpr COLORREF kDisabledCaptionColour = RGB(81, 110, 125);
@@ -23,7 +25,8 @@ public:
     CHoverButton() = default;
     ~CHoverButton() override;
 
-    // FALSE when the strip cannot be loaded; the button then paints no slice.
+    // Inside a skinned dialog the strip is the dialog's shared copy. FALSE
+    // when the strip cannot be loaded; the button then paints no slice.
     BOOL LoadStateBitmap(UINT nIDResource);
     // A null text takes the normal caption, kSameColour the normal colour;
     // a null normal caption changes nothing.
@@ -54,7 +57,7 @@ private:
     BOOL m_bHover = FALSE;
     int m_nBitmapWidth = 0;
     int m_nStateHeight = 0;
-    CBitmap m_bmpStates;
+    std::shared_ptr<const CBitmap> m_pStates;
     BOOL m_bTracking = FALSE;
     CString m_strNormal;
     CString m_strPressed;

@@ -1,20 +1,13 @@
 #include "skin/SkinDialog.h"
 
-#include "framework/Rgn.h"
+#include "framework/StartupTrace.h"
+#include "skin/WindowRegion.h"
 
 #include <cwchar>
 
 namespace
 {
 const wchar_t kTrackbarClass[] = L"msctls_trackbar32";
-
-// Adds the pixel run [xStart, xEnd) of row y to rgn.
-void AddRun(CRgn& rgn, int xStart, int xEnd, int y)
-{
-    CRgn run;
-    run.CreateRectRgn(xStart, y, xEnd, y + 1);
-    rgn.CombineRgn(&rgn, &run, RGN_OR);
-}
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSkinDialog, CDialog)
@@ -41,6 +34,7 @@ BOOL CSkinDialog::SetBackground(UINT nIDResource)
     CBitmap loaded;
     if (!loaded.LoadBitmap(nIDResource))
         return FALSE;
+    MarkStartup(StartupPoint::kBackgroundLoaded);
 
     CRect rcWindow;
     GetWindowRect(&rcWindow);
@@ -62,6 +56,7 @@ BOOL CSkinDialog::SetBackground(UINT nIDResource)
     }
     m_pBackground = std::move(pBackground);
     m_bHasBackground = TRUE;
+    MarkStartup(StartupPoint::kBackgroundScaled);
     BuildWindowRegion(CRect(0, 0, 0, 0));
     return TRUE;
 }
@@ -74,63 +69,18 @@ void CSkinDialog::ReleaseBackground()
 
 void CSkinDialog::BuildWindowRegion(CRect rcKeep)
 {
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
     // Keying needs pixels to read: without a background the window stays a rectangle.
     if (!m_bUseKeyColor || !m_bHasBackground)
     {
-        SetRectangularRegion();
+        SetWindowRgn(CWindowRegion::CreatePlain(rcWindow.Size()), TRUE);
         return;
     }
-
-    CRect rcWindow;
-    GetWindowRect(&rcWindow);
-    rcWindow.MoveToOrigin();
-    CRgn rgn;
-    rgn.CreateRectRgnIndirect(&rcWindow);
-
-    // Keep only the frame strips outside a client-sized rectangle at the origin.
     CRect rcClient;
     GetClientRect(&rcClient);
-    CRgn rgnClient;
-    rgnClient.CreateRectRgnIndirect(&rcClient);
-    rgn.CombineRgn(&rgn, &rgnClient, RGN_XOR);
-
-    AddOpaqueRuns(rgn, rcKeep);
-    SetWindowRgn(static_cast<HRGN>(rgn.Detach()), TRUE);
-}
-
-void CSkinDialog::AddOpaqueRuns(CRgn& rgn, const CRect& rcKeep)
-{
-    CDC dcMemory;
-    dcMemory.CreateCompatibleDC(nullptr);
-    CSelectionGuard select(dcMemory, *m_pBackground);
-
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    const int w = rcClient.Width();
-    const int h = rcClient.Height();
-    for (int y = 0; y < h; ++y)
-    {
-        int xStart = 0;
-        for (int x = 0; x < w; ++x)
-        {
-            if (rcKeep.PtInRect(CPoint(x, y)) || dcMemory.GetPixel(x, y) != m_crKey)
-                continue;
-            if (xStart < x)
-                AddRun(rgn, xStart, x, y);
-            xStart = x + 1;
-        }
-        if (xStart != w)
-            AddRun(rgn, xStart, w, y);
-    }
-}
-
-void CSkinDialog::SetRectangularRegion()
-{
-    CRect rcWindow;
-    GetWindowRect(&rcWindow);
-    CRgn rgn;
-    rgn.CreateRectRgn(0, 0, rcWindow.Width(), rcWindow.Height());
-    SetWindowRgn(static_cast<HRGN>(rgn.Detach()), TRUE);
+    const CWindowRegion shape(*m_pBackground, m_crKey, rcKeep);
+    SetWindowRgn(shape.Create(rcWindow.Size(), rcClient.Size()), TRUE);
 }
 
 BOOL CSkinDialog::OnEraseBkgnd(CDCHandle* pDC)

@@ -6,7 +6,7 @@
 
 #include "framework/Bitmap.h"
 #include "framework/Dialog.h"
-#include "framework/Rgn.h"
+#include "skin/StateStripCache.h"
 
 #include <memory>
 
@@ -22,6 +22,8 @@ public:
     void ReleaseBackground();
     // Pixels inside rcKeep count as opaque without being read.
     void BuildWindowRegion(CRect rcKeep);
+    // The dialog's one copy of a button state strip, for all its buttons.
+    std::shared_ptr<const CBitmap> StateStrip(UINT nIDResource) { return m_stateStrips.Get(nIDResource); }
 
     BOOL m_bUseKeyColor = FALSE;
     BOOL m_bTransparentStatics = TRUE;
@@ -36,10 +38,7 @@ protected:
 
     BOOL m_bHasBackground = FALSE;
     std::unique_ptr<CBitmap> m_pBackground;
+    CStateStripCache m_stateStrips;
 
     DECLARE_MESSAGE_MAP()
-
-private:
-    void SetRectangularRegion();
-    void AddOpaqueRuns(CRgn& rgn, const CRect& rcKeep);
 };

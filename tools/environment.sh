@@ -81,6 +81,14 @@ ensure_prefix_fonts() {
     touch "$WINEPREFIX/.splash-fonts"
 }
 
+# A prefix of its own at screen density $1 (dots per inch): made once, the
+# density set on every use. Only ./bench uses these.
+use_density_prefix() {
+    export WINEPREFIX=$BUILD_DIR/wineprefix-${1}dpi
+    ensure_prefix
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
 # One persistent server for the run; only this prefix's server is stopped.
 start_wineserver() {
     # A server left running for this prefix serves as well.

@@ -266,3 +266,51 @@ TEST_F(HoverButtonTest, RepeatedTipTextsUpdateOneTool)
     EXPECT_STREQ(szText, L"Quitter");
 }
 }  // namespace
+
+namespace
+{
+MSG MessageTo(HWND hWnd, UINT message)
+{
+    MSG msg{};
+    msg.hwnd = hWnd;
+    msg.message = message;
+    return msg;
+}
+
+TEST_F(HoverButtonTest, TheTooltipWindowWaitsForTheFirstMouseMessage)
+{
+    for (const UINT message : {WM_PAINT, WM_KEYDOWN, WM_TIMER, WM_NULL})
+    {
+        MSG msg = MessageTo(m_btn, message);
+        m_btn.PreTranslateMessage(&msg);
+    }
+    EXPECT_TRUE(TooltipsOwnedBy(m_dlg).empty());
+
+    MSG msg = MessageTo(m_btn, WM_MOUSEMOVE);
+    m_btn.PreTranslateMessage(&msg);
+    m_btn.PreTranslateMessage(&msg);
+    EXPECT_EQ(TooltipsOwnedBy(m_dlg).size(), 1u);
+}
+
+TEST_F(HoverButtonTest, ButtonsOfOneDialogDrawFromTheSharedStrip)
+{
+    CHoverButton second;
+    ASSERT_TRUE(second.SubclassDlgItem(IDC_LANG_FRENCH, &m_dlg));
+    second.LoadStateBitmap(IDB_BUTTON_STRIP);
+    second.SetWindowPos(nullptr, 0, 0, kStripWidth, kSliceHeight, SWP_NOMOVE | SWP_NOZORDER);
+    for (CHoverButton* pButton : {&m_btn, &second})
+    {
+        CCanvas canvas(kStripWidth, kSliceHeight, RGB(255, 0, 255));
+        DRAWITEMSTRUCT dis{};
+        dis.CtlType = ODT_BUTTON;
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.itemState = ODS_DISABLED;
+        dis.hwndItem = *pButton;
+        dis.hDC = canvas.GetDC();
+        pButton->DrawItem(&dis);
+        EXPECT_EQ(canvas.GetPixel(0, 0), kStripFrame[3]);
+        EXPECT_EQ(canvas.GetPixel(3, 3), kStripFill[3]);
+    }
+    second.UnsubclassWindow();
+}
+}  // namespace

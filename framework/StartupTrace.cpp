@@ -1,0 +1,4 @@
+// Kept alone in its translation unit: a benchmark's own MarkStartup replaces it.
+#include "framework/StartupTrace.h"
+
+void MarkStartup(StartupPoint) noexcept {}
