@@ -1,16 +1,6 @@
-# Cross-compiles the 32-bit Windows program with mingw-w64 and runs its test
-# executables under Wine through the wrapper script next to this file.
-set(CMAKE_SYSTEM_NAME Windows)
+# The shipped program: 32-bit Windows (PE32). Debian's wine wrapper starts
+# it with the 32-bit loader, which needs a host that runs 32-bit Linux code.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-# The posix-thread compilers: GoogleTest needs std::mutex.
-set(CMAKE_C_COMPILER   i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER  i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
+set(SPLASH_MINGW i686-w64-mingw32)
+set(SPLASH_WINE_LOADER wine)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -54,17 +54,13 @@ make_demo_disc() {
     demo_page 'Readme/readme.jp.htm' ja 'Zelvora Velquin Readme' 'Zelvora Velquin をお選びいただきありがとうございます。'
 }
 
+# A Velquin Pro system: the plug-ins open up once the suite is installed.
+demo_machine() {
+    "$WINE" reg add 'HKLM\Software\Zelvora' /v Codec /t REG_DWORD /d 5 /f && add_prefix_fonts
+}
+
 # A prefix of its own with the normal graphics driver, for windows one can see.
 ensure_demo_prefix() {
     export WINEPREFIX=$BUILD_DIR/wineprefix-demo
-    if [ ! -f "$WINEPREFIX/.splash-ready" ]; then
-        rm -rf "$WINEPREFIX"
-        echo "Creating the demo Wine prefix (once)"
-        wineboot -i >/dev/null 2>&1
-        # A Velquin Pro system: the plug-ins open up once the suite is installed.
-        wine reg add 'HKLM\Software\Zelvora' /v Codec /t REG_DWORD /d 5 /f >/dev/null 2>&1
-        wineserver -w
-        touch "$WINEPREFIX/.splash-ready"
-    fi
-    ensure_prefix_fonts
+    make_prefix_once "for the demo ($SPLASH_ARCH)" demo_machine
 }

@@ -1,19 +1,32 @@
-# Shared set-up of ./test, ./run and ./bench: Debian packages, the CMake build
-# and the build's own headless Wine prefix. Sourced, not run.
+# Shared set-up of ./test, ./run and ./bench: the target, Debian packages,
+# the CMake builds and the build's own headless Wine prefix. Sourced, not run.
+# Every step that fails stops with one line saying what failed and what to do.
 
 SPLASH_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# SPLASH_BUILD_DIR gives a build of its own (its own prefix, registry and desktop).
-BUILD_DIR=${SPLASH_BUILD_DIR:-$SPLASH_ROOT/build}
+SPLASH_COMMAND=./$(basename "$0")
+source "$SPLASH_ROOT/tools/host.sh"
+
+fail() {
+    echo "$*" >&2
+    exit 1
+}
+
+# A command that fails where no step expected it still says so.
+set -E
+trap 'echo "$SPLASH_COMMAND stopped: \"$BASH_COMMAND\" failed with status $?; run it by hand to see why." >&2' ERR
+
+# SPLASH_BUILD_DIR gives builds of their own (their own prefixes, registries
+# and desktops); each target builds into a folder of its own below it.
+BUILD_ROOT=${SPLASH_BUILD_DIR:-$SPLASH_ROOT/build}
+mkdir -p "$BUILD_ROOT" 2>/dev/null || fail "Cannot create the build folder $BUILD_ROOT: make it writable or set SPLASH_BUILD_DIR to another folder."
+choose_target "$BUILD_ROOT" || exit 1
+BUILD_DIR=$BUILD_ROOT/$SPLASH_ARCH
+export WINE=$(wine_loader)
 export WINEPREFIX=$BUILD_DIR/wineprefix
 export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono or Gecko installer prompts while the prefix is made.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-
-# fonts-wine: the Tahoma that "MS Shell Dlg" stands for; fonts-ipafont-gothic:
-# a Japanese face for the font link that a Western Windows follows.
-SPLASH_PACKAGES="cmake make g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 wine64
-    xvfb xauth imagemagick googletest xdotool cppcheck fonts-wine fonts-ipafont-gothic"
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"
@@ -23,78 +36,127 @@ as_root() {
 }
 
 ensure_packages() {
-    local missing=()
-    for package in $SPLASH_PACKAGES; do
+    local missing=() install
+    for package in $(splash_packages); do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
             missing+=("$package")
     done
-    [ ${#missing[@]} = 0 ] && return 0
-    echo "Installing ${missing[*]}"
-    if ! { as_root dpkg --add-architecture i386 &&
-           as_root apt-get update -qq &&
-           as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-               --no-install-recommends "${missing[@]}" >/dev/null; }; then
-        echo "Could not install packages. As root, run:" >&2
-        echo "  dpkg --add-architecture i386 && apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
-        exit 1
+    if [ ${#missing[@]} != 0 ]; then
+        echo "Installing ${missing[*]}"
+        install="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+        [[ "${missing[*]}" == *:i386* ]] && install="dpkg --add-architecture i386 && $install"
+        as_root sh -c "$install" >/dev/null ||
+            fail "Installing packages failed: as root, run '$install', then $SPLASH_COMMAND again."
     fi
+    "$WINE" --version >/dev/null 2>&1 ||
+        fail "The Wine loader '$WINE' does not start on this host: reinstall Wine (apt-get install --reinstall $(splash_packages | tr ' ' '\n' | grep '^wine' | paste -sd ' ')) or choose the other target with SPLASH_ARCH."
 }
 
-build_all() {
-    if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-        cmake -S "$SPLASH_ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release \
-            -DCMAKE_TOOLCHAIN_FILE="$SPLASH_ROOT/cmake/mingw-i686.cmake" >/dev/null
-    fi
-    local log
+# Configures (once) and builds one target's folder; further arguments go to
+# cmake --build (e.g. --target Splash).
+build_target() {
+    local arch=$1 folder=$BUILD_ROOT/$1 log
+    shift
     log=$(mktemp)
-    if ! cmake --build "$BUILD_DIR" -j"$(nproc)" >"$log" 2>&1; then
+    if [ ! -f "$folder/CMakeCache.txt" ] &&
+       ! cmake -S "$SPLASH_ROOT" -B "$folder" -DCMAKE_BUILD_TYPE=Release \
+             -DCMAKE_TOOLCHAIN_FILE="$SPLASH_ROOT/cmake/mingw-$arch.cmake" >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log" "$folder/CMakeCache.txt"
+        fail "Configuring the $arch build in $folder failed (messages above): fix that, then run $SPLASH_COMMAND again."
+    fi
+    if ! cmake --build "$folder" -j"$(nproc)" "$@" >"$log" 2>&1; then
         grep -v -E '^\[ *[0-9]+%\]' "$log" >&2
         rm -f "$log"
-        return 1
+        fail "Building the $arch target failed (compiler messages above): fix the error, then run $SPLASH_COMMAND again."
     fi
     rm -f "$log"
 }
 
-# The headless prefix: created once, null graphics driver, quiet.
-ensure_prefix() {
-    if [ ! -f "$WINEPREFIX/.splash-ready" ]; then
-        rm -rf "$WINEPREFIX"
-        echo "Creating the Wine prefix (once)"
-        wineboot -i >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-        wineserver -w
-        touch "$WINEPREFIX/.splash-ready"
+# Everything of the selected target; the shipped 32-bit Splash.exe always.
+build_all() {
+    build_target "$SPLASH_ARCH"
+    [ "$SPLASH_ARCH" = i686 ] || build_target i686 --target Splash
+}
+
+# Renamed whenever what a new prefix gets changes, so older ones are made again.
+PREFIX_MADE_MARK=.splash-made-with-fonts
+
+# Creates the prefix WINEPREFIX names, once: wineboot, then the given set-up
+# command; its registry files as made are kept for reset_prefix.
+make_prefix_once() {  # <what it is for> <set-up command...>
+    [ -f "$WINEPREFIX/$PREFIX_MADE_MARK" ] && return 0
+    local what=$1 log=$WINEPREFIX.log
+    shift
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    echo "Creating the Wine prefix $what (once)"
+    if ! { "$WINE" wineboot -i && "$@" && wineserver -w; } >"$log" 2>&1 </dev/null; then
+        fail "Creating the Wine prefix $WINEPREFIX with $WINE failed (log: $log): check that Wine runs, then $SPLASH_COMMAND again."
     fi
-    ensure_prefix_fonts
+    mkdir -p "$WINEPREFIX/.splash-pristine-registry"
+    cp "$WINEPREFIX"/*.reg "$WINEPREFIX/.splash-pristine-registry/"
+    touch "$WINEPREFIX/$PREFIX_MADE_MARK"
 }
 
 # The dialog fonts of a Western Windows: "MS Shell Dlg" is Tahoma, copied into
 # the prefix's Fonts folder (Debian's Wine does not load the copy in its data
 # folder), and Tahoma links to "MS UI Gothic" for Japanese, for which a Unix
 # Japanese face stands in.
-ensure_prefix_fonts() {
-    [ -f "$WINEPREFIX/.splash-fonts" ] && return 0
-    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-    cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic' /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.splash-fonts"
+add_prefix_fonts() {
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts" &&
+    cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/" &&
+    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic' /f
 }
 
-# A prefix of its own at screen density $1 (dots per inch): made once, the
-# density set on every use. Only ./bench uses these.
+# The headless prefix of the tests: null graphics driver, quiet.
+headless_setup() {
+    "$WINE" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f && add_prefix_fonts
+}
+
+ensure_prefix() {
+    make_prefix_once "for $SPLASH_ARCH" headless_setup
+}
+
+# Whatever an earlier run left behind (a test killed midway, a server still
+# up) goes: that run's server is stopped, which writes its registry out, and
+# the registry and temp folder are put back as the prefix was made.
+reset_prefix() {
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    cp "$WINEPREFIX/.splash-pristine-registry"/*.reg "$WINEPREFIX/" ||
+        fail "Cannot restore the registry of $WINEPREFIX: delete that folder, then $SPLASH_COMMAND again."
+    rm -rf "$WINEPREFIX"/drive_c/users/*/Temp/*
+}
+
+# A prefix of its own at screen density $1 (dots per inch), made once; the
+# density is part of the registry the prefix is reset to. Only ./bench uses these.
+density_setup() {  # <dpi>
+    headless_setup && "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f
+}
+
 use_density_prefix() {
     export WINEPREFIX=$BUILD_DIR/wineprefix-${1}dpi
-    ensure_prefix
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    make_prefix_once "at $1 DPI" density_setup "$1"
 }
 
 # One persistent server for the run; only this prefix's server is stopped.
 start_wineserver() {
-    # A server left running for this prefix serves as well.
-    wineserver -p 2>/dev/null || true
+    reset_prefix
+    wineserver -p >/dev/null 2>&1 ||
+        fail "The Wine server for $WINEPREFIX does not start: delete that folder, then $SPLASH_COMMAND again."
     # Start the prefix's services now, detached from any pipe: a test whose
     # output is captured must not wait for them.
-    wine cmd /c exit >/dev/null 2>&1 </dev/null
+    "$WINE" cmd /c exit >/dev/null 2>&1 </dev/null ||
+        fail "Wine cannot start programs in $WINEPREFIX: delete that folder, then $SPLASH_COMMAND again."
     trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+}
+
+# Runs one step; with SPLASH_STAGE_TIMES set (as .ci/run does) says how long
+# it took.
+stage() {  # <name> <command...>
+    local name=$1 start=$SECONDS
+    shift
+    "$@"
+    [ -z "${SPLASH_STAGE_TIMES:-}" ] || echo "Stage $name ($SPLASH_ARCH): $((SECONDS - start)) s"
 }

@@ -2,7 +2,7 @@
 # the description area has something to say, and saves a screenshot.
 # Usage: screenshot.sh <Splash.exe> <png>
 set -u
-wine "$1" &
+"${WINE:-wine}" "$1" &
 window=
 for _ in $(seq 1 150); do
     window=$(xdotool search --name '^Zelvora Velquin$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break

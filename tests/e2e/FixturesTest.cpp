@@ -211,6 +211,65 @@ TEST(DriverTest, SplashIsBuiltWhereTheDriverLooks)
     EXPECT_TRUE(FileExists(SplashExe()));
 }
 
+namespace {
+
+// The machine a PE image is built for, from its file header (0 when unreadable).
+WORD ImageMachine(const BYTE* image, size_t size)
+{
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image);
+    if (size < sizeof(IMAGE_DOS_HEADER) || dos->e_magic != IMAGE_DOS_SIGNATURE || dos->e_lfanew < 0 ||
+        size < static_cast<size_t>(dos->e_lfanew) + sizeof(DWORD) + sizeof(IMAGE_FILE_HEADER))
+        return 0;
+    const BYTE* nt = image + dos->e_lfanew;
+    if (*reinterpret_cast<const DWORD*>(nt) != IMAGE_NT_SIGNATURE)
+        return 0;
+    return reinterpret_cast<const IMAGE_FILE_HEADER*>(nt + sizeof(DWORD))->Machine;
+}
+
+WORD FileMachine(const std::wstring& path)
+{
+    std::string bytes = ReadTextFile(path).substr(0, 4096);
+    return ImageMachine(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size());
+}
+
+// Every .exe and .dll below folder.
+void CollectPrograms(const std::wstring& folder, std::vector<std::wstring>& programs)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        std::wstring name = found.cFileName;
+        std::wstring path = folder + L"\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (name != L"." && name != L"..")
+                CollectPrograms(path, programs);
+        } else if (name.size() > 4 && (_wcsicmp(name.c_str() + name.size() - 4, L".exe") == 0 ||
+                                       _wcsicmp(name.c_str() + name.size() - 4, L".dll") == 0)) {
+            programs.push_back(path);
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+} // namespace
+
+// A host without 32-bit support starts no 32-bit program, so the menu and
+// every stand-in it starts or loads must match the tests' own target.
+TEST(DriverTest, MenuAndFixturesAreBuiltForTheTestsTarget)
+{
+    const auto* self = reinterpret_cast<const BYTE*>(GetModuleHandleW(nullptr));
+    const WORD machine = ImageMachine(self, 4096);
+    ASSERT_TRUE(machine == IMAGE_FILE_MACHINE_I386 || machine == IMAGE_FILE_MACHINE_AMD64);
+
+    std::vector<std::wstring> programs{SplashExe()};
+    CollectPrograms(FixturePath(L"").substr(0, FixturePath(L"").size() - 1), programs);
+    EXPECT_GT(programs.size(), 10u);
+    for (const std::wstring& program : programs)
+        EXPECT_EQ(FileMachine(program), machine) << ToUtf8(program);
+}
+
 TEST(DriverTest, RegistryGuardPutsKeysAndValuesBack)
 {
     const std::wstring base = L"SOFTWARE\\ZelvoraE2E";
