@@ -213,9 +213,7 @@ BOOL CLauncherDlg::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 
     if (pTarget != nullptr && pTarget->IsKindOf(RUNTIME_CLASS(CHoverButton)) && pTarget->IsWindowVisible())
     {
-        const CString strText = static_cast<CHoverButton*>(pTarget)->GetDescription();
-        if (strText != m_description.GetWindowText())
-            ShowDescription(strText);
+        DescribeButton(*static_cast<CHoverButton*>(pTarget));
     }
     else
     {
@@ -223,6 +221,19 @@ BOOL CLauncherDlg::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
         RedrawControlArea(IDC_DESCRIPTION);
     }
     return CSkinDialog::OnSetCursor(pWnd, nHitTest, message);
+}
+
+// The keyboard explains its button as the pointer does.
+void CLauncherDlg::OnKeyboardPlace(CHoverButton& button)
+{
+    DescribeButton(button);
+}
+
+void CLauncherDlg::DescribeButton(const CHoverButton& button)
+{
+    const CString strText = button.GetDescription();
+    if (strText != m_description.GetWindowText())
+        ShowDescription(strText);
 }
 
 void CLauncherDlg::ShowDescription(const CString& strText)

@@ -88,6 +88,7 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void OnKeyboardPlace(CHoverButton& button) override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -100,6 +101,8 @@ private:
     void ClickButton(UINT nId);
     CHoverButton& ButtonOf(const ButtonRow& row) { return this->*row.pButton; }
     void ShowDescription(const CString& strText);
+    // Shows the button's description; an unchanged text repaints nothing.
+    void DescribeButton(const CHoverButton& button);
     void RedrawWholeDialog();
 
     CProgramLauncher m_launcher;

@@ -16,6 +16,10 @@ enum Slice
 
 constexpr DWORD kHoverTimeMs = 1;
 constexpr UINT_PTR kTipToolId = 1;
+// The focus mark lies inside the strip's one-pixel frame, two pixels clear of it.
+constexpr int kFocusMarkInset = 3;
+// A button without a caption (the close button) marks its focus in white.
+constexpr COLORREF kUncaptionedMarkColour = RGB(255, 255, 255);
 
 LPCWSTR TextOr(LPCWSTR lpsz, LPCWSTR lpszDefault)
 {
@@ -38,8 +42,14 @@ IMPLEMENT_DYNAMIC(CHoverButton, CBitmapButton)
 
 BEGIN_MESSAGE_MAP(CHoverButton, CBitmapButton)
     ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
     ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
     ON_MESSAGE(WM_MOUSEHOVER, OnMouseHover)
+    ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+    ON_MESSAGE(BM_SETSTYLE, OnSetStyle)
+    ON_MESSAGE(WM_SETFOCUS, OnSetFocus)
+    ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
+    ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUIState)
 END_MESSAGE_MAP()
 
 CHoverButton::~CHoverButton() = default;
@@ -69,6 +79,7 @@ void CHoverButton::SetCaptions(LPCWSTR lpszNormal, COLORREF crNormal, LPCWSTR lp
     m_crHover = ColourOr(crHover, crNormal);
     m_strDisabled = TextOr(lpszDisabled, lpszNormal);
     m_crDisabled = ColourOr(crDisabled, crNormal);
+    UpdateAccessibleName();
 }
 
 void CHoverButton::SetDescriptions(LPCWSTR lpszDescription, LPCWSTR lpszDisabledDescription)
@@ -86,6 +97,8 @@ void CHoverButton::SetTipText(LPCWSTR lpszTipText, BOOL bActivate)
 {
     if (lpszTipText == nullptr)
         return;
+    m_strTip = lpszTipText;
+    UpdateAccessibleName();
     if (!EnsureTip())
         return;
     if (m_toolTip.GetToolCount() == 0)
@@ -96,6 +109,40 @@ void CHoverButton::SetTipText(LPCWSTR lpszTipText, BOOL bActivate)
     }
     m_toolTip.UpdateTipText(lpszTipText, this, kTipToolId);
     m_toolTip.Activate(bActivate);
+}
+
+// Screen readers name a button by its window text. Set only on a change:
+// a button repaints when its text is set.
+void CHoverButton::UpdateAccessibleName()
+{
+    const CString& strName = m_strNormal.IsEmpty() ? m_strTip : m_strNormal;
+    if (m_hWnd != nullptr && strName != GetWindowText())
+        SetWindowText(strName);
+}
+
+void CHoverButton::TakeKeyboardPlace()
+{
+    const HWND hParent = ::GetParent(m_hWnd);
+    for (HWND h = ::GetWindow(hParent, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+    {
+        CWnd* pSibling = FromHandlePermanent(h);
+        if (h != m_hWnd && pSibling != nullptr && pSibling->IsKindOf(RUNTIME_CLASS(CHoverButton)))
+            static_cast<CHoverButton*>(pSibling)->LeaveKeyboardPlace();
+    }
+    if (m_bKeyboardPlace)
+        return;
+    m_bKeyboardPlace = TRUE;
+    if (m_bFocusCues)
+        Invalidate(TRUE);
+}
+
+void CHoverButton::LeaveKeyboardPlace()
+{
+    if (!m_bKeyboardPlace)
+        return;
+    m_bKeyboardPlace = FALSE;
+    if (m_bFocusCues)
+        Invalidate(TRUE);
 }
 
 bool CHoverButton::EnsureTip()
@@ -156,10 +203,25 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         crCaption = m_crHover;
     }
 
+    const int nOldMode = ::SetStretchBltMode(dc, HALFTONE);
+    ::SetBrushOrgEx(dc, 0, 0, nullptr);
     dc.StretchBlt(0, 0, rcButton.Width(), rcButton.Height(), &dcMemory, 0,
                   nSlice * m_nStateHeight, m_nBitmapWidth, m_nStateHeight, SRCCOPY);
+    ::SetStretchBltMode(dc, nOldMode);
     dc.SetTextColor(crCaption);
     dc.DrawText(*pCaption, &rcButton, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (m_bKeyboardPlace && m_bFocusCues && !(state & ODS_NOFOCUSRECT))
+        DrawFocusMark(dc, rcButton, pCaption->IsEmpty() ? kUncaptionedMarkColour : crCaption);
+}
+
+void CHoverButton::DrawFocusMark(CDCHandle& dc, const CRect& rcButton, COLORREF crMark) const
+{
+    RECT rcMark = rcButton;
+    ::InflateRect(&rcMark, -kFocusMarkInset, -kFocusMarkInset);
+    // The stock DC brush: nothing is created per paint.
+    const COLORREF crOld = ::SetDCBrushColor(dc, crMark);
+    ::FrameRect(dc, &rcMark, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+    ::SetDCBrushColor(dc, crOld);
 }
 
 void CHoverButton::OnMouseMove(UINT nFlags, CPoint point)
@@ -170,6 +232,14 @@ void CHoverButton::OnMouseMove(UINT nFlags, CPoint point)
         m_bTracking = ::TrackMouseEvent(&tme);
     }
     CBitmapButton::OnMouseMove(nFlags, point);
+}
+
+// A click on the focused button brings the keyboard back from a disabled
+// button it rested on.
+void CHoverButton::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    TakeKeyboardPlace();
+    CBitmapButton::OnLButtonDown(nFlags, point);
 }
 
 LRESULT CHoverButton::OnMouseHover(WPARAM, LPARAM)
@@ -185,4 +255,51 @@ LRESULT CHoverButton::OnMouseLeave(WPARAM, LPARAM)
     m_bHover = FALSE;
     Invalidate(TRUE);
     return 0;
+}
+
+// A push button to the dialog manager, so Enter acts on the focused button.
+// A disabled button is never the default: Enter must not run it.
+LRESULT CHoverButton::OnGetDlgCode(WPARAM, LPARAM)
+{
+    const bool bDefault = IsWindowEnabled() && (m_bDefault || ::GetFocus() == m_hWnd);
+    return DLGC_BUTTON | (bDefault ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+}
+
+// The dialog manager moves the default push-button style between buttons;
+// this button keeps its owner-drawn style and only notes the change.
+LRESULT CHoverButton::OnSetStyle(WPARAM wParam, LPARAM)
+{
+    m_bDefault = (wParam & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    return 0;
+}
+
+LRESULT CHoverButton::OnSetFocus(WPARAM, LPARAM)
+{
+    TakeKeyboardPlace();
+    return Default();
+}
+
+LRESULT CHoverButton::OnKillFocus(WPARAM, LPARAM)
+{
+    LeaveKeyboardPlace();
+    return Default();
+}
+
+LRESULT CHoverButton::OnUpdateUIState(WPARAM wParam, LPARAM)
+{
+    const LRESULT lResult = Default();
+    if ((HIWORD(wParam) & UISF_HIDEFOCUS) == 0)
+        return lResult;
+    BOOL bShow = m_bFocusCues;
+    if (LOWORD(wParam) == UIS_SET)
+        bShow = FALSE;
+    else if (LOWORD(wParam) == UIS_CLEAR)
+        bShow = TRUE;
+    if (bShow != m_bFocusCues)
+    {
+        m_bFocusCues = bShow;
+        if (m_bKeyboardPlace)
+            Invalidate(TRUE);
+    }
+    return lResult;
 }

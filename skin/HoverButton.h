@@ -2,7 +2,10 @@
 // equally tall slices (normal, pressed, hover, disabled), the present one
 // stretched over the button with its state's caption centred on it. It
 // follows the mouse for the hover state, carries a description for when it
-// can be used and one for when it cannot, and can carry a tooltip.
+// can be used and one for when it cannot, and can carry a tooltip. For the
+// keyboard it answers the dialog manager as a push button does and draws a
+// focus mark on its place while keyboard cues are shown; for screen readers
+// its window text is its caption (or, without one, its tip).
 #pragma once
 
 #include "framework/Bitmap.h"
@@ -39,18 +42,33 @@ public:
     CString GetDescription() const;
     void SetTipText(LPCWSTR lpszTipText, BOOL bActivate);
 
+    // The keyboard's place: the focused button, or a disabled button the
+    // arrow keys rest on. Taking it takes it from the sibling buttons.
+    void TakeKeyboardPlace();
+    void LeaveKeyboardPlace();
+    BOOL IsKeyboardPlace() const noexcept { return m_bKeyboardPlace; }
+    BOOL AreFocusCuesShown() const noexcept { return m_bFocusCues; }
+
     BOOL PreTranslateMessage(MSG* pMsg) override;
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
 protected:
     void OnMouseMove(UINT nFlags, CPoint point);
+    void OnLButtonDown(UINT nFlags, CPoint point);
     LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseHover(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
+    LRESULT OnUpdateUIState(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     bool EnsureTip();
+    void UpdateAccessibleName();
+    void DrawFocusMark(CDCHandle& dc, const CRect& rcButton, COLORREF crCaption) const;
 
     CToolTipCtrl m_toolTip;
     bool m_bTipFailed = false;
@@ -69,4 +87,8 @@ private:
     COLORREF m_crDisabled = 0;
     CString m_strDescription;
     CString m_strDisabledDescription;
+    CString m_strTip;
+    BOOL m_bDefault = FALSE;        // the dialog manager's default push button
+    BOOL m_bKeyboardPlace = FALSE;
+    BOOL m_bFocusCues = FALSE;      // hidden until the window's UI state shows them
 };

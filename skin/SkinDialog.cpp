@@ -1,6 +1,7 @@
 #include "skin/SkinDialog.h"
 
 #include "framework/StartupTrace.h"
+#include "skin/ButtonGrid.h"
 #include "skin/WindowRegion.h"
 
 #include <cwchar>
@@ -8,12 +9,17 @@
 namespace
 {
 const wchar_t kTrackbarClass[] = L"msctls_trackbar32";
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSkinDialog, CDialog)
     ON_WM_ERASEBKGND()
     ON_WM_LBUTTONDOWN()
     ON_WM_CTLCOLOR()
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CSkinDialog::CSkinDialog(UINT nIDTemplate, CWnd* pParent)
@@ -30,9 +36,17 @@ CSkinDialog::~CSkinDialog()
 BOOL CSkinDialog::SetBackground(UINT nIDResource)
 {
     ReleaseBackground();
+    m_nBackgroundId = nIDResource;
+    if (!ScaleBackgroundToWindow())
+        return FALSE;
+    BuildWindowRegion(CRect(0, 0, 0, 0));
+    return TRUE;
+}
 
+BOOL CSkinDialog::ScaleBackgroundToWindow()
+{
     CBitmap loaded;
-    if (!loaded.LoadBitmap(nIDResource))
+    if (!loaded.LoadBitmap(m_nBackgroundId))
         return FALSE;
     MarkStartup(StartupPoint::kBackgroundLoaded);
 
@@ -51,13 +65,14 @@ BOOL CSkinDialog::SetBackground(UINT nIDResource)
         CDC dcTarget;
         dcTarget.CreateCompatibleDC(nullptr);
         CSelectionGuard selectTarget(dcTarget, *pBackground);
+        ::SetStretchBltMode(dcTarget, HALFTONE);
+        ::SetBrushOrgEx(dcTarget, 0, 0, nullptr);
         dcTarget.StretchBlt(0, 0, rcWindow.Width(), rcWindow.Height(), &dcSource, 0, 0,
                             bm.bmWidth, bm.bmHeight, SRCCOPY);
     }
     m_pBackground = std::move(pBackground);
     m_bHasBackground = TRUE;
     MarkStartup(StartupPoint::kBackgroundScaled);
-    BuildWindowRegion(CRect(0, 0, 0, 0));
     return TRUE;
 }
 
@@ -69,6 +84,7 @@ void CSkinDialog::ReleaseBackground()
 
 void CSkinDialog::BuildWindowRegion(CRect rcKeep)
 {
+    m_rcKeep = rcKeep;
     CRect rcWindow;
     GetWindowRect(&rcWindow);
     // Keying needs pixels to read: without a background the window stays a rectangle.
@@ -117,4 +133,114 @@ HBRUSH CSkinDialog::OnCtlColor(CDCHandle* pDC, CWnd* pWnd, UINT nCtlColor)
 
     pDC->SetBkMode(TRANSPARENT);
     return m_hHollowBrush;
+}
+
+// The system's suggested rectangle keeps the window's place on the new
+// screen; the background and the region follow the new size.
+LRESULT CSkinDialog::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+    Default();
+    const RECT& rcSuggested = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(nullptr, rcSuggested.left, rcSuggested.top, rcSuggested.right - rcSuggested.left,
+                 rcSuggested.bottom - rcSuggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_bHasBackground && ScaleBackgroundToWindow())
+        BuildWindowRegion(m_rcKeep);
+    Invalidate(TRUE);
+    return 0;
+}
+
+BOOL CSkinDialog::OnInitDialog()
+{
+    const BOOL bResult = CDialog::OnInitDialog();
+    // A dialog opened from the keyboard keeps showing where the focus is.
+    CWnd* pFocus = FromHandlePermanent(::GetFocus());
+    if (pFocus != nullptr && pFocus->IsKindOf(RUNTIME_CLASS(CHoverButton)) &&
+        static_cast<CHoverButton*>(pFocus)->AreFocusCuesShown())
+        ShowFocusCues();
+    return bResult;
+}
+
+void CSkinDialog::ShowFocusCues()
+{
+    const WPARAM wShow = MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS);
+    SendMessage(WM_CHANGEUISTATE, wShow);
+    // Not every system passes the change down to the controls; a control
+    // told twice keeps the same state.
+    for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+        ::SendMessageW(h, WM_UPDATEUISTATE, wShow, 0);
+}
+
+void CSkinDialog::OnKeyboardPlace(CHoverButton&)
+{
+}
+
+BOOL CSkinDialog::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message != WM_KEYDOWN || (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)))
+        return CDialog::PreTranslateMessage(pMsg);
+    // A control that asks for the key (an edit field's arrows) keeps it.
+    const LRESULT lWants = ::SendMessageW(pMsg->hwnd, WM_GETDLGCODE, pMsg->wParam, reinterpret_cast<LPARAM>(pMsg));
+    switch (pMsg->wParam)
+    {
+    case VK_TAB:
+        if (lWants & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))
+            break;
+        MoveByTab(::GetKeyState(VK_SHIFT) < 0);
+        return TRUE;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        if (lWants & (DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))
+            break;
+        MoveByArrow(static_cast<UINT>(pMsg->wParam));
+        return TRUE;
+    case VK_RETURN:
+    case VK_SPACE:
+        if (IsRestingOnDisabled())
+            return TRUE;
+        break;
+    default:
+        break;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CSkinDialog::MoveByTab(bool bBackwards)
+{
+    ShowFocusCues();
+    const CHoverButton* pPlace = CButtonGrid(m_hWnd).Place();
+    const HWND hFrom = pPlace != nullptr ? pPlace->m_hWnd : nullptr;
+    const HWND hNext = ::GetNextDlgTabItem(m_hWnd, hFrom, bBackwards);
+    if (hNext != nullptr)
+        MoveKeyboardTo(hNext);
+}
+
+void CSkinDialog::MoveByArrow(UINT vkArrow)
+{
+    ShowFocusCues();
+    const CButtonGrid grid(m_hWnd);
+    CHoverButton* pNext = grid.Neighbour(grid.Place(), vkArrow);
+    if (pNext != nullptr)
+        MoveKeyboardTo(pNext->m_hWnd);
+}
+
+void CSkinDialog::MoveKeyboardTo(HWND hTarget)
+{
+    // A disabled button cannot take the focus: the focus stays where it is
+    // while the keyboard rests on the disabled button's place.
+    if (::IsWindowEnabled(hTarget))
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hTarget), TRUE);
+    CWnd* pTarget = FromHandlePermanent(hTarget);
+    if (pTarget == nullptr || !pTarget->IsKindOf(RUNTIME_CLASS(CHoverButton)))
+        return;
+    auto& button = static_cast<CHoverButton&>(*pTarget);
+    button.TakeKeyboardPlace();
+    OnKeyboardPlace(button);
+}
+
+bool CSkinDialog::IsRestingOnDisabled() const
+{
+    const CHoverButton* pPlace = CButtonGrid(m_hWnd).Place();
+    return pPlace != nullptr && !pPlace->IsWindowEnabled();
 }

@@ -1,11 +1,16 @@
 // CSkinDialog: the base of the menu's dialogs. Paints a bitmap background
 // scaled once to the window, shapes the window to the background's pixels
 // that are not of a key colour, moves the window when its surface is dragged,
-// and lets static controls draw straight onto the background.
+// and lets static controls draw straight onto the background. It moves the
+// keyboard over its hover buttons (Tab in template order, the arrow keys over
+// the grid, resting on disabled buttons), shows focus cues from the first
+// navigation key on, and rescales its background when the screen density
+// changes.
 #pragma once
 
 #include "framework/Bitmap.h"
 #include "framework/Dialog.h"
+#include "skin/HoverButton.h"
 #include "skin/StateStripCache.h"
 
 #include <memory>
@@ -15,6 +20,9 @@ class CSkinDialog : public CDialog
 public:
     CSkinDialog(UINT nIDTemplate, CWnd* pParent);
     ~CSkinDialog() override;
+
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // Makes bitmap nIDResource, stretched to the window's present outer size,
     // the background, and gives the window its plain (or keyed) region.
@@ -35,10 +43,27 @@ protected:
     BOOL OnEraseBkgnd(CDCHandle* pDC);
     void OnLButtonDown(UINT nFlags, CPoint point);
     HBRUSH OnCtlColor(CDCHandle* pDC, CWnd* pWnd, UINT nCtlColor);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    // The keyboard has moved to button (given the focus, or resting on it
+    // while it is disabled).
+    virtual void OnKeyboardPlace(CHoverButton& button);
+    // From now on the focused button shows its focus mark.
+    void ShowFocusCues();
 
     BOOL m_bHasBackground = FALSE;
     std::unique_ptr<CBitmap> m_pBackground;
     CStateStripCache m_stateStrips;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL ScaleBackgroundToWindow();
+    void MoveKeyboardTo(HWND hTarget);
+    void MoveByTab(bool bBackwards);
+    void MoveByArrow(UINT vkArrow);
+    // Enter and Space do nothing while the keyboard rests on a disabled button.
+    bool IsRestingOnDisabled() const;
+
+    UINT m_nBackgroundId = 0;
+    CRect m_rcKeep;  // of the last region built
 };

@@ -11,9 +11,13 @@ CSkinLabel::CSkinLabel() : m_crForeground(::GetSysColor(COLOR_WINDOWTEXT))
     m_fontText.CreateFontIndirect(&m_logFont);
 }
 
+// The text is the label's accessible name: screen readers hear of a change.
 CSkinLabel& CSkinLabel::SetCaption(const CString& strText)
 {
+    if (strText == GetWindowText())
+        return *this;
     SetWindowText(strText);
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_WINDOW, CHILDID_SELF);
     return *this;
 }
 

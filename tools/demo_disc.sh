@@ -54,13 +54,18 @@ make_demo_disc() {
     demo_page 'Readme/readme.jp.htm' ja 'Zelvora Velquin Readme' 'Zelvora Velquin をお選びいただきありがとうございます。'
 }
 
-# A Velquin Pro system: the plug-ins open up once the suite is installed.
-demo_machine() {
-    "$WINE" reg add 'HKLM\Software\Zelvora' /v Codec /t REG_DWORD /d 5 /f && add_prefix_fonts
+# A Velquin Pro system at screen density $1: the plug-ins open up once the
+# suite is installed.
+demo_machine() {  # <dpi>
+    "$WINE" reg add 'HKLM\Software\Zelvora' /v Codec /t REG_DWORD /d 5 /f &&
+    "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f && add_prefix_fonts
 }
 
-# A prefix of its own with the normal graphics driver, for windows one can see.
+# A prefix of its own with the normal graphics driver, for windows one can
+# see; SPLASH_DPI (96 when unset) gives one per screen density.
 ensure_demo_prefix() {
+    local dpi=${SPLASH_DPI:-96}
     export WINEPREFIX=$BUILD_DIR/wineprefix-demo
-    make_prefix_once "for the demo ($SPLASH_ARCH)" demo_machine
+    [ "$dpi" = 96 ] || WINEPREFIX=$BUILD_DIR/wineprefix-demo-$dpi
+    make_prefix_once "for the demo ($SPLASH_ARCH, $dpi DPI)" demo_machine "$dpi"
 }

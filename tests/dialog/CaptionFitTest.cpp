@@ -1,6 +1,10 @@
-// Every caption of every language fits its button with a margin to spare,
-// and every description or status text fits the description area: a text
-// too long for its place is shortened in translation, never clipped.
+// Every caption of every language fits its button with a margin to spare, at
+// 96, 120, 144 and 192 DPI, and every description or status text fits the
+// description area: a text too long for its place is shortened in
+// translation, never clipped. A dialog is laid out from its font, so at each
+// density the test makes the dialog's font at that density, sizes each button
+// from its dialog units with the base units the dialog manager takes from
+// that font, and measures the caption in it.
 #include "tests/dialog/DocumentTestSupport.h"
 #include "tests/support/DialogTestSupport.h"
 #include "tests/support/TextMetrics.h"
@@ -15,6 +19,40 @@ using docs::MenuTest;
 
 // Pixels kept free on each side of a caption, at 96 DPI.
 constexpr int kCaptionMargin = 4;
+constexpr int kDensities[] = {96, 120, 144, 192};
+
+// A dialog's font made at another screen density, and the dialog's base
+// width in that font.
+class CFontAtDensity
+{
+public:
+    CFontAtDensity(HFONT hDialogFont, int nDpi)
+    {
+        LOGFONTW lf{};
+        ::GetObjectW(hDialogFont, sizeof(lf), &lf);
+        const HDC hScreen = ::GetDC(nullptr);
+        lf.lfHeight = ::MulDiv(lf.lfHeight, nDpi, ::GetDeviceCaps(hScreen, LOGPIXELSY));
+        ::ReleaseDC(nullptr, hScreen);
+        m_hFont = ::CreateFontIndirectW(&lf);
+        const HDC hDC = ::CreateCompatibleDC(nullptr);
+        const HGDIOBJ hOld = ::SelectObject(hDC, m_hFont);
+        SIZE size{};
+        ::GetTextExtentPoint32W(hDC, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &size);
+        m_nBaseX = (size.cx / 26 + 1) / 2;
+        ::SelectObject(hDC, hOld);
+        ::DeleteDC(hDC);
+    }
+    ~CFontAtDensity() { ::DeleteObject(m_hFont); }
+    CFontAtDensity(const CFontAtDensity&) = delete;
+    CFontAtDensity& operator=(const CFontAtDensity&) = delete;
+
+    HFONT Font() const { return m_hFont; }
+    int Pixels(int nDialogUnits) const { return ::MulDiv(nDialogUnits, m_nBaseX, 4); }
+
+private:
+    HFONT m_hFont = nullptr;
+    int m_nBaseX = 0;
+};
 
 // What the description area shows: the descriptions and the status texts.
 const UINT kDescriptionIds[] = {
@@ -32,23 +70,36 @@ const UINT kDescriptionIds[] = {
     IDS_STATUS_ACROBAT_INSTALLED, IDS_STATUS_PREMIERE_INSTALLED,
 };
 
-// The captions the dialog's shown buttons draw, each against its button.
+// The captions the dialog's shown buttons draw, each against its button, at
+// every density.
 void ExpectCaptionsFit(const CWnd& dialog, const char* pszWhere)
 {
-    for (CHoverButton* pButton : ShownButtons(dialog))
+    RECT rcUnits = {0, 0, 4, 8};
+    ::MapDialogRect(dialog, &rcUnits);
+    for (const int nDpi : kDensities)
     {
-        const std::wstring caption = DrawnCaption(*pButton);
-        CRect rcClient;
-        pButton->GetClientRect(&rcClient);
-        EXPECT_LE(CaptionOverflow(FontOf(*pButton), caption, rcClient.Width(), kCaptionMargin), 0)
-            << pszWhere << ", button " << ::GetDlgCtrlID(*pButton) << " (" << rcClient.Width()
-            << " px): " << e2e::ToUtf8(caption);
+        const CFontAtDensity font(FontOf(dialog), nDpi);
+        const int nMargin = ::MulDiv(kCaptionMargin, nDpi, 96);
+        for (CHoverButton* pButton : ShownButtons(dialog))
+        {
+            const std::wstring caption = DrawnCaption(*pButton);
+            CRect rcClient;
+            pButton->GetClientRect(&rcClient);
+            const int nWidth = font.Pixels(::MulDiv(rcClient.Width(), 4, rcUnits.right));
+            if (nDpi == 96)  // the layout the dialog manager made
+            {
+                EXPECT_EQ(nWidth, rcClient.Width()) << pszWhere;
+            }
+            EXPECT_LE(CaptionOverflow(font.Font(), caption, nWidth, nMargin), 0)
+                << pszWhere << " at " << nDpi << " DPI, button " << ::GetDlgCtrlID(*pButton) << " (" << nWidth
+                << " px): " << e2e::ToUtf8(caption);
+        }
     }
 }
 
 using CaptionFitTest = MenuTest;
 
-TEST_F(CaptionFitTest, MenuCaptionsFitTheirButtonsInEveryLanguage)
+TEST_F(CaptionFitTest, MenuCaptionsFitTheirButtonsInEveryLanguageAtFourDensities)
 {
     for (int nLanguage = 0; nLanguage < kLanguageCount; ++nLanguage)
     {
@@ -57,7 +108,7 @@ TEST_F(CaptionFitTest, MenuCaptionsFitTheirButtonsInEveryLanguage)
     }
 }
 
-TEST_F(CaptionFitTest, ChooserCaptionsFitTheirButtons)
+TEST_F(CaptionFitTest, ChooserCaptionsFitTheirButtonsAtFourDensities)
 {
     CLanguageDlg languages(&m_menu);
     ASSERT_TRUE(languages.Create());

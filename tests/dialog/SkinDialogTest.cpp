@@ -17,6 +17,7 @@ const COLORREF kKey = RGB(255, 0, 255);
 const COLORREF kFrame = RGB(219, 225, 229);  // bitmap 143's frame
 const COLORREF kFill = RGB(41, 82, 104);     // and its inside
 const UINT kMissingBitmap = 9999;
+const UINT WM_DPICHANGED_VALUE = 0x02E0;
 
 class SkinDialogTest : public ::testing::Test
 {
@@ -134,6 +135,30 @@ TEST_F(SkinDialogTest, EraseCopiesTheWindowSizedBackgroundOneToOne)
     EXPECT_EQ(canvas.GetPixel(size.cx / 2, size.cy / 2), kFill);
     EXPECT_EQ(canvas.GetPixel(7, 9), kKey);
     EXPECT_EQ(canvas.GetPixel(8, 9), kFill);
+}
+
+// A move to a denser screen: the window takes the system's rectangle, and
+// the background and the region are made again for the new size.
+TEST_F(SkinDialogTest, DpiChangeTakesTheSuggestedRectangleAndRescalesBackgroundAndRegion)
+{
+    UseKeyColour();
+    m_dlg.BuildWindowRegion(CRect(0, 0, 10, 10));
+    CRect rcBefore;
+    m_dlg.GetWindowRect(&rcBefore);
+    RECT rcSuggested = {rcBefore.left + 10, rcBefore.top + 20, rcBefore.left + 10 + rcBefore.Width() * 3 / 2,
+                        rcBefore.top + 20 + rcBefore.Height() * 3 / 2};
+    m_dlg.SendMessage(WM_DPICHANGED_VALUE, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&rcSuggested));
+
+    CRect rcAfter;
+    m_dlg.GetWindowRect(&rcAfter);
+    EXPECT_TRUE(::EqualRect(&rcAfter, &rcSuggested));
+    const CSize size = m_dlg.ClientSize();
+    EXPECT_EQ(RegionRow(size.cy - 1), (Runs{{0, size.cx}}));
+    CCanvas canvas(size.cx, size.cy, RGB(0, 0, 0));
+    EXPECT_TRUE(m_dlg.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.GetDC())));
+    EXPECT_EQ(canvas.GetPixel(size.cx - 1, size.cy / 2), kFrame);
+    EXPECT_EQ(canvas.GetPixel(size.cx / 2, size.cy - 1), kFrame);
+    EXPECT_EQ(canvas.GetPixel(size.cx / 2, size.cy / 2), kFill);
 }
 
 class DefaultEraseTest : public SkinDialogTest, public ::testing::WithParamInterface<bool>

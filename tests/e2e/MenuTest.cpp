@@ -99,8 +99,9 @@ TEST(MenuStartTest, StartIgnoresDllsBesideTheProgramAndSuppressesErrorBoxes)
     SetCurrentDirectoryW(L"C:\\");
 }
 
-// Installers on the disc need administrator rights, so the menu asks for them.
-TEST(MenuStartTest, ManifestRequiresAdministrator)
+// Installers on the disc need administrator rights, so the menu asks for
+// them; it draws itself at the screen's density, per monitor where it can.
+TEST(MenuStartTest, ManifestRequiresAdministratorAndIsDpiAware)
 {
     HMODULE splash = LoadLibraryExW(SplashExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(splash, nullptr);
@@ -109,6 +110,8 @@ TEST(MenuStartTest, ManifestRequiresAdministrator)
     std::string manifest(static_cast<const char*>(LockResource(LoadResource(splash, resource))),
                          SizeofResource(splash, resource));
     EXPECT_NE(manifest.find("level=\"requireAdministrator\""), std::string::npos);
+    EXPECT_NE(manifest.find("WindowsSettings\">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find("WindowsSettings\">PerMonitorV2</dpiAwareness>"), std::string::npos);
     FreeLibrary(splash);
 }
 

@@ -1,0 +1,201 @@
+// What a screen reader hears: every button of the menu and of the choosers
+// is named by its caption (the close button by its tip) in the menu's
+// language and after a change of language, its disabled state is the
+// window's, and the description area announces a new text. Where Wine's
+// accessibility layer answers, names and states are read through it.
+#include "tests/support/DialogTestSupport.h"
+
+#include "actions/ModelDlg.h"
+#include "actions/Language.h"
+#include "app/LanguageDlg.h"
+#include "app/LauncherDlg.h"
+#include "res/resource.h"
+#include "res/strings.h"
+#include "tests/support/Driver.h"
+
+#include <gtest/gtest.h>
+#include <oleacc.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr UINT kMenuButtons[] = {IDC_SUITE,      IDC_PREMIERE_UPDATER, IDC_AFTER_EFFECTS, IDC_3DS_MAX,
+                                 IDC_LIGHTWAVE,  IDC_EFFECTS,          IDC_README,        IDC_ACROBAT_READER,
+                                 IDC_MANUAL,     IDC_WALLPAPERS,       IDC_VFW_CODECS,    IDC_SPICEMASTER,
+                                 IDC_LANGUAGE};
+const IID kIIDAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+std::wstring WindowText(HWND hWnd)
+{
+    wchar_t sz[512] = {};
+    ::GetWindowTextW(hWnd, sz, 512);
+    return sz;
+}
+
+CHoverButton& Button(HWND hDlg, UINT nID)
+{
+    return *dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(::GetDlgItem(hDlg, static_cast<int>(nID))));
+}
+
+// The accessibility layer, loaded at run time as a screen reader would.
+class CAccessibility
+{
+public:
+    CAccessibility()
+    {
+        ::CoInitialize(nullptr);
+        m_hModule = ::LoadLibraryW(L"oleacc.dll");
+        if (m_hModule != nullptr)
+            m_pfnFromWindow = reinterpret_cast<decltype(m_pfnFromWindow)>(
+                reinterpret_cast<void*>(::GetProcAddress(m_hModule, "AccessibleObjectFromWindow")));
+    }
+    ~CAccessibility()
+    {
+        if (m_hModule != nullptr)
+            ::FreeLibrary(m_hModule);
+        ::CoUninitialize();
+    }
+    CAccessibility(const CAccessibility&) = delete;
+    CAccessibility& operator=(const CAccessibility&) = delete;
+
+    // Name and state of a window's client object; false when the layer does not answer.
+    bool Read(HWND hWnd, std::wstring& name, long& state) const
+    {
+        IAccessible* pAccessible = nullptr;
+        if (m_pfnFromWindow == nullptr ||
+            FAILED(m_pfnFromWindow(hWnd, static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
+                                   reinterpret_cast<void**>(&pAccessible))))
+            return false;
+        VARIANT self;
+        ::VariantInit(&self);
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR bstrName = nullptr;
+        VARIANT varState;
+        ::VariantInit(&varState);
+        const bool bRead = SUCCEEDED(pAccessible->get_accName(self, &bstrName)) &&
+                           SUCCEEDED(pAccessible->get_accState(self, &varState));
+        name = bstrName != nullptr ? bstrName : L"";
+        state = varState.vt == VT_I4 ? varState.lVal : 0;
+        ::SysFreeString(bstrName);
+        pAccessible->Release();
+        return bRead;
+    }
+
+private:
+    HMODULE m_hModule = nullptr;
+    HRESULT(WINAPI* m_pfnFromWindow)(HWND, DWORD, REFIID, void**) = nullptr;
+};
+
+class AccessibleNamesTest : public ::testing::TestWithParam<int>
+{
+protected:
+    void SetUp() override
+    {
+        e2e::WriteRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName,
+                           static_cast<DWORD>(GetLanguage(GetParam()).nValue));
+        ASSERT_TRUE(m_menu.Create());
+    }
+    void TearDown() override { m_menu.DestroyWindow(); }
+
+    // Every button named as it is drawn, the close button by its tip; the
+    // accessibility layer reports the same names and the disabled state.
+    void ExpectNames(int nLanguageIndex)
+    {
+        const CAccessibility accessibility;
+        for (const UINT nID : kMenuButtons)
+        {
+            CHoverButton& button = Button(m_menu, nID);
+            EXPECT_EQ(WindowText(button), DrawnCaption(button)) << nID;
+            EXPECT_FALSE(WindowText(button).empty()) << nID;
+            ExpectAccessible(accessibility, button);
+        }
+        EXPECT_EQ(WindowText(m_menu.m_btnExit),
+                  std::wstring(CLauncherDlg::LoadFixed(nLanguageIndex * kLanguageBaseStep + IDS_TIP_EXIT)));
+        ExpectAccessible(accessibility, m_menu.m_btnExit);
+    }
+    static void ExpectAccessible(const CAccessibility& accessibility, CHoverButton& button)
+    {
+        std::wstring name;
+        long state = 0;
+        if (!accessibility.Read(button, name, state))
+            return;  // the layer does not answer for this window
+        EXPECT_EQ(name, WindowText(button));
+        EXPECT_EQ((state & STATE_SYSTEM_UNAVAILABLE) != 0, !button.IsWindowEnabled()) << WindowText(button);
+    }
+
+    e2e::MenuRegistry m_registry;
+    CLauncherDlg m_menu;
+};
+}  // namespace
+
+TEST_P(AccessibleNamesTest, ButtonsAreNamedByTheirCaptionsAlsoAfterALanguageChange)
+{
+    ExpectNames(GetParam());
+    const int nOther = (GetParam() + 1) % kLanguageCount;
+    m_menu.RefreshAllButtons(nOther);
+    ExpectNames(nOther);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, AccessibleNamesTest, ::testing::Range(0, kLanguageCount));
+
+TEST(AccessibleNamesChooserTest, ChooserButtonsAreNamedByTheirCaptions)
+{
+    CLanguageDlg languages;
+    ASSERT_TRUE(languages.Create());
+    for (int i = 0; i < kLanguageCount; ++i)
+    {
+        const HWND hButton = languages.GetDlgItem(static_cast<int>(GetLanguage(i).nChooserButton));
+        EXPECT_EQ(WindowText(hButton), std::wstring(CLauncherDlg::LoadFixed(GetLanguage(i).nNameId)));
+    }
+    languages.DestroyWindow();
+    CModelDlg models;
+    ASSERT_TRUE(models.Create());
+    EXPECT_EQ(WindowText(models.m_btnLite), L"Velquin Lite");
+    EXPECT_EQ(WindowText(models.m_btnPro), L"Velquin Pro");
+    EXPECT_EQ(WindowText(models.m_btnCancel), L"Exit");
+    models.DestroyWindow();
+}
+
+namespace
+{
+std::vector<HWND> g_named;
+void CALLBACK RecordNameChange(HWINEVENTHOOK, DWORD, HWND hWnd, LONG idObject, LONG idChild, DWORD, DWORD)
+{
+    if (idObject == OBJID_WINDOW && idChild == CHILDID_SELF)
+        g_named.push_back(hWnd);
+}
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageW(&msg);
+}
+}  // namespace
+
+TEST(AccessibleNamesLabelTest, DescriptionAreaAnnouncesOnlyANewText)
+{
+    e2e::MenuRegistry registry;
+    CLauncherDlg menu;
+    ASSERT_TRUE(menu.Create());
+    const HWINEVENTHOOK hHook = ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                                  RecordNameChange, ::GetCurrentProcessId(), 0,
+                                                  WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hHook, nullptr);
+    Pump();
+    g_named.clear();
+    menu.m_description.SetCaption(L"first");
+    menu.m_description.SetCaption(L"first");
+    menu.m_description.SetCaption(L"second");
+    Pump();
+    ::UnhookWinEvent(hHook);
+    std::vector<HWND> labelEvents;
+    for (const HWND h : g_named)
+        if (h == menu.m_description.m_hWnd)
+            labelEvents.push_back(h);
+    EXPECT_EQ(labelEvents.size(), 2u);
+    EXPECT_EQ(WindowText(menu.m_description), L"second");
+    menu.DestroyWindow();
+}

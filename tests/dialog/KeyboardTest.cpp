@@ -1,0 +1,208 @@
+// The menu and the model chooser from the keyboard, created in-process and
+// fed key presses as their modal loops feed them: the focus mark (only once a
+// navigation key was pressed, read from painted pixels), the arrow grid
+// resting on disabled buttons, the description following the keyboard, and
+// which button Enter runs. Tab order and the language chooser are driven on
+// the real program (tests/e2e/KeyboardTest.cpp).
+#include "tests/support/DialogTestSupport.h"
+
+#include "actions/ModelDlg.h"
+#include "actions/Language.h"
+#include "app/LauncherDlg.h"
+#include "res/resource.h"
+#include "tests/support/Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+// Offers a key press to dialog hDlg as a modal loop does; true when the
+// dialog machinery took it.
+bool Press(HWND hDlg, UINT vk, bool bShift = false)
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = bShift ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    const HWND hFocus = ::GetFocus();
+    MSG msg{hFocus != nullptr && ::IsChild(hDlg, hFocus) ? hFocus : hDlg, WM_KEYDOWN, vk, 0, 0, {0, 0}};
+    const bool bTaken = CWnd::WalkPreTranslateTree(hDlg, &msg) || ::IsDialogMessageW(hDlg, &msg);
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
+    return bTaken;
+}
+
+int FocusId() { return ::GetDlgCtrlID(::GetFocus()); }
+
+// The button painted as its parent asks, one COLORREF per pixel.
+std::vector<COLORREF> Paint(CHoverButton& button)
+{
+    CRect rc;
+    button.GetClientRect(&rc);
+    CCanvas canvas(rc.Width(), rc.Height(), RGB(255, 0, 255));
+    DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, button.IsWindowEnabled() ? 0u : ODS_DISABLED, button,
+                       canvas.GetDC(), rc, 0};
+    button.DrawItem(&dis);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < rc.Height(); ++y)
+        for (int x = 0; x < rc.Width(); ++x)
+            pixels.push_back(canvas.GetPixel(x, y));
+    return pixels;
+}
+
+// The top edge of the focus mark, three pixels in from the button's edges,
+// is wholly of colour cr.
+bool HasMark(CHoverButton& button, COLORREF cr)
+{
+    CRect rc;
+    button.GetClientRect(&rc);
+    const std::vector<COLORREF> pixels = Paint(button);
+    for (int x = 3; x < rc.Width() - 3; ++x)
+        if (pixels[static_cast<size_t>(3 * rc.Width() + x)] != cr)
+            return false;
+    return true;
+}
+
+// The menu in English with a chosen set of usable buttons: suite, Readme,
+// wallpapers, Language and Exit; the others visible but disabled.
+class KeyboardMenuTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        e2e::WriteRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName, 9);
+        ASSERT_TRUE(m_menu.Create());
+        for (const UINT nID : {IDC_SUITE, IDC_AFTER_EFFECTS, IDC_3DS_MAX, IDC_LIGHTWAVE, IDC_EFFECTS, IDC_README,
+                               IDC_WALLPAPERS, IDC_VFW_CODECS, IDC_SPICEMASTER})
+        {
+            const bool bUsable = nID == IDC_SUITE || nID == IDC_README || nID == IDC_WALLPAPERS;
+            ::EnableWindow(m_menu.GetDlgItem(static_cast<int>(nID)), bUsable);
+        }
+        m_menu.m_btnAfterEffects.SetDescriptions(L"usable", L"needs the suite");
+        ::SetFocus(m_menu.m_btnSuite);
+    }
+    void TearDown() override { m_menu.DestroyWindow(); }
+    std::wstring Description() const { return static_cast<LPCWSTR>(m_menu.m_description.GetWindowText()); }
+
+    e2e::MenuRegistry m_registry;
+    CLauncherDlg m_menu;
+};
+}  // namespace
+
+TEST_F(KeyboardMenuTest, FocusMarkOnlyAfterANavigationKey)
+{
+    ASSERT_EQ(FocusId(), IDC_SUITE);
+    EXPECT_FALSE(HasMark(m_menu.m_btnSuite, kCaptionColour));
+    // A mouse user's clicks move the focus, and nothing is drawn differently.
+    const std::vector<COLORREF> before = Paint(m_menu.m_btnReadme);
+    m_menu.m_btnReadme.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    m_menu.m_btnReadme.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
+    ASSERT_EQ(FocusId(), IDC_README);
+    EXPECT_EQ(Paint(m_menu.m_btnReadme), before);
+
+    EXPECT_TRUE(Press(m_menu, VK_TAB));
+    ASSERT_EQ(FocusId(), IDC_WALLPAPERS);
+    EXPECT_TRUE(HasMark(m_menu.m_btnWallpapers, kCaptionColour));
+    EXPECT_EQ(Paint(m_menu.m_btnReadme), before);
+    // The close button has no caption: its mark is white on the cross strip.
+    Press(m_menu, VK_TAB, true);
+    Press(m_menu, VK_TAB, true);
+    Press(m_menu, VK_TAB, true);
+    ASSERT_EQ(FocusId(), IDOK);
+    EXPECT_TRUE(HasMark(m_menu.m_btnExit, RGB(255, 255, 255)));
+}
+
+TEST_F(KeyboardMenuTest, ArrowsRestOnDisabledButtonsToTellWhyAndRunNothing)
+{
+    Press(m_menu, VK_DOWN);
+    EXPECT_EQ(FocusId(), IDC_SUITE);  // a disabled button cannot take the focus
+    EXPECT_TRUE(m_menu.m_btnAfterEffects.IsKeyboardPlace());
+    EXPECT_FALSE(m_menu.m_btnSuite.IsKeyboardPlace());
+    EXPECT_EQ(Description(), L"needs the suite");
+    EXPECT_TRUE(HasMark(m_menu.m_btnAfterEffects, kDisabledCaptionColour));
+    EXPECT_FALSE(HasMark(m_menu.m_btnSuite, kCaptionColour));
+    // Enter and Space are swallowed there: the suite, which keeps the focus, does not run.
+    EXPECT_TRUE(Press(m_menu, VK_RETURN));
+    EXPECT_TRUE(Press(m_menu, VK_SPACE));
+    // A click on the focused button (released off it) brings the keyboard back.
+    m_menu.m_btnSuite.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    m_menu.m_btnSuite.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
+    EXPECT_TRUE(m_menu.m_btnSuite.IsKeyboardPlace());
+    EXPECT_FALSE(m_menu.m_btnAfterEffects.IsKeyboardPlace());
+    Press(m_menu, VK_DOWN);
+
+    // Right from the After Effects row is the Readme; left comes back.
+    Press(m_menu, VK_RIGHT);
+    EXPECT_EQ(FocusId(), IDC_README);
+    EXPECT_FALSE(m_menu.m_btnAfterEffects.IsKeyboardPlace());
+    EXPECT_EQ(Description(), std::wstring(m_menu.m_btnReadme.GetDescription()));
+    Press(m_menu, VK_DOWN);
+    EXPECT_EQ(FocusId(), IDC_WALLPAPERS);
+    Press(m_menu, VK_LEFT);
+    EXPECT_TRUE(m_menu.m_btn3dsMax.IsKeyboardPlace());
+    // Tab goes on from the place the keyboard rests on.
+    Press(m_menu, VK_TAB);
+    EXPECT_EQ(FocusId(), IDC_README);
+    // Down the right column to Language; up from the top row to Exit.
+    for (int i = 0; i < 5; ++i)
+        Press(m_menu, VK_DOWN);
+    EXPECT_EQ(FocusId(), IDC_LANGUAGE);
+    for (int i = 0; i < 7; ++i)
+        Press(m_menu, VK_UP);
+    EXPECT_EQ(FocusId(), IDOK);
+}
+
+TEST_F(KeyboardMenuTest, EnterRunsTheFocusedButtonElseTheSuite)
+{
+    constexpr LRESULT kSuiteDefault = MAKELRESULT(IDC_SUITE, DC_HASDEFID);
+    const auto defPush = [](CHoverButton& b) { return (b.SendMessage(WM_GETDLGCODE) & DLGC_DEFPUSHBUTTON) != 0; };
+    EXPECT_TRUE(defPush(m_menu.m_btnSuite));
+    Press(m_menu, VK_TAB);
+    EXPECT_TRUE(defPush(m_menu.m_btnReadme));
+    EXPECT_FALSE(defPush(m_menu.m_btnWallpapers));
+    EXPECT_EQ(m_menu.SendMessage(DM_GETDEFID), kSuiteDefault);
+    // The dialog manager's style changes leave the buttons owner-drawn.
+    EXPECT_EQ(m_menu.m_btnReadme.GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
+    EXPECT_EQ(m_menu.m_btnSuite.GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
+    // With no button focused, the suite stays the default.
+    ::SetFocus(nullptr);
+    EXPECT_EQ(m_menu.SendMessage(DM_GETDEFID), kSuiteDefault);
+    // A button disabled while focused (its item just got installed) loses
+    // the focus as any window does, and is never the default.
+    ::SetFocus(m_menu.m_btnReadme);
+    m_menu.m_btnReadme.EnableWindow(FALSE);
+    EXPECT_FALSE(defPush(m_menu.m_btnReadme));
+    EXPECT_EQ(m_menu.SendMessage(DM_GETDEFID), kSuiteDefault);
+}
+
+// --- Choosers ---------------------------------------------------------------
+
+TEST(KeyboardChooserTest, ModelChooserAnswersTabArrowsEnterAndEsc)
+{
+    const struct { UINT vk; int nTabs; int nModel; } kCases[] = {
+        {VK_RETURN, 1, kModelLite}, {VK_RETURN, 2, kModelPro}, {VK_RETURN, 3, kModelNone}, {VK_ESCAPE, 1, kModelNone}};
+    for (const auto& c : kCases)
+    {
+        CModelDlg chooser;
+        ASSERT_TRUE(chooser.Create());
+        chooser.ShowWindow(SW_SHOW);
+        ::SetFocus(chooser.m_btnCancel);
+        for (int i = 0; i < c.nTabs; ++i)
+            Press(chooser, VK_TAB);
+        Press(chooser, c.vk);
+        EXPECT_EQ(chooser.m_nModel, c.nModel) << c.nTabs;
+        chooser.DestroyWindow();
+    }
+    // Up from Exit is Velquin Pro, then Velquin Lite.
+    CModelDlg chooser;
+    ASSERT_TRUE(chooser.Create());
+    chooser.ShowWindow(SW_SHOW);
+    ::SetFocus(chooser.m_btnCancel);
+    Press(chooser, VK_UP);
+    EXPECT_EQ(FocusId(), IDC_MODEL_PRO);
+    Press(chooser, VK_UP);
+    EXPECT_EQ(FocusId(), IDC_MODEL_LITE);
+    chooser.DestroyWindow();
+}

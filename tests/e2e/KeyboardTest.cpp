@@ -1,0 +1,163 @@
+// The real Splash.exe driven from the keyboard: Tab order and back, the
+// description following the focus, Enter on the focused button or, at
+// start, on the suite, and the language chooser answering keys.
+#include "tests/support/Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace e2e;
+
+namespace {
+
+const wchar_t kLanguageKey[] = L"SOFTWARE\\Zelvora\\Sorlan";
+
+HWND Focus(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+int FocusId(HWND window) { return GetDlgCtrlID(Focus(window)); }
+
+std::wstring Text(HWND window)
+{
+    wchar_t text[512] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    return text;
+}
+
+// Presses a key in the menu's thread as the keyboard would: posted to the
+// focused window, with Shift held in the thread's key state when asked. A
+// moving key returns once the focus has moved; the tests wait for what other
+// keys do.
+void Press(HWND window, UINT vk, bool shift = false)
+{
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    AttachThreadInput(GetCurrentThreadId(), thread, TRUE);
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    const HWND before = Focus(window);
+    const HWND target = before != nullptr ? before : window;
+    PostMessageW(target, WM_KEYDOWN, vk, 1);
+    PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
+    if (vk == VK_TAB || (vk >= VK_LEFT && vk <= VK_DOWN))
+        WaitUntil([&] { return Focus(window) != before; }, 3000);
+    else
+        Sleep(100);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
+}
+
+class KeyboardE2ETest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        registry.Value(HKEY_LOCAL_MACHINE, kLanguageKey, L"Language");
+        WriteRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, L"Language", 9);
+        disc.AddInstaller(L"\\Corla\\setup.exe");
+        disc.AddText(L"Readme.htm", "<html></html>");
+        disc.AddInstaller(L"\\Bonus\\DesktopWallpapers\\setup.exe");
+        menu = std::make_unique<Process>(Process::Start(disc.AddSplash(), {}, disc.Root()));
+        window = menu->WaitForWindow();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return FocusId(window) == 1003; }, 5000));
+    }
+
+    MenuRegistry registry;
+    FixtureDisc disc;
+    std::unique_ptr<Process> menu;
+    HWND window = nullptr;
+};
+
+} // namespace
+
+TEST_F(KeyboardE2ETest, TabAndShiftTabVisitUsableButtonsAndTheDescriptionFollows)
+{
+    // Usable on this disc: suite, Readme, wallpapers, Language and Exit.
+    std::vector<int> forward, backward;
+    std::vector<std::wstring> descriptions;
+    for (int i = 0; i < 5; ++i) {
+        Press(window, VK_TAB);
+        forward.push_back(FocusId(window));
+        descriptions.push_back(Text(GetDlgItem(window, 1015)));
+    }
+    for (int i = 0; i < 5; ++i) {
+        Press(window, VK_TAB, true);
+        backward.push_back(FocusId(window));
+    }
+    EXPECT_EQ(forward, (std::vector<int>{1009, 1010, 1012, 1, 1003}));
+    EXPECT_EQ(backward, (std::vector<int>{1, 1012, 1010, 1009, 1003}));
+    EXPECT_EQ(descriptions[3], L"Click to quit the Zelvora Velquin menu.");
+    for (const std::wstring& description : descriptions)
+        EXPECT_NE(description, L"");
+}
+
+TEST_F(KeyboardE2ETest, EnterAtStartRunsTheSuite)
+{
+    Press(window, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !disc.Runs(L"\\Corla").empty(); }, 10000));
+    EXPECT_TRUE(disc.Runs(L"\\Bonus\\DesktopWallpapers").empty());
+}
+
+class KeyboardKeyE2ETest : public KeyboardE2ETest, public ::testing::WithParamInterface<UINT> {};
+
+TEST_P(KeyboardKeyE2ETest, EnterOrSpaceRunsTheFocusedWallpapersButton)
+{
+    Press(window, VK_TAB);
+    Press(window, VK_TAB);
+    ASSERT_EQ(FocusId(window), 1010);
+    Press(window, GetParam());
+    EXPECT_TRUE(WaitUntil([&] { return !disc.Runs(L"\\Bonus\\DesktopWallpapers").empty(); }, 10000));
+    EXPECT_TRUE(disc.Runs(L"\\Corla").empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EnterSpace, KeyboardKeyE2ETest, ::testing::Values(VK_RETURN, VK_SPACE));
+
+TEST_F(KeyboardE2ETest, EnterOnTheFocusedReadmeOpensIt)
+{
+    Press(window, VK_TAB);
+    ASSERT_EQ(FocusId(window), 1009);
+    Press(window, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return menu->LiveProcessCount() >= 2; }, 10000));
+    EXPECT_TRUE(disc.Runs(L"\\Corla").empty());
+}
+
+class KeyboardChooserE2ETest : public KeyboardE2ETest, public ::testing::WithParamInterface<bool> {};
+
+// Shift+Tab twice from the suite reaches Language; Enter opens the chooser,
+// where Tab and the arrows move and Enter chooses, or Esc leaves.
+TEST_P(KeyboardChooserE2ETest, LanguageChooserAnswersTabArrowsEnterAndEsc)
+{
+    const bool escape = GetParam();
+    Press(window, VK_TAB, true);
+    Press(window, VK_TAB, true);
+    ASSERT_EQ(FocusId(window), 1012);
+    Press(window, VK_RETURN);
+    HWND chooser = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (HWND h = nullptr; (h = FindWindowExW(nullptr, h, nullptr, nullptr)) != nullptr;)
+            if (GetDlgItem(h, 1022) != nullptr && IsWindowVisible(h))
+                chooser = h;
+        return chooser != nullptr && Focus(chooser) != nullptr;
+    }, 5000));
+    Press(chooser, VK_TAB);   // French
+    Press(chooser, VK_DOWN);  // German
+    EXPECT_EQ(FocusId(chooser), 1024);
+    Press(chooser, escape ? VK_ESCAPE : VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(chooser) || !IsWindowVisible(chooser); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, 1003)) != FALSE; }, 5000));
+    EXPECT_EQ(ReadRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, L"Language"), escape ? 9u : 7u);
+    // The buttons' names follow the language.
+    EXPECT_EQ(Text(GetDlgItem(window, 1012)) == L"Select a different language", escape);
+}
+
+INSTANTIATE_TEST_SUITE_P(EnterOrEsc, KeyboardChooserE2ETest, ::testing::Values(false, true));
