@@ -1,10 +1,9 @@
 // CAddOnInstaller: the seven add-on buttons. They differ only in data (their
-// row of one table): one refresh and one click path serve them all.
+// row of the button table and of the add-on table): one refresh and one
+// click path serve them all.
 #pragma once
 
-#include "actions/DiscFiles.h"
-
-class CLauncherDlg;
+#include "actions/ButtonTable.h"
 
 enum class AddOn
 {
@@ -14,21 +13,20 @@ enum class AddOn
     Effects,
     Wallpapers,
     VfwCodecs,
-    SpiceMaster
+    SpiceMaster,
+    Count
 };
 
 class CAddOnInstaller
 {
 public:
-    explicit CAddOnInstaller(CLauncherDlg& menu) noexcept : m_menu(menu) {}
+    explicit CAddOnInstaller(CMenuContext& menu) noexcept : m_menu(menu) {}
 
-    // Installed? Rule met? On the disc? Then enables the button and sets its texts.
-    void Refresh(AddOn addOn);
-    // Runs the add-on's setup, then refreshes what it may have changed.
-    void Install(AddOn addOn);
-    // The file whose presence decides the button's state.
-    static ButtonDiscFiles DiscFiles(AddOn addOn);
+    // Installed? Rule met? On the disc (file)? Then the button can be used.
+    ButtonState Refresh(AddOn addOn, const DiscFileIds& file) const;
+    // Runs the add-on's setup; says what it may have changed.
+    AfterClick Install(AddOn addOn);
 
 private:
-    CLauncherDlg& m_menu;
+    CMenuContext& m_menu;
 };

@@ -1,10 +1,12 @@
 #include "actions/DiscFiles.h"
 
-#include "actions/AddOnInstaller.h"
-#include "actions/DocumentButtons.h"
 #include "actions/PremiereUpdater.h"
+#include "actions/RunKeyResume.h"
 #include "actions/SuiteInstaller.h"
-#include "app/Language.h"
+#include "probes/DirectX.h"
+#include "res/resource.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -12,49 +14,103 @@ const wchar_t* const kEnglishLanguageNames[] = {L"English", L"French", L"German"
 static_assert(ARRAYSIZE(kEnglishLanguageNames) == kLanguageCount, "one name per language");
 
 // The template creates these buttons hidden, and nothing shows them.
-ButtonDiscFiles Hidden(ButtonDiscFiles files)
+const UINT kNeverShown[] = {IDC_PREMIERE_UPDATER, IDC_ACROBAT_READER, IDC_MANUAL};
+
+bool IsShown(UINT nId)
 {
-    files.bShown = false;
-    return files;
+    return std::find(std::begin(kNeverShown), std::end(kNeverShown), nId) == std::end(kNeverShown);
+}
+
+// The row's files decide the button's state. Untranslated ones: any will
+// do. A translated one is looked for in each language but English, before
+// the untranslated ones.
+std::vector<DiscNeed> StateNeeds(const ButtonRow& row)
+{
+    std::vector<DiscPath> untranslated;
+    for (const DiscFileIds& file : row.files)
+    {
+        if (file.nFileNameId != 0 && !file.bTranslated)
+            untranslated.push_back(DiscPath::Of(file, CLanguage()));
+    }
+    if (!row.files[0].bTranslated)
+        return {{L"", untranslated}};
+
+    std::vector<DiscNeed> needs;
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
+    {
+        const CLanguage language = CLanguage::FromIndex(nIndex);
+        DiscNeed need{kEnglishLanguageNames[nIndex], {}};
+        if (!language.IsEnglish())
+            need.choices.push_back(DiscPath::Of(row.files[0], language));
+        need.choices.insert(need.choices.end(), untranslated.begin(), untranslated.end());
+        needs.push_back(need);
+    }
+    return needs;
+}
+
+// On Windows 2000 without DirectX 8: the library that tells, the installer
+// of the system's language and the setup.exe the restart comes back to.
+std::vector<DiscNeed> DirectXNeeds()
+{
+    std::vector<DiscNeed> needs = {{L"Windows 2000, DirectX check", {DiscPath::FromPath(kDSetupPath)}}};
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
+    {
+        const WORD wPrimary = GetLanguage(nIndex).wPrimaryLanguage;
+        needs.push_back({CString(L"Windows 2000 in ") + kEnglishLanguageNames[nIndex] + L", DirectX 8.1 setup",
+                         {DiscPath::FromPath(DirectXInstallerPath(wPrimary))}});
+    }
+    needs.push_back({L"Windows 2000, restart after DirectX", {DiscPath::FromPath(ResumeCommand(L""))}});
+    return needs;
+}
+
+// The updater of Premiere's language, where it is not the international one.
+std::vector<DiscNeed> UpdaterNeeds(const DiscPath& international)
+{
+    std::vector<DiscNeed> needs;
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
+    {
+        const DiscPath updater = DiscPath::FromPath(PremiereUpdaterPath(GetLanguage(nIndex).wPrimaryLanguage));
+        if (updater.Path() != international.Path())
+            needs.push_back({CString(L"Premiere in ") + kEnglishLanguageNames[nIndex], {updater}});
+    }
+    return needs;
 }
 }  // namespace
 
-DiscFile DiscFile::FromPattern(UINT nFolderPatternId, const CString& strName)
+DiscPath DiscPath::Of(const DiscFileIds& file, const CLanguage& language)
 {
-    CString strPattern;
-    strPattern.LoadString(nFolderPatternId);
-    return {CString::Substitute(strPattern, L""), strName};
+    const CString strFolder =
+        file.nFolderPatternId != 0 ? CString::Substitute(CLanguage::LoadFixed(file.nFolderPatternId), L"") : CString();
+    return {strFolder, file.bTranslated ? language.LoadText(file.nFileNameId) : CLanguage::LoadFixed(file.nFileNameId)};
 }
 
-DiscFile DiscFile::FromPath(const CString& strPath)
+DiscPath DiscPath::FromPath(const CString& strPath)
 {
     const int nSlash = strPath.ReverseFind(L'\\');
     return {strPath.Left(nSlash < 0 ? 0 : nSlash), strPath.Mid(nSlash + 1)};
 }
 
-CString DiscFile::Path() const
+CString DiscPath::Path() const
 {
     const CString strPath = strFolder + L"\\" + strName;
     return strPath.Mid(1);
 }
 
-LPCWSTR EnglishLanguageName(int nLanguageIndex)
-{
-    return kEnglishLanguageNames[GetLanguage(nLanguageIndex).nIndex];
-}
-
 std::vector<ButtonDiscFiles> MenuDiscFiles()
 {
-    return {CSuiteInstaller::DiscFiles(),
-            Hidden(CPremiereUpdater::DiscFiles()),
-            CAddOnInstaller::DiscFiles(AddOn::AfterEffects),
-            CAddOnInstaller::DiscFiles(AddOn::ThreeDsMax),
-            CAddOnInstaller::DiscFiles(AddOn::SpiceMaster),
-            Hidden(CDocumentButtons::AcrobatReaderDiscFiles()),
-            Hidden(CDocumentButtons::ManualDiscFiles()),
-            CDocumentButtons::ReadmeDiscFiles(),
-            CAddOnInstaller::DiscFiles(AddOn::Wallpapers),
-            CAddOnInstaller::DiscFiles(AddOn::VfwCodecs),
-            CAddOnInstaller::DiscFiles(AddOn::LightWave),
-            CAddOnInstaller::DiscFiles(AddOn::Effects)};
+    std::vector<ButtonDiscFiles> buttons;
+    for (const ButtonRow& row : MenuButtonTable())
+    {
+        if (row.nCaptionId == 0)
+            continue;
+        ButtonDiscFiles button{row.nCaptionId, IsShown(row.nId), StateNeeds(row)};
+        std::vector<DiscNeed> clicks;
+        if (row.nId == IDC_SUITE)
+            clicks = DirectXNeeds();
+        else if (row.nId == IDC_PREMIERE_UPDATER)
+            clicks = UpdaterNeeds(button.needs.front().choices.front());
+        button.needs.insert(button.needs.end(), clicks.begin(), clicks.end());
+        buttons.push_back(button);
+    }
+    return buttons;
 }

@@ -2,10 +2,7 @@
 
 #include "actions/CommandLine.h"
 #include "actions/ModelDlg.h"
-#include "app/Language.h"
-#include "app/LauncherDlg.h"
 #include "probes/AppPath.h"
-#include "probes/Folder.h"
 #include "res/strings.h"
 
 namespace
@@ -17,136 +14,100 @@ const wchar_t kManualLite[] = L"\\Docs\\Manual_Brisa.pdf";
 const wchar_t kManualPro[] = L"\\Docs\\Manual_Quarn.pdf";
 const wchar_t kExplorer[] = L"\\explorer.exe";
 
-// The shell by its full path: a planted "explorer.exe" on the disc never runs.
-// The system's Windows folder: on a Remote Desktop host GetWindowsDirectoryW
-// may answer the user's private one.
+// The shell by its full path: a planted "explorer.exe" on the disc never
+// runs. The system's Windows folder: on a Remote Desktop host
+// GetWindowsDirectoryW may answer the user's private one. Empty when it
+// cannot be read: a bare "\explorer.exe" would name the current drive's root.
 CString ExplorerPath()
 {
     wchar_t szWindows[MAX_PATH] = L"";
     const UINT nLength = ::GetSystemWindowsDirectoryW(szWindows, MAX_PATH);
-    return CString(szWindows, nLength < MAX_PATH ? static_cast<int>(nLength) : 0) + kExplorer;
+    if (nLength == 0 || nLength >= MAX_PATH)
+        return CString();
+    return CString(szWindows, static_cast<int>(nLength)) + kExplorer;
+}
+
+bool IsKnownModel(int nModel)
+{
+    return nModel == kModelLite || nModel == kModelPro;
 }
 }  // namespace
 
-void CDocumentButtons::RefreshAcrobatReader()
+ButtonState CDocumentButtons::RefreshAcrobatReader(const ButtonRow& row) const
 {
-    BOOL bAvailable = FALSE;
-    CString strStatus;
-    if (AppPathExists(kAcrobatExe))
-    {
-        strStatus = m_menu.LoadText(IDS_STATUS_ACROBAT_INSTALLED);
-    }
-    else
-    {
-        bAvailable = m_menu.DiscFolderContains(IDS_FOLDER_ACROBAT_READER,
-                                               CLauncherDlg::LoadFixed(IDS_FILE_ACROBAT_READER));
-        if (!bAvailable)
-            strStatus = m_menu.LoadText(IDS_STATUS_ACROBAT_NOT_FOUND);
-    }
-    m_menu.ShowButtonState(kAvailAcrobatReader, m_menu.m_btnAcrobatReader, bAvailable, IDS_CAPTION_ACROBAT_READER,
-                           IDS_DESC_ACROBAT_READER, strStatus);
+    return m_menu.OfferFromDisc(AppPathExists(kAcrobatExe) ? IDS_STATUS_ACROBAT_INSTALLED : 0, {row.files[0]},
+                                IDS_STATUS_ACROBAT_NOT_FOUND);
 }
 
-void CDocumentButtons::RefreshManual()
+ButtonState CDocumentButtons::RefreshManual(const ButtonRow& row) const
 {
-    BOOL bAvailable = FALSE;
-    CString strStatus;
-    ReadAppPath(kAcrobatExe, m_menu.m_strAcrobatFolder);
-    if (m_menu.m_strAcrobatFolder.IsEmpty())
-    {
-        strStatus = m_menu.LoadText(IDS_STATUS_MANUAL_NEEDS_ACROBAT);
-    }
-    else
-    {
-        // Either edition will do: the model is asked for at the click.
-        bAvailable = m_menu.DiscFolderContains(IDS_FOLDER_DOCS, CLauncherDlg::LoadFixed(IDS_FILE_MANUAL_LITE)) ||
-                     m_menu.DiscFolderContains(IDS_FOLDER_DOCS, CLauncherDlg::LoadFixed(IDS_FILE_MANUAL_PRO));
-        if (!bAvailable)
-            strStatus = m_menu.LoadText(IDS_STATUS_MANUAL_NOT_FOUND);
-    }
-    m_menu.ShowButtonState(kAvailManual, m_menu.m_btnManual, bAvailable, IDS_CAPTION_MANUAL, IDS_DESC_MANUAL, strStatus);
+    CString strAcrobatFolder;
+    ReadAppPath(kAcrobatExe, strAcrobatFolder);
+    // Either edition will do: the model is asked for at the click.
+    ButtonState state = m_menu.OfferFromDisc(strAcrobatFolder.IsEmpty() ? IDS_STATUS_MANUAL_NEEDS_ACROBAT : 0,
+                                             {row.files[0], row.files[1]}, IDS_STATUS_MANUAL_NOT_FOUND);
+    state.strTarget = strAcrobatFolder;
+    return state;
 }
 
-std::vector<DiscFile> ReadmeChoices(int nLanguageIndex)
+ButtonState CDocumentButtons::RefreshReadme(const ButtonRow& row) const
 {
-    const DiscFile english{L"", CLauncherDlg::LoadFixed(IDS_FILE_README)};
-    if (nLanguageIndex == kEnglishIndex)
-        return {english};
-    const UINT nNameId = static_cast<UINT>(nLanguageIndex * kLanguageBaseStep) + IDS_FILE_README;
-    return {DiscFile::FromPattern(IDS_FOLDER_README, CLauncherDlg::LoadFixed(nNameId)), english};
+    // files[0]: the Readme in the menu's language; files[1]: the English one in the root.
+    const DiscFileIds& translated = row.files[0];
+    const DiscFileIds& english = row.files[1];
+    ButtonState state;
+    if (!m_menu.Language().IsEnglish() &&
+        m_menu.DiscFolderContains(translated.nFolderPatternId, m_menu.NameOf(translated)))
+        state.strTarget = m_menu.DiscFolder(translated.nFolderPatternId) + L"\\" + m_menu.NameOf(translated);
+    else if (m_menu.DiscFolderContains(english.nFolderPatternId, m_menu.NameOf(english)))
+        state.strTarget = m_menu.DiscFolder(english.nFolderPatternId) + L"\\" + m_menu.NameOf(english);
+
+    state.bAvailable = !state.strTarget.IsEmpty();
+    if (!state.bAvailable)
+        state.strStatus = m_menu.LoadText(IDS_STATUS_README_NOT_FOUND);
+    return state;
 }
 
-void CDocumentButtons::RefreshReadme()
-{
-    BOOL bAvailable = FALSE;
-    CString strStatus;
-    for (const DiscFile& file : ReadmeChoices(LanguageFromValue(m_menu.m_nLanguageValue).nIndex))
-    {
-        const CString strFolder = m_menu.m_strDiscRoot + file.strFolder;
-        if (FolderContains(file.strName, strFolder))
-        {
-            m_menu.m_strReadmePath = strFolder + L"\\" + file.strName;
-            bAvailable = TRUE;
-            break;
-        }
-    }
-    if (!bAvailable)
-        strStatus = m_menu.LoadText(IDS_STATUS_README_NOT_FOUND);
-    m_menu.ShowButtonState(kAvailReadme, m_menu.m_btnReadme, bAvailable, IDS_CAPTION_README, IDS_DESC_README, strStatus);
-}
-
-void CDocumentButtons::InstallAcrobatReader()
+AfterClick CDocumentButtons::InstallAcrobatReader()
 {
     // Created without flags: the installer shows its own windows.
-    m_menu.Launcher().StartProgram(QuoteArgument(m_menu.m_strDiscRoot + kAcrobatInstaller), nullptr,
+    m_menu.Launcher().StartProgram(QuoteArgument(m_menu.DiscRoot() + kAcrobatInstaller), nullptr,
                                    IDS_TITLE_SPLASH, 0);
-    RefreshAcrobatReader();
+    return AfterClick::RefreshButton;
 }
 
-void CDocumentButtons::ViewManual()
+AfterClick CDocumentButtons::ViewManual(const CString& strAcrobatFolder)
 {
-    if (m_menu.m_nHardwareModel != kModelLite && m_menu.m_nHardwareModel != kModelPro)
+    if (!IsKnownModel(m_menu.HardwareModel()))
     {
         CModelDlg chooser(nullptr);
         chooser.DoModal();
-        m_menu.m_nHardwareModel = chooser.m_nModel;
+        m_menu.SetHardwareModel(chooser.m_nModel);
     }
-    if (m_menu.m_nHardwareModel != kModelLite && m_menu.m_nHardwareModel != kModelPro)
-        return;
+    if (!IsKnownModel(m_menu.HardwareModel()))
+        return AfterClick::Nothing;
 
-    const wchar_t* pszManual = m_menu.m_nHardwareModel == kModelLite ? kManualLite : kManualPro;
-    const CString strCommand = QuoteArgument(m_menu.m_strAcrobatFolder + kReaderProgram) + L" " +
-                               QuoteArgument(m_menu.m_strDiscRoot + pszManual);
+    const wchar_t* pszManual = m_menu.HardwareModel() == kModelLite ? kManualLite : kManualPro;
+    const CString strCommand = QuoteArgument(strAcrobatFolder + kReaderProgram) + L" " +
+                               QuoteArgument(m_menu.DiscRoot() + pszManual);
     m_menu.Launcher().RunProgramHidden(strCommand, nullptr, kInstallTimeoutMs, true);
+    return AfterClick::Nothing;
 }
 
 CString ReadmeCommandLine(const CString& strReadmePath)
 {
-    return QuoteArgument(ExplorerPath()) + L" " + QuoteArgument(strReadmePath);
+    const CString strExplorer = ExplorerPath();
+    if (strExplorer.IsEmpty())
+        return CString();
+    return QuoteArgument(strExplorer) + L" " + QuoteArgument(strReadmePath);
 }
 
-void CDocumentButtons::ViewReadme()
+AfterClick CDocumentButtons::ViewReadme(const CString& strReadmePath)
 {
-    m_menu.Launcher().StartProgram(ReadmeCommandLine(m_menu.m_strReadmePath), nullptr, IDS_TITLE_SPLASH);
-}
-
-ButtonDiscFiles CDocumentButtons::AcrobatReaderDiscFiles()
-{
-    return {IDS_CAPTION_ACROBAT_READER, true,
-            {{L"", {DiscFile::FromPattern(IDS_FOLDER_ACROBAT_READER, CLauncherDlg::LoadFixed(IDS_FILE_ACROBAT_READER))}}}};
-}
-
-ButtonDiscFiles CDocumentButtons::ManualDiscFiles()
-{
-    return {IDS_CAPTION_MANUAL, true,
-            {{L"Velquin Lite", {DiscFile::FromPattern(IDS_FOLDER_DOCS, CLauncherDlg::LoadFixed(IDS_FILE_MANUAL_LITE))}},
-             {L"Velquin Pro", {DiscFile::FromPattern(IDS_FOLDER_DOCS, CLauncherDlg::LoadFixed(IDS_FILE_MANUAL_PRO))}}}};
-}
-
-ButtonDiscFiles CDocumentButtons::ReadmeDiscFiles()
-{
-    ButtonDiscFiles files{IDS_CAPTION_README, true, {}};
-    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
-        files.needs.push_back({EnglishLanguageName(nIndex), ReadmeChoices(nIndex)});
-    return files;
+    const CString strCommand = ReadmeCommandLine(strReadmePath);
+    if (strCommand.IsEmpty())
+        m_menu.Launcher().ReportCannotFind(kExplorer + 1, IDS_TITLE_SPLASH);
+    else
+        m_menu.Launcher().StartProgram(strCommand, nullptr, IDS_TITLE_SPLASH);
+    return AfterClick::Nothing;
 }

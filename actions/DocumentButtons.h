@@ -4,35 +4,26 @@
 // installer.
 #pragma once
 
-#include "actions/DiscFiles.h"
-#include "framework/String.h"
-
-class CLauncherDlg;
+#include "actions/ButtonTable.h"
 
 class CDocumentButtons
 {
 public:
-    explicit CDocumentButtons(CLauncherDlg& menu) noexcept : m_menu(menu) {}
+    explicit CDocumentButtons(CMenuContext& menu) noexcept : m_menu(menu) {}
 
-    void RefreshAcrobatReader();
-    void RefreshManual();
-    void RefreshReadme();
-    void InstallAcrobatReader();
-    void ViewManual();
-    void ViewReadme();
-
-    static ButtonDiscFiles AcrobatReaderDiscFiles();
-    // Either edition makes the button available; the model picks one at the click.
-    static ButtonDiscFiles ManualDiscFiles();
-    // Each language's Readme, then the English one.
-    static ButtonDiscFiles ReadmeDiscFiles();
+    ButtonState RefreshAcrobatReader(const ButtonRow& row) const;
+    // Its target is the reader's folder, empty without a reader.
+    ButtonState RefreshManual(const ButtonRow& row) const;
+    // Its target is the Readme found, in the menu's language where there is one.
+    ButtonState RefreshReadme(const ButtonRow& row) const;
+    AfterClick InstallAcrobatReader();
+    AfterClick ViewManual(const CString& strAcrobatFolder);
+    AfterClick ViewReadme(const CString& strReadmePath);
 
 private:
-    CLauncherDlg& m_menu;
+    CMenuContext& m_menu;
 };
 
-// The Readme of a language, and after it the English one at the root.
-std::vector<DiscFile> ReadmeChoices(int nLanguageIndex);
-
-// The shell, by its full path in the Windows folder, opening the Readme.
+// The shell, by its full path in the Windows folder, opening the Readme;
+// empty when the Windows folder cannot be read.
 CString ReadmeCommandLine(const CString& strReadmePath);

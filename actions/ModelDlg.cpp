@@ -1,13 +1,10 @@
 #include "actions/ModelDlg.h"
 
-#include "app/LauncherDlg.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 
 namespace
 {
-constexpr COLORREF kSameColour = static_cast<COLORREF>(-1);
-
 void SetFixedCaption(CHoverButton& button, LPCWSTR lpszCaption)
 {
     button.SetCaptions(lpszCaption, kCaptionColour, nullptr, kSameColour, nullptr, kSameColour,

@@ -5,6 +5,11 @@
 #include "skin/HoverButton.h"
 #include "skin/SkinDialog.h"
 
+// The hardware models, as the menu keeps them ("Codec" value minus 4).
+constexpr int kModelLite = 0;
+constexpr int kModelPro = 1;
+constexpr int kModelNone = 3;
+
 class CModelDlg : public CSkinDialog
 {
 public:
@@ -17,7 +22,7 @@ public:
     void OnOK() override;
     void OnCancel() override;
 
-    int m_nModel = 0;  // 0 Velquin Lite, 1 Velquin Pro, 3 none
+    int m_nModel = kModelLite;
     CHoverButton m_btnCancel;
     CHoverButton m_btnLite;
     CHoverButton m_btnPro;

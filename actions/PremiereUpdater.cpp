@@ -1,8 +1,6 @@
 #include "actions/PremiereUpdater.h"
 
 #include "actions/CommandLine.h"
-#include "app/Language.h"
-#include "app/LauncherDlg.h"
 #include "probes/AppPath.h"
 #include "probes/FileVersion.h"
 #include "res/strings.h"
@@ -42,36 +40,23 @@ const wchar_t* PremiereUpdaterPath(WORD wPrimaryLanguage)
     }
 }
 
-void CPremiereUpdater::Refresh()
+ButtonState CPremiereUpdater::Refresh(const DiscFileIds& updater) const
 {
-    BOOL bAvailable = FALSE;
-    CString strStatus;
     CString strPremiere;
-    if (GetPremiereFolder(strPremiere))
-    {
-        CString strVersion;
-        WORD wUnused = 0;
-        const CString strInfo = strPremiere + kPremiereInfo;
-        if (FileExists(strInfo))
-            GetFileVersionValue(strInfo, L"FileVersion", strVersion, wUnused);
-        if (strVersion == kUpdatedVersion)
-        {
-            strStatus = m_menu.LoadText(IDS_STATUS_PREMIERE_INSTALLED);
-        }
-        else
-        {
-            // Only the international updater decides availability.
-            bAvailable = m_menu.DiscFolderContains(IDS_FOLDER_PREMIERE_UPDATER,
-                                                   CLauncherDlg::LoadFixed(IDS_FILE_PREMIERE_UPDATER));
-            if (!bAvailable)
-                strStatus = m_menu.LoadText(IDS_STATUS_PREMIERE_NOT_FOUND);
-        }
-    }
-    m_menu.ShowButtonState(kAvailPremiereUpdater, m_menu.m_btnPremiereUpdater, bAvailable, IDS_CAPTION_PREMIERE_UPDATER,
-                           IDS_DESC_PREMIERE_UPDATER, strStatus);
+    if (!GetPremiereFolder(strPremiere))
+        return ButtonState();
+
+    CString strVersion;
+    WORD wUnused = 0;
+    const CString strInfo = strPremiere + kPremiereInfo;
+    if (FileExists(strInfo))
+        GetFileVersionValue(strInfo, L"FileVersion", strVersion, wUnused);
+    // Only the international updater decides availability.
+    return m_menu.OfferFromDisc(strVersion == kUpdatedVersion ? IDS_STATUS_PREMIERE_INSTALLED : 0, {updater},
+                                IDS_STATUS_PREMIERE_NOT_FOUND);
 }
 
-void CPremiereUpdater::Install()
+AfterClick CPremiereUpdater::Install()
 {
     WORD wLanguage = 0;
     CString strPremiere;
@@ -84,21 +69,7 @@ void CPremiereUpdater::Install()
     {
         wLanguage = LANG_ENGLISH;
     }
-    m_menu.Launcher().RunProgramHidden(QuoteArgument(m_menu.m_strDiscRoot + PremiereUpdaterPath(wLanguage)),
+    m_menu.Launcher().RunProgramHidden(QuoteArgument(m_menu.DiscRoot() + PremiereUpdaterPath(wLanguage)),
                                        nullptr, kInstallTimeoutMs, true);
-    Refresh();
-}
-
-ButtonDiscFiles CPremiereUpdater::DiscFiles()
-{
-    ButtonDiscFiles files{IDS_CAPTION_PREMIERE_UPDATER, true,
-                          {{L"", {DiscFile::FromPattern(IDS_FOLDER_PREMIERE_UPDATER,
-                                                        CLauncherDlg::LoadFixed(IDS_FILE_PREMIERE_UPDATER))}}}};
-    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
-    {
-        const DiscFile updater = DiscFile::FromPath(PremiereUpdaterPath(GetLanguage(nIndex).wPrimaryLanguage));
-        if (updater.Path() != files.needs.front().choices.front().Path())
-            files.needs.push_back({CString(L"Premiere in ") + EnglishLanguageName(nIndex), {updater}});
-    }
-    return files;
+    return AfterClick::RefreshButton;
 }

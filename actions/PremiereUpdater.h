@@ -2,23 +2,19 @@
 // is installed, and runs the updater that matches Premiere's language.
 #pragma once
 
-#include "actions/DiscFiles.h"
-#include "framework/String.h"
-
-class CLauncherDlg;
+#include "actions/ButtonTable.h"
 
 class CPremiereUpdater
 {
 public:
-    explicit CPremiereUpdater(CLauncherDlg& menu) noexcept : m_menu(menu) {}
+    explicit CPremiereUpdater(CMenuContext& menu) noexcept : m_menu(menu) {}
 
-    void Refresh();
-    void Install();
-    // The updater that decides the state, then each language's updater.
-    static ButtonDiscFiles DiscFiles();
+    // Without Premiere the button is simply unusable, with no status text.
+    ButtonState Refresh(const DiscFileIds& updater) const;
+    AfterClick Install();
 
 private:
-    CLauncherDlg& m_menu;
+    CMenuContext& m_menu;
 };
 
 // Premiere's folder from its App Paths entry, without a trailing backslash,

@@ -36,7 +36,7 @@ CHandle CProgramLauncher::Start(const CString& strCommandLine, LPCWSTR lpszWorki
     if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, dwCreationFlags,
                           nullptr, lpszWorkingFolder, &si, &pi))
     {
-        ShowError(IDS_MSG_CANNOT_FIND_FILE, strCommandLine, nFailureCaptionId);
+        ReportCannotFind(strCommandLine, nFailureCaptionId);
         return CHandle();
     }
     ::CloseHandle(pi.hThread);
@@ -64,11 +64,13 @@ void CProgramLauncher::RunProgramHidden(const CString& strCommandLine, LPCWSTR l
     m_menu.ShowWindow(SW_SHOW);
 }
 
+void CProgramLauncher::ReportCannotFind(const CString& strCommandLine, UINT nCaptionId)
+{
+    ShowError(IDS_MSG_CANNOT_FIND_FILE, strCommandLine, nCaptionId);
+}
+
 void CProgramLauncher::ShowError(UINT nTextId, const CString& strInsert, UINT nCaptionId)
 {
-    CString strText;
-    strText.LoadString(static_cast<UINT>(m_nLanguageBase) + nTextId);
-    CString strCaption;
-    strCaption.LoadString(nCaptionId);
-    m_menu.MessageBox(CString::Substitute(strText, strInsert), strCaption, MB_OK | MB_ICONHAND);
+    m_menu.MessageBox(CString::Substitute(m_language.LoadText(nTextId), strInsert),
+                      CLanguage::LoadFixed(nCaptionId), MB_OK | MB_ICONHAND);
 }

@@ -5,6 +5,7 @@
 // programs send to it, so an installer that broadcasts is never blocked.
 #pragma once
 
+#include "actions/Language.h"
 #include "framework/Handle.h"
 #include "framework/Wnd.h"
 
@@ -14,9 +15,10 @@ constexpr DWORD kDefaultCreationFlags = CREATE_NO_WINDOW | NORMAL_PRIORITY_CLASS
 class CProgramLauncher
 {
 public:
-    // Messages are owned by menu and loaded at the live language base.
-    CProgramLauncher(CWnd& menu, const int& nLanguageBase) noexcept
-        : m_menu(menu), m_nLanguageBase(nLanguageBase)
+    // Messages are owned by menu and shown in the menu's language as it is
+    // when they are shown.
+    CProgramLauncher(CWnd& menu, const CLanguage& language) noexcept
+        : m_menu(menu), m_language(language)
     {
     }
 
@@ -28,13 +30,16 @@ public:
     void RunProgramHidden(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
                           DWORD dwTimeoutMs, bool bReportUnfinished);
 
+    // Shows "cannot find the file" for strCommandLine under caption nCaptionId.
+    void ReportCannotFind(const CString& strCommandLine, UINT nCaptionId);
+
 private:
     CHandle Start(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
                   UINT nFailureCaptionId, DWORD dwCreationFlags);
     void ShowError(UINT nTextId, const CString& strInsert, UINT nCaptionId);
 
     CWnd& m_menu;
-    const int& m_nLanguageBase;
+    const CLanguage& m_language;
 };
 
 // Waits for hObject up to dwTimeoutMs, delivering only the messages other

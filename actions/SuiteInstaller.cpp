@@ -1,8 +1,7 @@
 #include "actions/SuiteInstaller.h"
 
 #include "actions/CommandLine.h"
-#include "app/Language.h"
-#include "app/LauncherDlg.h"
+#include "actions/RunKeyResume.h"
 #include "probes/DirectX.h"
 #include "probes/Registry.h"
 #include "probes/WindowsVersion.h"
@@ -14,7 +13,6 @@ namespace
 {
 const wchar_t kZelvoraKey[] = L"SOFTWARE\\Zelvora";
 const wchar_t kSplashPathValueName[] = L"SplashPath";
-const wchar_t kDiscSetup[] = L"\\setup.exe";
 const wchar_t kSuiteSetup[] = L"\\Corla\\setup.exe";
 const wchar_t kSuiteFolder[] = L"\\Corla";
 const wchar_t kDirectXFolder[] = L"\\Corla\\Support\\Directx8\\";
@@ -39,49 +37,19 @@ CString DirectXInstallerPath(WORD wPrimaryLanguage)
     return kDirectXFolder + CString(DirectXLanguageFolder(wPrimaryLanguage)) + kDirectXInstaller;
 }
 
-ButtonDiscFiles CSuiteInstaller::DiscFiles()
+ButtonState CSuiteInstaller::Refresh(const DiscFileIds& setup) const
 {
-    ButtonDiscFiles files{IDS_CAPTION_SUITE, true,
-                          {{L"", {DiscFile::FromPattern(IDS_FOLDER_CORLA, CLauncherDlg::LoadFixed(IDS_FILE_SETUP))}},
-                           {L"Windows 2000, DirectX check", {DiscFile::FromPath(kDSetupPath)}}}};
-    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
-    {
-        files.needs.push_back({CString(L"Windows 2000 in ") + EnglishLanguageName(nIndex) + L", DirectX 8.1 setup",
-                               {DiscFile::FromPath(DirectXInstallerPath(GetLanguage(nIndex).wPrimaryLanguage))}});
-    }
-    files.needs.push_back({L"Windows 2000, restart after DirectX", {DiscFile::FromPath(kDiscSetup)}});
-    return files;
-}
-
-void CSuiteInstaller::Refresh()
-{
-    CString strStatus;
-    BOOL bAvailable = FALSE;
+    UINT nRefusalId = 0;
     if (UninstallKeyExists(kVfwCodecsProductCode))
-    {
-        strStatus = m_menu.LoadText(IDS_STATUS_SUITE_VFW_INSTALLED);
-    }
-    else if (m_menu.m_bSuiteInstalled)
-    {
-        strStatus = m_menu.LoadText(IDS_STATUS_SUITE_INSTALLED);
-    }
-    else
-    {
-        bAvailable = m_menu.DiscFolderContains(IDS_FOLDER_CORLA, CLauncherDlg::LoadFixed(IDS_FILE_SETUP));
-        if (!bAvailable)
-            strStatus = m_menu.LoadText(IDS_STATUS_SUITE_NOT_FOUND);
-    }
-    m_menu.ShowButtonState(m_menu.m_btnSuite, bAvailable, IDS_CAPTION_SUITE, IDS_DESC_SUITE, strStatus);
+        nRefusalId = IDS_STATUS_SUITE_VFW_INSTALLED;
+    else if (m_menu.SuiteInstalled())
+        nRefusalId = IDS_STATUS_SUITE_INSTALLED;
+    return m_menu.OfferFromDisc(nRefusalId, {setup}, IDS_STATUS_SUITE_NOT_FOUND);
 }
 
-CString CSuiteInstaller::ResumeCommand() const
+AfterClick CSuiteInstaller::Install()
 {
-    return m_menu.m_strDiscRoot + kDiscSetup;
-}
-
-void CSuiteInstaller::Install()
-{
-    WriteRegistryString(kZelvoraKey, kSplashPathValueName, ResumeCommand());
+    WriteRegistryString(kZelvoraKey, kSplashPathValueName, ResumeCommand(m_menu.DiscRoot()));
     switch (ClassifyWindowsVersion())
     {
     case kWindowsXP:
@@ -89,35 +57,34 @@ void CSuiteInstaller::Install()
         RunSuiteSetup();
         break;
     case kWindows2000:
-        if (HasDirectX8(m_menu.m_strDiscRoot))
-            RunSuiteSetup();
-        else
-            InstallDirectX();
+        if (!HasDirectX8(m_menu.DiscRoot()))
+            return InstallDirectX();
+        RunSuiteSetup();
         break;
     case kWindowsOther:
         break;
     }
+    return AfterClick::Nothing;
 }
 
-void CSuiteInstaller::InstallDirectX()
+AfterClick CSuiteInstaller::InstallDirectX()
 {
     // The question stays English whatever the menu's language.
-    if (m_menu.MessageBox(CLauncherDlg::LoadFixed(IDS_MSG_DIRECTX_QUESTION),
-                          CLauncherDlg::LoadFixed(IDS_TITLE_DIRECTX), MB_YESNO) != IDYES)
-        return;
+    if (m_menu.Owner().MessageBox(CMenuContext::LoadFixed(IDS_MSG_DIRECTX_QUESTION),
+                                  CMenuContext::LoadFixed(IDS_TITLE_DIRECTX), MB_YESNO) != IDYES)
+        return AfterClick::Nothing;
 
-    const CString strInstaller = m_menu.m_strDiscRoot + DirectXInstallerPath(PRIMARYLANGID(::GetSystemDefaultLangID()));
+    const CString strInstaller = m_menu.DiscRoot() + DirectXInstallerPath(PRIMARYLANGID(::GetSystemDefaultLangID()));
     if (!m_menu.Launcher().StartProgram(QuoteArgument(strInstaller), nullptr, IDS_TITLE_DIRECTX))
-        return;
-    // The Run value is a command line: quoted like every other one.
-    WriteRegistryString(kRunKey, kRunValueName, QuoteArgument(ResumeCommand()));
-    m_menu.EndDialog(0);
+        return AfterClick::Nothing;
+    RegisterResume(m_menu.DiscRoot());
+    return AfterClick::EndMenu;
 }
 
 void CSuiteInstaller::RunSuiteSetup()
 {
-    const CString strCommand = QuoteArgument(m_menu.m_strDiscRoot + kSuiteSetup) +
-                               LanguageSwitch(m_menu.m_nLanguageValue);
-    const CString strFolder = m_menu.m_strDiscRoot + kSuiteFolder;
+    const CString strCommand = QuoteArgument(m_menu.DiscRoot() + kSuiteSetup) +
+                               LanguageSwitch(m_menu.Language().StoredValue());
+    const CString strFolder = m_menu.DiscRoot() + kSuiteFolder;
     m_menu.Launcher().RunProgramHidden(strCommand, strFolder, INFINITE, true);
 }

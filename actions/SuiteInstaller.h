@@ -4,31 +4,25 @@
 // DirectX 8.1 installer and resuming from the Run key after the restart.
 #pragma once
 
-#include "actions/DiscFiles.h"
-#include "framework/String.h"
+#include "actions/ButtonTable.h"
 
 #include <windows.h>
-
-class CLauncherDlg;
 
 extern const wchar_t kVfwCodecsProductCode[];
 
 class CSuiteInstaller
 {
 public:
-    explicit CSuiteInstaller(CLauncherDlg& menu) noexcept : m_menu(menu) {}
+    explicit CSuiteInstaller(CMenuContext& menu) noexcept : m_menu(menu) {}
 
-    void Refresh();
-    void Install();
-    // Its setup, and on Windows 2000 the DirectX files and the restart entry.
-    static ButtonDiscFiles DiscFiles();
+    ButtonState Refresh(const DiscFileIds& setup) const;
+    AfterClick Install();
 
 private:
-    void InstallDirectX();
+    AfterClick InstallDirectX();
     void RunSuiteSetup();
-    CString ResumeCommand() const;
 
-    CLauncherDlg& m_menu;
+    CMenuContext& m_menu;
 };
 
 // The DirectX installer folder for a system primary language.

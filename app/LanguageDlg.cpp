@@ -1,7 +1,6 @@
 #include "app/LanguageDlg.h"
 
-#include "app/Language.h"
-#include "app/LauncherDlg.h"
+#include "actions/Language.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 
@@ -9,7 +8,6 @@ namespace
 {
 // The order in which the buttons are set up; the template orders them on screen.
 constexpr int kSetupOrder[] = {0, 1, 2, 4, 3, 5};
-constexpr COLORREF kSameColour = static_cast<COLORREF>(-1);
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CLanguageDlg, CSkinDialog)
@@ -55,7 +53,7 @@ BOOL CLanguageDlg::OnInitDialog()
     {
         CHoverButton& button = ButtonOf(nIndex);
         button.LoadStateBitmap(IDB_BUTTON_STRIP);
-        const CString strName = CLauncherDlg::LoadFixed(GetLanguage(nIndex).nNameId);
+        const CString strName = CLanguage::LoadFixed(GetLanguage(nIndex).nNameId);
         button.SetCaptions(strName, kCaptionColour, nullptr, kSameColour, nullptr, kSameColour,
                            nullptr, kSameColour);
     }

@@ -2,18 +2,13 @@
 
 #include "app/LauncherDlg.h"
 
-namespace
-{
-const wchar_t kMainTitle[] = L"Zelvora Velquin";
-}  // namespace
-
 CLauncherApp::CLauncherApp() = default;
 CLauncherApp::~CLauncherApp() = default;
 
 BOOL CLauncherApp::InitInstance()
 {
     CLauncherDlg dlg(nullptr);
-    if (::FindWindowW(nullptr, kMainTitle) != nullptr)
+    if (::FindWindowW(nullptr, CLauncherDlg::kMainTitle) != nullptr)
         return FALSE;
 
     Enable3dControlsStatic();

@@ -1,22 +1,14 @@
 #include "app/LauncherDlg.h"
 
-#include "actions/AddOnInstaller.h"
-#include "actions/DocumentButtons.h"
-#include "actions/PremiereUpdater.h"
-#include "actions/SuiteInstaller.h"
+#include "actions/RunKeyResume.h"
 #include "app/LanguageDlg.h"
-#include "app/Language.h"
 #include "framework/DataExchange.h"
 #include "framework/PaintDC.h"
 #include "framework/StartupTrace.h"
 #include "framework/WinApp.h"
-#include "probes/Folder.h"
 #include "probes/Registry.h"
 #include "res/resource.h"
 #include "res/strings.h"
-
-const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-const wchar_t kRunValueName[] = L"Splash";
 
 namespace
 {
@@ -24,29 +16,15 @@ const wchar_t kHardwareKey[] = L"Software\\Zelvora";
 const wchar_t kHardwareValueName[] = L"Codec";
 constexpr DWORD kCodecOfLite = 4;
 const wchar_t kSuiteProductCode[] = L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}";
-const wchar_t kMainTitle[] = L"Zelvora Velquin";
 constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 // Long enough for any Win32 path, \\?\ paths included.
-constexpr int kMaxPath = 32768;
+constexpr DWORD kMaxPath = 32768;
 
-// The nine large buttons that the language chooser hides while it is open.
-constexpr UINT kInstallButtons[] = {IDC_SUITE,      IDC_AFTER_EFFECTS, IDC_3DS_MAX,
-                                    IDC_LIGHTWAVE,  IDC_EFFECTS,       IDC_README,
-                                    IDC_WALLPAPERS, IDC_VFW_CODECS,    IDC_SPICEMASTER};
-
-// The folder part of a path: everything before its last backslash, or empty.
-CString FolderOf(const CString& strPath)
+// The same caption in every state, in the disabled colour while disabled.
+void SetMenuCaption(CHoverButton& button, const CString& strCaption)
 {
-    const int nLastBackslash = strPath.ReverseFind(L'\\');
-    return nLastBackslash >= 0 ? strPath.Left(nLastBackslash) : CString();
-}
-// A command line written as one quoted path gives back the path.
-CString Unquote(const CString& strCommand)
-{
-    const int nLength = strCommand.GetLength();
-    if (nLength >= 2 && strCommand.GetAt(0) == L'"' && strCommand.GetAt(nLength - 1) == L'"')
-        return strCommand.Mid(1, nLength - 2);
-    return strCommand;
+    button.SetCaptions(strCaption, kCaptionColour, strCaption, kCaptionColour, strCaption, kCaptionColour,
+                       strCaption, kDisabledCaptionColour);
 }
 }  // namespace
 
@@ -73,7 +51,7 @@ END_MESSAGE_MAP()
 CLauncherDlg::CLauncherDlg(CWnd* pParent)
     : CSkinDialog(IDD_MAIN, pParent),
       m_hIcon(::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDI_MAIN))),
-      m_launcher(*this, m_nLanguageBase)
+      m_launcher(*this, m_language)
 {
 }
 
@@ -82,20 +60,8 @@ CLauncherDlg::~CLauncherDlg() = default;
 void CLauncherDlg::DoDataExchange(CDataExchange* pDX)
 {
     CSkinDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_SUITE, m_btnSuite);
-    DDX_Control(pDX, IDC_PREMIERE_UPDATER, m_btnPremiereUpdater);
-    DDX_Control(pDX, IDC_AFTER_EFFECTS, m_btnAfterEffects);
-    DDX_Control(pDX, IDC_3DS_MAX, m_btn3dsMax);
-    DDX_Control(pDX, IDC_LIGHTWAVE, m_btnLightWave);
-    DDX_Control(pDX, IDC_EFFECTS, m_btnEffects);
-    DDX_Control(pDX, IDC_README, m_btnReadme);
-    DDX_Control(pDX, IDC_ACROBAT_READER, m_btnAcrobatReader);
-    DDX_Control(pDX, IDC_MANUAL, m_btnManual);
-    DDX_Control(pDX, IDC_WALLPAPERS, m_btnWallpapers);
-    DDX_Control(pDX, IDC_VFW_CODECS, m_btnVfwCodecs);
-    DDX_Control(pDX, IDC_SPICEMASTER, m_btnSpiceMaster);
-    DDX_Control(pDX, IDC_LANGUAGE, m_btnLanguage);
-    DDX_Control(pDX, IDOK, m_btnExit);
+    for (const ButtonRow& row : MenuButtonTable())
+        DDX_Control(pDX, static_cast<int>(row.nId), ButtonOf(row));
     DDX_Control(pDX, IDC_DESCRIPTION, m_description);
 }
 
@@ -104,9 +70,11 @@ BOOL CLauncherDlg::OnInitDialog()
     MarkStartup(StartupPoint::kDialogCreated);
     CSkinDialog::OnInitDialog();
     SettleDiscRoot();
-    m_bSuiteInstalled = IsSuiteInstalled();
-    int nLanguageIndex = ReadLanguageSetting(m_nLanguageValue);
-    if (m_nLanguageValue == 0)
+    m_bSuiteInstalled = IsSuiteInstalled() != FALSE;
+    int nLanguageValue = 0;
+    int nLanguageIndex = ReadLanguageSetting(nLanguageValue);
+    m_language = CLanguage(nLanguageIndex, nLanguageValue);
+    if (nLanguageValue == 0)
         nLanguageIndex = DetectLanguage();
     MarkStartup(StartupPoint::kSettingsRead);
 
@@ -123,12 +91,8 @@ BOOL CLauncherDlg::OnInitDialog()
     BuildWindowRegion(CRect(0, 0, 763, 560));
     MarkStartup(StartupPoint::kRegionBuilt);
 
-    for (CHoverButton* pButton :
-         {&m_btnSuite, &m_btnPremiereUpdater, &m_btnAfterEffects, &m_btn3dsMax, &m_btnLightWave,
-          &m_btnEffects, &m_btnReadme, &m_btnAcrobatReader, &m_btnManual, &m_btnWallpapers,
-          &m_btnVfwCodecs, &m_btnSpiceMaster, &m_btnLanguage})
-        pButton->LoadStateBitmap(IDB_BUTTON_STRIP);
-    m_btnExit.LoadStateBitmap(IDB_CLOSE_STRIP);
+    for (const ButtonRow& row : MenuButtonTable())
+        ButtonOf(row).LoadStateBitmap(row.nStripId);
     MarkStartup(StartupPoint::kStripsLoaded);
 
     m_nHardwareModel = ReadHardwareModel();
@@ -138,20 +102,20 @@ BOOL CLauncherDlg::OnInitDialog()
     return TRUE;
 }
 
-void CLauncherDlg::SettleDiscRoot()
+bool CLauncherDlg::SettleDiscRoot()
 {
     // After the restart that DirectX asked for, the Run value names the disc.
-    ReadRegistryString(kRunKey, kRunValueName, m_strDiscRoot);
-    m_strDiscRoot = FolderOf(Unquote(m_strDiscRoot));
+    m_strDiscRoot = TakeResumeDiscRoot();
     if (!m_strDiscRoot.IsEmpty())
-    {
-        DeleteRegistryValue(kRunKey, kRunValueName);
-        return;
-    }
+        return true;
     CString strModule;
     const DWORD nLength = ::GetModuleFileNameW(AfxGetInstanceHandle(), strModule.GetBuffer(kMaxPath), kMaxPath);
+    // Failed or cut short: no disc root rather than a wrong one.
+    if (nLength == 0 || nLength >= kMaxPath)
+        return false;
     strModule.ReleaseBuffer(static_cast<int>(nLength));
     m_strDiscRoot = FolderOf(strModule);
+    return !m_strDiscRoot.IsEmpty();
 }
 
 BOOL CLauncherDlg::IsSuiteInstalled()
@@ -172,75 +136,70 @@ int CLauncherDlg::ReadLanguageSetting(int& nLanguageValue)
     DWORD dwValue = 0;
     if (ReadRegistryDword(kLanguageKey, kLanguageValueName, dwValue))
         nLanguageValue = static_cast<int>(dwValue);
-    return LanguageFromValue(nLanguageValue).nIndex;
+    return CLanguage::FromStoredValue(nLanguageValue).Index();
 }
 
 int CLauncherDlg::DetectLanguage()
 {
-    const LanguageInfo& language = LanguageFromPrimary(PRIMARYLANGID(::GetSystemDefaultLangID()));
-    m_nLanguageValue = language.nValue;
-    WriteRegistryDword(kLanguageKey, kLanguageValueName, static_cast<DWORD>(m_nLanguageValue));
-    return language.nIndex;
+    m_language = CLanguage::FromIndex(LanguageFromPrimary(PRIMARYLANGID(::GetSystemDefaultLangID())).nIndex);
+    WriteRegistryDword(kLanguageKey, kLanguageValueName, static_cast<DWORD>(m_language.StoredValue()));
+    return m_language.Index();
 }
 
 void CLauncherDlg::RefreshAllButtons(int nLanguageIndex)
 {
-    m_nLanguageBase = nLanguageIndex * kLanguageBaseStep;
-    RefreshSuite();
-    RefreshPremiereUpdater();
-    RefreshAfterEffects();
-    Refresh3dsMax();
-    RefreshSpiceMaster();
-    RefreshAcrobatReader();
-    RefreshManual();
-    RefreshReadme();
-    RefreshWallpapers();
-    RefreshVfwCodecs();
-    RefreshLightWave();
-    RefreshEffects();
+    m_language = CLanguage(nLanguageIndex, m_language.StoredValue());
+    for (const ButtonRow& row : MenuButtonTable())
+    {
+        if (row.pfnRefresh != nullptr)
+            ShowButtonState(row, row.pfnRefresh(*this, row));
+    }
 
-    const CString strLanguage = LoadText(IDS_CAPTION_LANGUAGE);
-    m_btnLanguage.SetCaptions(strLanguage, kCaptionColour, strLanguage, kCaptionColour,
-                              strLanguage, kCaptionColour, strLanguage, kDisabledCaptionColour);
+    SetMenuCaption(m_btnLanguage, LoadText(IDS_CAPTION_LANGUAGE));
     m_btnLanguage.SetDescriptions(LoadText(IDS_DESC_LANGUAGE), nullptr);
     m_btnExit.SetDescriptions(LoadText(IDS_DESC_EXIT), nullptr);
     m_btnExit.SetTipText(LoadText(IDS_TIP_EXIT), TRUE);
 }
 
-CString CLauncherDlg::LoadText(UINT nID) const
+void CLauncherDlg::RefreshButton(UINT nId)
 {
-    CString str;
-    str.LoadString(static_cast<UINT>(m_nLanguageBase) + nID);
-    return str;
+    const ButtonRow* pRow = FindButtonRow(nId);
+    if (pRow != nullptr && pRow->pfnRefresh != nullptr)
+        ShowButtonState(*pRow, pRow->pfnRefresh(*this, *pRow));
 }
 
-CString CLauncherDlg::LoadFixed(UINT nID)
+void CLauncherDlg::ShowButtonState(const ButtonRow& row, const ButtonState& state)
 {
-    CString str;
-    str.LoadString(nID);
-    return str;
+    if (row.flag != kNoAvailableFlag)
+        m_bAvailable[row.flag] = state.bAvailable;
+    if (row.pTarget != nullptr)
+        this->*row.pTarget = state.strTarget;
+    CHoverButton& button = ButtonOf(row);
+    button.EnableWindow(state.bAvailable);
+    SetMenuCaption(button, LoadText(row.nCaptionId));
+    button.SetDescriptions(LoadText(row.nDescriptionId), state.strStatus);
 }
 
-void CLauncherDlg::ShowButtonState(AvailableFlag flag, CHoverButton& button, BOOL bAvailable,
-                                   UINT nCaptionId, UINT nDescriptionId, const CString& strStatus)
+void CLauncherDlg::ClickButton(UINT nId)
 {
-    m_bAvailable[flag] = bAvailable;
-    ShowButtonState(button, bAvailable, nCaptionId, nDescriptionId, strStatus);
-}
-
-bool CLauncherDlg::DiscFolderContains(UINT nFolderPatternId, const CString& strName) const
-{
-    return FolderContains(strName, CString::Substitute(LoadFixed(nFolderPatternId), m_strDiscRoot));
-}
-
-void CLauncherDlg::ShowButtonState(CHoverButton& button, BOOL bAvailable, UINT nCaptionId,
-                                   UINT nDescriptionId, const CString& strStatus)
-{
-    button.EnableWindow(bAvailable);
-    const CString strCaption = LoadText(nCaptionId);
-    button.SetCaptions(strCaption, kCaptionColour, strCaption, kCaptionColour, strCaption,
-                       kCaptionColour, strCaption, kDisabledCaptionColour);
-    button.SetDescriptions(LoadText(nDescriptionId), strStatus);
+    const ButtonRow* pRow = FindButtonRow(nId);
+    if (pRow == nullptr || pRow->pfnClick == nullptr)
+        return;
+    const CString strTarget = pRow->pTarget != nullptr ? this->*pRow->pTarget : CString();
+    switch (pRow->pfnClick(*this, strTarget))
+    {
+    case AfterClick::EndMenu:
+        EndDialog(0);
+        break;
+    case AfterClick::RefreshSuiteAndButton:
+        RefreshSuite();
+        [[fallthrough]];
+    case AfterClick::RefreshButton:
+        RefreshButton(nId);
+        break;
+    case AfterClick::Nothing:
+        break;
+    }
 }
 
 BOOL CLauncherDlg::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
@@ -326,11 +285,10 @@ HCURSOR CLauncherDlg::OnQueryDragIcon()
 
 void CLauncherDlg::ShowInstallButtons(BOOL bShow)
 {
-    for (const UINT nID : kInstallButtons)
+    for (const ButtonRow& row : MenuButtonTable())
     {
-        CWnd temporary;
-        CWnd* pButton = FromHandle(GetDlgItem(static_cast<int>(nID)), temporary);
-        pButton->ModifyStyle(bShow ? 0 : WS_VISIBLE, bShow ? WS_VISIBLE : 0, 0);
+        if (row.bHiddenByChooser)
+            ButtonOf(row).ModifyStyle(bShow ? 0 : WS_VISIBLE, bShow ? WS_VISIBLE : 0, 0);
     }
 }
 
@@ -348,42 +306,41 @@ void CLauncherDlg::OnLanguage()
     chooser.DoModal();
 
     // A chooser closed without a choice leaves the language as it was.
-    if (chooser.m_nChosenValue != 0 && chooser.m_nChosenValue != m_nLanguageValue)
+    if (chooser.m_nChosenValue != 0 && chooser.m_nChosenValue != m_language.StoredValue())
     {
-        m_nLanguageValue = chooser.m_nChosenValue;
-        WriteRegistryDword(kLanguageKey, kLanguageValueName, static_cast<DWORD>(m_nLanguageValue));
+        m_language = CLanguage(m_language.Index(), chooser.m_nChosenValue);
+        WriteRegistryDword(kLanguageKey, kLanguageValueName, static_cast<DWORD>(m_language.StoredValue()));
         RefreshAllButtons(chooser.m_nChosenIndex);
     }
     ShowInstallButtons(TRUE);
     RedrawWholeDialog();
 }
 
-// Refresh steps and click handlers belong to the actions that own them.
+// The refresh steps and click handlers of the buttons: each runs its row of
+// the button table.
 
-void CLauncherDlg::RefreshSuite() { CSuiteInstaller(*this).Refresh(); }
-void CLauncherDlg::OnInstallSuite() { CSuiteInstaller(*this).Install(); }
+void CLauncherDlg::RefreshSuite() { RefreshButton(IDC_SUITE); }
+void CLauncherDlg::RefreshPremiereUpdater() { RefreshButton(IDC_PREMIERE_UPDATER); }
+void CLauncherDlg::RefreshAfterEffects() { RefreshButton(IDC_AFTER_EFFECTS); }
+void CLauncherDlg::Refresh3dsMax() { RefreshButton(IDC_3DS_MAX); }
+void CLauncherDlg::RefreshSpiceMaster() { RefreshButton(IDC_SPICEMASTER); }
+void CLauncherDlg::RefreshAcrobatReader() { RefreshButton(IDC_ACROBAT_READER); }
+void CLauncherDlg::RefreshManual() { RefreshButton(IDC_MANUAL); }
+void CLauncherDlg::RefreshReadme() { RefreshButton(IDC_README); }
+void CLauncherDlg::RefreshWallpapers() { RefreshButton(IDC_WALLPAPERS); }
+void CLauncherDlg::RefreshVfwCodecs() { RefreshButton(IDC_VFW_CODECS); }
+void CLauncherDlg::RefreshLightWave() { RefreshButton(IDC_LIGHTWAVE); }
+void CLauncherDlg::RefreshEffects() { RefreshButton(IDC_EFFECTS); }
 
-void CLauncherDlg::RefreshPremiereUpdater() { CPremiereUpdater(*this).Refresh(); }
-void CLauncherDlg::OnInstallPremiereUpdater() { CPremiereUpdater(*this).Install(); }
-
-void CLauncherDlg::RefreshAcrobatReader() { CDocumentButtons(*this).RefreshAcrobatReader(); }
-void CLauncherDlg::RefreshManual() { CDocumentButtons(*this).RefreshManual(); }
-void CLauncherDlg::RefreshReadme() { CDocumentButtons(*this).RefreshReadme(); }
-void CLauncherDlg::OnInstallAcrobatReader() { CDocumentButtons(*this).InstallAcrobatReader(); }
-void CLauncherDlg::OnViewManual() { CDocumentButtons(*this).ViewManual(); }
-void CLauncherDlg::OnViewReadme() { CDocumentButtons(*this).ViewReadme(); }
-
-void CLauncherDlg::RefreshAfterEffects() { CAddOnInstaller(*this).Refresh(AddOn::AfterEffects); }
-void CLauncherDlg::Refresh3dsMax() { CAddOnInstaller(*this).Refresh(AddOn::ThreeDsMax); }
-void CLauncherDlg::RefreshLightWave() { CAddOnInstaller(*this).Refresh(AddOn::LightWave); }
-void CLauncherDlg::RefreshEffects() { CAddOnInstaller(*this).Refresh(AddOn::Effects); }
-void CLauncherDlg::RefreshWallpapers() { CAddOnInstaller(*this).Refresh(AddOn::Wallpapers); }
-void CLauncherDlg::RefreshVfwCodecs() { CAddOnInstaller(*this).Refresh(AddOn::VfwCodecs); }
-void CLauncherDlg::RefreshSpiceMaster() { CAddOnInstaller(*this).Refresh(AddOn::SpiceMaster); }
-void CLauncherDlg::OnInstallAfterEffects() { CAddOnInstaller(*this).Install(AddOn::AfterEffects); }
-void CLauncherDlg::OnInstall3dsMax() { CAddOnInstaller(*this).Install(AddOn::ThreeDsMax); }
-void CLauncherDlg::OnInstallLightWave() { CAddOnInstaller(*this).Install(AddOn::LightWave); }
-void CLauncherDlg::OnInstallEffects() { CAddOnInstaller(*this).Install(AddOn::Effects); }
-void CLauncherDlg::OnInstallWallpapers() { CAddOnInstaller(*this).Install(AddOn::Wallpapers); }
-void CLauncherDlg::OnInstallVfwCodecs() { CAddOnInstaller(*this).Install(AddOn::VfwCodecs); }
-void CLauncherDlg::OnInstallSpiceMaster() { CAddOnInstaller(*this).Install(AddOn::SpiceMaster); }
+void CLauncherDlg::OnInstallSuite() { ClickButton(IDC_SUITE); }
+void CLauncherDlg::OnInstallPremiereUpdater() { ClickButton(IDC_PREMIERE_UPDATER); }
+void CLauncherDlg::OnInstallAfterEffects() { ClickButton(IDC_AFTER_EFFECTS); }
+void CLauncherDlg::OnInstall3dsMax() { ClickButton(IDC_3DS_MAX); }
+void CLauncherDlg::OnInstallLightWave() { ClickButton(IDC_LIGHTWAVE); }
+void CLauncherDlg::OnInstallEffects() { ClickButton(IDC_EFFECTS); }
+void CLauncherDlg::OnViewReadme() { ClickButton(IDC_README); }
+void CLauncherDlg::OnInstallAcrobatReader() { ClickButton(IDC_ACROBAT_READER); }
+void CLauncherDlg::OnViewManual() { ClickButton(IDC_MANUAL); }
+void CLauncherDlg::OnInstallWallpapers() { ClickButton(IDC_WALLPAPERS); }
+void CLauncherDlg::OnInstallVfwCodecs() { ClickButton(IDC_VFW_CODECS); }
+void CLauncherDlg::OnInstallSpiceMaster() { ClickButton(IDC_SPICEMASTER); }

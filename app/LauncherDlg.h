@@ -1,43 +1,26 @@
 // CLauncherDlg: the menu. Settles the disc root, the language, the hardware
 // model and whether the suite is installed; refreshes every button from the
 // machine and the disc; explains the button under the pointer in the
-// description area; and runs each button's action.
+// description area; and runs each button's action. The actions see it only
+// as their CMenuContext; what a button does and shows comes from the button
+// table.
 #pragma once
 
+#include "actions/ButtonTable.h"
+#include "actions/MenuButtons.h"
+#include "actions/MenuContext.h"
+#include "actions/ModelDlg.h"
 #include "actions/ProgramLauncher.h"
 #include "skin/HoverButton.h"
 #include "skin/SkinDialog.h"
 #include "skin/SkinLabel.h"
 
-// The buttons that have an available flag, in the order of the flags.
-enum AvailableFlag
-{
-    kAvailPremiereUpdater,
-    kAvailAfterEffects,
-    kAvail3dsMax,
-    kAvailSpiceMaster,
-    kAvailAcrobatReader,
-    kAvailManual,
-    kAvailReadme,
-    kAvailWallpapers,
-    kAvailVfwCodecs,
-    kAvailLightWave,
-    kAvailEffects,
-    kAvailableFlagCount
-};
-
-constexpr COLORREF kCaptionColour = RGB(255, 255, 255);
-constexpr COLORREF kDisabledCaptionColour = RGB(81, 110, 125);
-constexpr int kModelLite = 0;
-constexpr int kModelPro = 1;
-constexpr int kModelNone = 3;
-
-extern const wchar_t kRunKey[];
-extern const wchar_t kRunValueName[];
-
-class CLauncherDlg : public CSkinDialog
+class CLauncherDlg : public CSkinDialog, public CMenuButtons, public CMenuContext
 {
 public:
+    // The window title, also the mark by which a second copy finds the first.
+    static constexpr wchar_t kMainTitle[] = L"Zelvora Velquin";
+
     explicit CLauncherDlg(CWnd* pParent = nullptr);
     ~CLauncherDlg() override;
 
@@ -84,45 +67,21 @@ public:
     void OnInstallSpiceMaster();
     void OnLanguage();
 
-    // A localised text: string (language base + nID).
-    CString LoadText(UINT nID) const;
-    // An English-only text, loaded at its bare id.
-    static CString LoadFixed(UINT nID);
-    // Whether the disc folder of pattern nFolderPatternId ("%s" the disc root)
-    // holds an entry named strName.
-    bool DiscFolderContains(UINT nFolderPatternId, const CString& strName) const;
-    // The end of every refresh step: enabled state, captions and descriptions.
-    void ShowButtonState(CHoverButton& button, BOOL bAvailable, UINT nCaptionId,
-                         UINT nDescriptionId, const CString& strStatus);
-    // The same, for a button with an available flag, which it records.
-    void ShowButtonState(AvailableFlag flag, CHoverButton& button, BOOL bAvailable, UINT nCaptionId,
-                         UINT nDescriptionId, const CString& strStatus);
-    CProgramLauncher& Launcher() noexcept { return m_launcher; }
+    // CMenuContext
+    const CString& DiscRoot() const override { return m_strDiscRoot; }
+    const CLanguage& Language() const override { return m_language; }
+    bool SuiteInstalled() const override { return m_bSuiteInstalled; }
+    int HardwareModel() const override { return m_nHardwareModel; }
+    void SetHardwareModel(int nModel) override { m_nHardwareModel = nModel; }
+    CProgramLauncher& Launcher() override { return m_launcher; }
+    CWnd& Owner() override { return *this; }
 
     int m_nHardwareModel = kModelNone;
-    CHoverButton m_btnLightWave;
-    CHoverButton m_btnLanguage;
-    CHoverButton m_btnExit;
-    CHoverButton m_btnVfwCodecs;
-    CHoverButton m_btnWallpapers;
-    CHoverButton m_btnReadme;
-    CHoverButton m_btnAcrobatReader;
-    CHoverButton m_btnSpiceMaster;
-    CHoverButton m_btn3dsMax;
-    CHoverButton m_btnAfterEffects;
-    CHoverButton m_btnSuite;
-    CHoverButton m_btnManual;
-    CHoverButton m_btnPremiereUpdater;
-    CHoverButton m_btnEffects;
     CSkinLabel m_description;
     HICON m_hIcon;
-    BOOL m_bSuiteInstalled = FALSE;
-    int m_nLanguageValue = 0;
-    int m_nLanguageBase = 0;
+    bool m_bSuiteInstalled = false;
+    CLanguage m_language;
     CString m_strDiscRoot;
-    CString m_strReadmePath;
-    CString m_strAcrobatFolder;
-    BOOL m_bAvailable[kAvailableFlagCount] = {};
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -134,7 +93,13 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void SettleDiscRoot();
+    bool SettleDiscRoot();
+    // Runs the row's refresh step and shows what it decided.
+    void RefreshButton(UINT nId);
+    void ShowButtonState(const ButtonRow& row, const ButtonState& state);
+    // Runs the row's click operation, then what it asks for.
+    void ClickButton(UINT nId);
+    CHoverButton& ButtonOf(const ButtonRow& row) { return this->*row.pButton; }
     void ShowDescription(const CString& strText);
     // Shows the button's description; an unchanged text repaints nothing.
     void DescribeButton(const CHoverButton& button);

@@ -1,7 +1,7 @@
 #include "framework/Bitmap.h"
 
 #include "framework/DC.h"
-#include "framework/WinApp.h"
+#include "framework/ResourceModule.h"
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource)
 {
@@ -14,7 +14,7 @@ BOOL CBitmap::LoadImage(UINT nIDResource, UINT fuLoad)
                                IMAGE_BITMAP, 0, 0, fuLoad));
 }
 
-BOOL CBitmap::CreateCompatibleBitmap(const CDC* pDC, int nWidth, int nHeight)
+BOOL CBitmap::CreateCompatibleBitmap(const CDCHandle* pDC, int nWidth, int nHeight)
 {
     return Attach(::CreateCompatibleBitmap(pDC->GetSafeHdc(), nWidth, nHeight));
 }

@@ -4,7 +4,7 @@
 
 #include "framework/GdiObject.h"
 
-class CDC;
+class CDCHandle;
 
 class CBitmap : public CGdiObject
 {
@@ -14,6 +14,6 @@ public:
     BOOL LoadBitmap(UINT nIDResource);
     // LoadImage of a bitmap resource at its stored size with the given LR_ flags.
     BOOL LoadImage(UINT nIDResource, UINT fuLoad);
-    BOOL CreateCompatibleBitmap(const CDC* pDC, int nWidth, int nHeight);
+    BOOL CreateCompatibleBitmap(const CDCHandle* pDC, int nWidth, int nHeight);
     int GetBitmap(BITMAP* pBitmap) const noexcept { return GetObject(sizeof(BITMAP), pBitmap); }
 };

@@ -80,8 +80,8 @@ protected:                                               \
 
 #define ON_WM_ERASEBKGND()                                                       \
     {WM_ERASEBKGND, 0, 0, [](CWnd* p, UINT, WPARAM w, LPARAM) -> LRESULT {        \
-         CDC dc(reinterpret_cast<HDC>(w));                                        \
-         return (AFX_THIS(p)->*AFX_HANDLER(BOOL (ThisClass::*)(CDC*), OnEraseBkgnd))(&dc); \
+         CDCHandle dc(reinterpret_cast<HDC>(w));                                        \
+         return (AFX_THIS(p)->*AFX_HANDLER(BOOL (ThisClass::*)(CDCHandle*), OnEraseBkgnd))(&dc); \
      }},
 
 #define ON_WM_LBUTTONDOWN()                                                      \
@@ -102,11 +102,11 @@ protected:                                               \
 // wrapper for a window the program has not bound.
 #define ON_WM_CTLCOLOR()                                                         \
     {WM_CTLCOLOR, 0, 0, [](CWnd* p, UINT m, WPARAM w, LPARAM l) -> LRESULT {      \
-         CDC dc(reinterpret_cast<HDC>(w));                                        \
+         CDCHandle dc(reinterpret_cast<HDC>(w));                                        \
          CWnd temporary;                                                          \
          CWnd* pCtl = CWnd::FromHandle(reinterpret_cast<HWND>(l), temporary);      \
          return reinterpret_cast<LRESULT>(                                        \
-             (AFX_THIS(p)->*AFX_HANDLER(HBRUSH (ThisClass::*)(CDC*, CWnd*, UINT), OnCtlColor))( \
+             (AFX_THIS(p)->*AFX_HANDLER(HBRUSH (ThisClass::*)(CDCHandle*, CWnd*, UINT), OnCtlColor))( \
                  &dc, pCtl, m - WM_CTLCOLORMSGBOX));                              \
      }},
 
@@ -114,9 +114,9 @@ protected:                                               \
 // colours to the parent.
 #define ON_WM_CTLCOLOR_REFLECT()                                                 \
     {WM_REFLECT_BASE + WM_CTLCOLOR, 0, 0, [](CWnd* p, UINT m, WPARAM w, LPARAM) -> LRESULT { \
-         CDC dc(reinterpret_cast<HDC>(w));                                        \
+         CDCHandle dc(reinterpret_cast<HDC>(w));                                        \
          return reinterpret_cast<LRESULT>(                                        \
-             (AFX_THIS(p)->*AFX_HANDLER(HBRUSH (ThisClass::*)(CDC*, UINT), CtlColor))( \
+             (AFX_THIS(p)->*AFX_HANDLER(HBRUSH (ThisClass::*)(CDCHandle*, UINT), CtlColor))( \
                  &dc, m - WM_CTLCOLORMSGBOX));                                    \
      }},
 

@@ -1,15 +1,18 @@
-// CPaintDC: BeginPaint in the constructor, EndPaint in the destructor.
+// CPaintDC: BeginPaint in the constructor, EndPaint in the destructor. The DC
+// belongs to the paint, so the wrapper only borrows it.
 #pragma once
 
 #include "framework/DC.h"
 
 class CWnd;
 
-class CPaintDC : public CDC
+class CPaintDC : public CDCHandle
 {
 public:
     explicit CPaintDC(CWnd* pWnd) noexcept;
-    ~CPaintDC() override;
+    ~CPaintDC();
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
 
     PAINTSTRUCT m_ps{};
 

@@ -1,6 +1,6 @@
 #include "framework/String.h"
 
-#include "framework/WinApp.h"
+#include "framework/ResourceModule.h"
 
 #include <algorithm>
 #include <cwchar>

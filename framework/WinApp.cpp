@@ -84,11 +84,6 @@ HINSTANCE AfxGetInstanceHandle() noexcept
     return g_pApp != nullptr ? g_pApp->m_hInstance : ::GetModuleHandleW(nullptr);
 }
 
-HINSTANCE AfxGetResourceHandle() noexcept
-{
-    return AfxGetInstanceHandle();
-}
-
 bool AfxEnsureCommonControls() noexcept
 {
     static const bool bReady = [] {
@@ -111,6 +106,7 @@ int AfxWinMain(HINSTANCE hInstance)
     if (pApp == nullptr)
         return -1;
     pApp->m_hInstance = hInstance;
+    AfxSetResourceHandle(hInstance);
     if (!pApp->InitInstance())
         return pApp->ExitInstance();
     return pApp->Run();

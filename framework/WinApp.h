@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/Object.h"
+#include "framework/ResourceModule.h"
 
 #include <windows.h>
 
@@ -30,7 +31,6 @@ public:
 CWinApp* AfxGetApp() noexcept;
 CWnd* AfxGetMainWnd() noexcept;
 HINSTANCE AfxGetInstanceHandle() noexcept;
-HINSTANCE AfxGetResourceHandle() noexcept;
 // Loads comctl32 from the system (version 6 through the manifest) and
 // registers its classes, once.
 bool AfxEnsureCommonControls() noexcept;

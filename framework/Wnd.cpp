@@ -81,6 +81,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     if (hWnd == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWnd) != nullptr)
         return FALSE;
     Attach(hWnd);
+    PreSubclassWindow();
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     return TRUE;
@@ -160,7 +161,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     }
     if (nKey == WM_CTLCOLOR)
     {
-        CDC dc(reinterpret_cast<HDC>(wParam));
+        CDCHandle dc(reinterpret_cast<HDC>(wParam));
         CWnd temporary;
         *pResult = reinterpret_cast<LRESULT>(
             OnCtlColor(&dc, FromHandle(reinterpret_cast<HWND>(lParam), temporary),
@@ -191,7 +192,7 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
     return TRUE;
 }
 
-HBRUSH CWnd::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+HBRUSH CWnd::OnCtlColor(CDCHandle* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     LRESULT lResult = 0;
     if (pWnd != nullptr &&

@@ -37,6 +37,8 @@ public:
     BOOL DestroyWindow();
 
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Called once a window is bound by SubclassWindow, before its first message here.
+    virtual void PreSubclassWindow() {}
     // Offers pMsg to the bound windows from its target up to hWndStop.
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
 
@@ -82,11 +84,11 @@ protected:
     void OnPaint() { Default(); }
     HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
     BOOL OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
-    BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+    BOOL OnEraseBkgnd(CDCHandle*) { return static_cast<BOOL>(Default()); }
     void OnLButtonDown(UINT, CPoint) { Default(); }
     void OnMouseMove(UINT, CPoint) { Default(); }
     // Offers the colour message to the control's own object, else Default.
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    HBRUSH OnCtlColor(CDCHandle* pDC, CWnd* pWnd, UINT nCtlColor);
 
     // Binds hWnd to this object without subclassing it.
     void Attach(HWND hWnd);

@@ -90,6 +90,7 @@
 #define IDS_FOLDER_CORLA                1077
 #define IDS_FOLDER_EFFECTS              7033
 #define IDS_FILE_EFFECTS_SETUP          7034
+#define IDS_FILE_SPICEMASTER            7036
 
 // Language names, each in its own language
 #define IDS_LANGUAGE_NAME_ENGLISH       7035

@@ -14,7 +14,6 @@ enum Slice
     kSliceCount = 4
 };
 
-constexpr COLORREF kSameAsNormal = static_cast<COLORREF>(-1);
 constexpr DWORD kHoverTimeMs = 1;
 constexpr UINT_PTR kTipToolId = 1;
 // The focus mark lies inside the strip's one-pixel frame, two pixels clear of it.
@@ -29,7 +28,7 @@ LPCWSTR TextOr(LPCWSTR lpsz, LPCWSTR lpszDefault)
 
 COLORREF ColourOr(COLORREF cr, COLORREF crDefault)
 {
-    return cr != kSameAsNormal ? cr : crDefault;
+    return cr != kSameColour ? cr : crDefault;
 }
 
 bool IsMouseMessage(UINT message)
@@ -59,11 +58,11 @@ BOOL CHoverButton::LoadStateBitmap(UINT nIDResource)
 {
     auto* pDialog = dynamic_cast<CSkinDialog*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
     m_pStates = pDialog != nullptr ? pDialog->StateStrip(nIDResource) : CStateStripCache::LoadStrip(nIDResource);
-    BITMAP bm{};
+    BITMAP bm{};  // stays empty when the strip could not be loaded
     m_pStates->GetBitmap(&bm);
     m_nBitmapWidth = bm.bmWidth;
     m_nStateHeight = bm.bmHeight / kSliceCount;
-    return TRUE;
+    return m_nStateHeight > 0;
 }
 
 void CHoverButton::SetCaptions(LPCWSTR lpszNormal, COLORREF crNormal, LPCWSTR lpszPressed,
@@ -100,7 +99,8 @@ void CHoverButton::SetTipText(LPCWSTR lpszTipText, BOOL bActivate)
         return;
     m_strTip = lpszTipText;
     UpdateAccessibleName();
-    EnsureTip();
+    if (!EnsureTip())
+        return;
     if (m_toolTip.GetToolCount() == 0)
     {
         CRect rcClient;
@@ -145,29 +145,32 @@ void CHoverButton::LeaveKeyboardPlace()
         Invalidate(TRUE);
 }
 
-void CHoverButton::EnsureTip()
+bool CHoverButton::EnsureTip()
 {
     if (m_toolTip.m_hWnd != nullptr)
-        return;
-    m_toolTip.Create(this, 0);
+        return true;
+    // A tooltip that could not be made is not asked for again at every message.
+    if (m_bTipFailed || !m_toolTip.Create(this, 0))
+    {
+        m_bTipFailed = true;
+        return false;
+    }
     m_toolTip.Activate(FALSE);
+    return true;
 }
 
 BOOL CHoverButton::PreTranslateMessage(MSG* pMsg)
 {
     // A tooltip only follows the mouse: a button that no mouse message has
     // reached yet (each of them at its first paint) needs no tooltip window.
-    if (IsMouseMessage(pMsg->message))
-    {
-        EnsureTip();
+    if (IsMouseMessage(pMsg->message) && EnsureTip())
         m_toolTip.RelayEvent(pMsg);
-    }
     return CBitmapButton::PreTranslateMessage(pMsg);
 }
 
 void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    CDC dc(lpDrawItemStruct->hDC);
+    CDCHandle dc(lpDrawItemStruct->hDC);
     CRect rcButton;
     GetWindowRect(&rcButton);
     rcButton.MoveToOrigin();
@@ -211,7 +214,7 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         DrawFocusMark(dc, rcButton, pCaption->IsEmpty() ? kUncaptionedMarkColour : crCaption);
 }
 
-void CHoverButton::DrawFocusMark(CDC& dc, const CRect& rcButton, COLORREF crMark) const
+void CHoverButton::DrawFocusMark(CDCHandle& dc, const CRect& rcButton, COLORREF crMark) const
 {
     RECT rcMark = rcButton;
     ::InflateRect(&rcMark, -kFocusMarkInset, -kFocusMarkInset);

@@ -14,6 +14,12 @@
 
 #include <memory>
 
+// The captions' colours: white, and a muted blue while the button is disabled.
+constexpr COLORREF kCaptionColour = RGB(255, 255, 255);
+constexpr COLORREF kDisabledCaptionColour = RGB(81, 110, 125);
+// In SetCaptions: the normal state's colour.
+constexpr COLORREF kSameColour = static_cast<COLORREF>(-1);
+
 class CHoverButton : public CBitmapButton
 {
     DECLARE_DYNAMIC(CHoverButton)
@@ -22,9 +28,10 @@ public:
     CHoverButton() = default;
     ~CHoverButton() override;
 
-    // Inside a skinned dialog the strip is the dialog's shared copy.
+    // Inside a skinned dialog the strip is the dialog's shared copy. FALSE
+    // when the strip cannot be loaded; the button then paints no slice.
     BOOL LoadStateBitmap(UINT nIDResource);
-    // A null text takes the normal caption, a colour of -1 the normal colour;
+    // A null text takes the normal caption, kSameColour the normal colour;
     // a null normal caption changes nothing.
     void SetCaptions(LPCWSTR lpszNormal, COLORREF crNormal, LPCWSTR lpszPressed,
                      COLORREF crPressed, LPCWSTR lpszHover, COLORREF crHover,
@@ -59,11 +66,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void EnsureTip();
+    bool EnsureTip();
     void UpdateAccessibleName();
-    void DrawFocusMark(CDC& dc, const CRect& rcButton, COLORREF crCaption) const;
+    void DrawFocusMark(CDCHandle& dc, const CRect& rcButton, COLORREF crCaption) const;
 
     CToolTipCtrl m_toolTip;
+    bool m_bTipFailed = false;
     BOOL m_bHover = FALSE;
     int m_nBitmapWidth = 0;
     int m_nStateHeight = 0;

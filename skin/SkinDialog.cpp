@@ -99,7 +99,7 @@ void CSkinDialog::BuildWindowRegion(CRect rcKeep)
     SetWindowRgn(shape.Create(rcWindow.Size(), rcClient.Size()), TRUE);
 }
 
-BOOL CSkinDialog::OnEraseBkgnd(CDC* pDC)
+BOOL CSkinDialog::OnEraseBkgnd(CDCHandle* pDC)
 {
     if (!m_bHasBackground)
         return CDialog::OnEraseBkgnd(pDC);
@@ -120,7 +120,7 @@ void CSkinDialog::OnLButtonDown(UINT nFlags, CPoint point)
         PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
 }
 
-HBRUSH CSkinDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+HBRUSH CSkinDialog::OnCtlColor(CDCHandle* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     const HBRUSH hbr = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
     if (!m_bTransparentStatics || nCtlColor != CTLCOLOR_STATIC)

@@ -40,9 +40,9 @@ public:
     BOOL m_bDragMove = FALSE;
 
 protected:
-    BOOL OnEraseBkgnd(CDC* pDC);
+    BOOL OnEraseBkgnd(CDCHandle* pDC);
     void OnLButtonDown(UINT nFlags, CPoint point);
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    HBRUSH OnCtlColor(CDCHandle* pDC, CWnd* pWnd, UINT nCtlColor);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     // The keyboard has moved to button (given the focus, or resting on it
     // while it is disabled).

@@ -29,11 +29,15 @@ CSkinLabel& CSkinLabel::SetForeground(COLORREF crText)
     return *this;
 }
 
-HBRUSH CSkinLabel::CtlColor(CDC* pDC, UINT nCtlColor)
+void CSkinLabel::PreSubclassWindow()
+{
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontText)), FALSE);
+}
+
+HBRUSH CSkinLabel::CtlColor(CDCHandle* pDC, UINT nCtlColor)
 {
     if (nCtlColor == CTLCOLOR_STATIC)
     {
-        pDC->SelectObject(m_fontText);
         pDC->SetTextColor(m_crForeground);
         pDC->SetBkMode(TRANSPARENT);
     }

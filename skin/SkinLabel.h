@@ -1,7 +1,8 @@
-// CSkinLabel: a static text with its own font, text colour and brush, applied
-// through the parent's reflected colour message. Inside a skinned dialog the
-// dialog swaps the brush for a hollow one, so the text lies on the skin. Its
-// text is its accessible name, and a change of it is announced.
+// CSkinLabel: a static text with its own font, given to the control once when
+// it is bound, and its own text colour and brush, applied through the
+// parent's reflected colour message. Inside a skinned dialog the dialog swaps
+// the brush for a hollow one, so the text lies on the skin. Its text is its
+// accessible name, and a change of it is announced.
 #pragma once
 
 #include "framework/Brush.h"
@@ -18,7 +19,8 @@ public:
     CSkinLabel& SetForeground(COLORREF crText);
 
 protected:
-    HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+    void PreSubclassWindow() override;
+    HBRUSH CtlColor(CDCHandle* pDC, UINT nCtlColor);
 
     DECLARE_MESSAGE_MAP()
 

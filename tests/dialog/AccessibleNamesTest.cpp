@@ -6,7 +6,7 @@
 #include "tests/support/DialogTestSupport.h"
 
 #include "actions/ModelDlg.h"
-#include "app/Language.h"
+#include "actions/Language.h"
 #include "app/LanguageDlg.h"
 #include "app/LauncherDlg.h"
 #include "res/resource.h"

@@ -3,9 +3,10 @@
 // standing in for the reader and the installers.
 #pragma once
 
-#include "app/Language.h"
+#include "actions/Language.h"
 #include "app/LauncherDlg.h"
 #include "tests/support/Driver.h"
+#include "tests/support/TestKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@
 
 namespace docs
 {
-const std::wstring kAppPaths = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+using keys::kAppPaths;
 inline constexpr auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
 
 // An empty folder unregisters the application.
@@ -39,7 +40,7 @@ protected:
     void SetUp() override
     {
         // Neither the reader nor Premiere is installed until a test says so.
-        m_registry.Key(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zelvora")
+        m_registry.Key(HKEY_LOCAL_MACHINE, keys::kZelvoraKey)
             .RemovedKey(HKEY_LOCAL_MACHINE, kAppPaths + L"AcroRd32.exe")
             .RemovedKey(HKEY_LOCAL_MACHINE, kAppPaths + L"Premiere.exe");
         e2e::WriteRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName, 9);
@@ -50,8 +51,7 @@ protected:
 
     void SetLanguage(int nIndex)
     {
-        m_menu.m_nLanguageValue = GetLanguage(nIndex).nValue;
-        m_menu.m_nLanguageBase = nIndex * kLanguageBaseStep;
+        m_menu.m_language = CLanguage::FromIndex(nIndex);
     }
     std::wstring Text(UINT nId) const { return static_cast<LPCWSTR>(m_menu.LoadText(nId)); }
     // Usable exactly when available; hovering it shows that text.

@@ -16,7 +16,7 @@
 
 namespace
 {
-// Bitmap 133, slices 0 to 3.
+// IDB_BUTTON_STRIP, slices 0 to 3.
 const COLORREF kStripFill[] = {RGB(20, 61, 83), RGB(111, 152, 174), RGB(111, 152, 174), RGB(20, 61, 83)};
 const COLORREF kStripFrame[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 0, 0)};
 const int kStripWidth = 202;
@@ -235,6 +235,15 @@ std::vector<HWND> TooltipsOwnedBy(HWND hOwner)
             tips.push_back(hWnd);
     }
     return tips;
+}
+
+TEST_F(HoverButtonTest, StripThatCannotBeLoadedIsReportedAndPaintsNoSlice)
+{
+    EXPECT_TRUE(m_btn.LoadStateBitmap(IDB_BUTTON_STRIP));
+    EXPECT_FALSE(m_btn.LoadStateBitmap(IDI_MAIN_LEGACY));  // no bitmap of that id
+    Draw(0);
+    EXPECT_EQ(m_canvas.CountPixels(kStripFill[0]), 0);
+    EXPECT_EQ(m_canvas.CountPixels(kStripFrame[0]), 0);
 }
 
 TEST_F(HoverButtonTest, RepeatedTipTextsUpdateOneTool)

@@ -7,7 +7,7 @@
 #include "tests/support/DialogTestSupport.h"
 
 #include "actions/ModelDlg.h"
-#include "app/Language.h"
+#include "actions/Language.h"
 #include "app/LauncherDlg.h"
 #include "res/resource.h"
 #include "tests/support/Driver.h"

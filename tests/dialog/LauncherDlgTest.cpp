@@ -2,7 +2,9 @@
 // the program's folder, the stored and detected language, the description
 // area under the real cursor, and the language chooser.
 #include "tests/support/DialogTestSupport.h"
-#include "app/Language.h"
+#include "tests/support/TestKeys.h"
+#include "actions/Language.h"
+#include "actions/RunKeyResume.h"
 #include "app/LanguageDlg.h"
 #include "app/LauncherDlg.h"
 #include "res/resource.h"
@@ -20,12 +22,13 @@
 
 namespace
 {
-const wchar_t kCodecKey[] = L"Software\\Zelvora";
-const wchar_t kSuiteKey[] =
-    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}";
+using keys::kCodecKey;
+const std::wstring kSuiteKey = keys::kUninstall + keys::kSuiteCode;
 constexpr int kNone = -1;
-constexpr UINT kLargeButtons[] = {1003, 1005, 1006, 1014, 1019, 1009, 1010, 1011, 1007};
-constexpr UINT kNeverShown[] = {1002, 1013, 1001};
+constexpr UINT kLargeButtons[] = {IDC_SUITE,     IDC_AFTER_EFFECTS, IDC_3DS_MAX,
+                                   IDC_LIGHTWAVE, IDC_EFFECTS,       IDC_README,
+                                   IDC_WALLPAPERS, IDC_VFW_CODECS,   IDC_SPICEMASTER};
+constexpr UINT kNeverShown[] = {IDC_PREMIERE_UPDATER, IDC_ACROBAT_READER, IDC_MANUAL};
 
 // kNone deletes the value.
 void WriteDword(const wchar_t* key, const wchar_t* name, int value)
@@ -191,8 +194,8 @@ protected:
     void ExpectLanguage(CLauncherDlg& dlg, int nValue, int nBase)
     {
         EXPECT_EQ(ReadDword(kLanguageKey, kLanguageValueName), nValue);
-        EXPECT_EQ(dlg.m_nLanguageValue, nValue);
-        EXPECT_EQ(dlg.m_nLanguageBase, nBase);
+        EXPECT_EQ(dlg.m_language.StoredValue(), nValue);
+        EXPECT_EQ(dlg.m_language.Base(), nBase);
         EXPECT_EQ(DrawnCaption(dlg.m_btnSuite), Text(nBase + IDS_CAPTION_SUITE));
         EXPECT_EQ(std::wstring(dlg.m_btnLanguage.GetDescription()), Text(nBase + IDS_DESC_LANGUAGE));
     }
@@ -364,8 +367,8 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     EXPECT_EQ(CountVisible(dlg, kNeverShown), 0);
 
     EXPECT_EQ(ReadDword(kLanguageKey, kLanguageValueName), c.nStored);
-    EXPECT_EQ(dlg.m_nLanguageValue, c.nStored == kNone ? 17 : c.nStored);
-    EXPECT_EQ(dlg.m_nLanguageBase, c.nBase);
+    EXPECT_EQ(dlg.m_language.StoredValue(), c.nStored == kNone ? 17 : c.nStored);
+    EXPECT_EQ(dlg.m_language.Base(), c.nBase);
     if (c.nStored == kNone)
     {
         EXPECT_EQ(std::wstring(dlg.m_btnSuite.GetDescription()), L"before");

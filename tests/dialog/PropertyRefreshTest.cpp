@@ -4,7 +4,9 @@
 // program is on the disc, an installed product's button is disabled, and a
 // visible disabled button always says why. SPLASH_PROPERTY_SEED=<n> replays.
 #include "tests/support/DialogTestSupport.h"
-#include "app/Language.h"
+#include "tests/support/TestKeys.h"
+#include "actions/Language.h"
+#include "actions/RunKeyResume.h"
 #include "app/LauncherDlg.h"
 #include "probes/Registry.h"
 #include "res/resource.h"
@@ -24,8 +26,8 @@ namespace
 {
 constexpr unsigned kDefaultSeed = 20011203;
 constexpr int kStates = 1200;
-const std::wstring kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-const std::wstring kAppPaths = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+using keys::kAppPaths;
+using keys::kUninstall;
 
 struct Owned { const wchar_t* name; UINT nButton; };
 // Product codes, and the button an installed product disables.
@@ -96,7 +98,7 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
         registry.Key(HKEY_LOCAL_MACHINE, kUninstall + product.name);
     for (const wchar_t* exe : {L"Premiere.exe", L"AcroRd32.exe"})
         registry.Key(HKEY_LOCAL_MACHINE, kAppPaths + exe);
-    registry.Value(HKEY_LOCAL_MACHINE, L"Software\\Zelvora", L"Codec")
+    registry.Value(HKEY_LOCAL_MACHINE, keys::kCodecKey, L"Codec")
         .Value(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName)
         .Value(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName);
     e2e::FixtureDisc disc(L"property disc");
@@ -133,8 +135,8 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
         for (const Owned& product : kProducts)
             SetKey(kUninstall + product.name, installed.emplace_back(pick(2) == 1));
         const int nCodec = pick(4);  // none, 4, 5, anything
-        nCodec == 0 ? (void)DeleteRegistryValue(L"Software\\Zelvora", L"Codec")
-                    : (void)WriteRegistryDword(L"Software\\Zelvora", L"Codec", static_cast<DWORD>(nCodec == 3 ? pick(20) : 3 + nCodec));
+        nCodec == 0 ? (void)DeleteRegistryValue(keys::kCodecKey, L"Codec")
+                    : (void)WriteRegistryDword(keys::kCodecKey, L"Codec", static_cast<DWORD>(nCodec == 3 ? pick(20) : 3 + nCodec));
         WriteRegistryDword(kLanguageKey, kLanguageValueName, kLanguageValues[pick(std::size(kLanguageValues))]);
         const int nPremiere = pick(3);  // none, updated, not updated
         SetAppPath(L"Premiere.exe", nPremiere != 0 ? 2 : 0, e2e::FixturePath(nPremiere == 1 ? L"preminfo-601" : L"preminfo-60"));
@@ -150,8 +152,9 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
 
         dlg.m_bSuiteInstalled = dlg.IsSuiteInstalled();
         dlg.m_nHardwareModel = dlg.ReadHardwareModel();
-        dlg.m_nLanguageValue = 0;
-        const int nLanguage = dlg.ReadLanguageSetting(dlg.m_nLanguageValue);
+        int nLanguageValue = 0;
+        const int nLanguage = dlg.ReadLanguageSetting(nLanguageValue);
+        dlg.m_language = CLanguage(nLanguage, nLanguageValue);
         dlg.RefreshAllButtons(nLanguage);
 
         const auto inLanguage = [&](const std::wstring& text, const char* what, int nId) {

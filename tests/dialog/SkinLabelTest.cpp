@@ -38,7 +38,10 @@ TEST(SkinLabelTest, InASkinDialogTheTextLiesOnTheSkinInTheGuiFont)
     EXPECT_EQ(SendColourMessage(dlg, label, canvas.GetDC()), ::GetStockObject(NULL_BRUSH));
     EXPECT_EQ(::GetTextColor(canvas.GetDC()), kWhite);
     EXPECT_EQ(::GetBkMode(canvas.GetDC()), TRANSPARENT);
-    const HGDIOBJ hFont = ::GetCurrentObject(canvas.GetDC(), OBJ_FONT);
+    // The font is the control's own, set once; the colour message leaves the DC's font alone.
+    EXPECT_EQ(::GetCurrentObject(canvas.GetDC(), OBJ_FONT), ::GetStockObject(SYSTEM_FONT));
+    const auto hFont = reinterpret_cast<HGDIOBJ>(label.SendMessage(WM_GETFONT));
+    ASSERT_NE(hFont, nullptr);
     EXPECT_NE(hFont, ::GetStockObject(DEFAULT_GUI_FONT));  // a copy the label owns
     const LOGFONTW selected = FontOf(hFont);
     const LOGFONTW gui = FontOf(::GetStockObject(DEFAULT_GUI_FONT));

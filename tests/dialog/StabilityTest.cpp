@@ -2,7 +2,8 @@
 // language changes, hover cycles and waited installer runs.
 #include "actions/CommandLine.h"
 #include "app/LauncherDlg.h"
-#include "app/Language.h"
+#include "actions/Language.h"
+#include "actions/RunKeyResume.h"
 #include "probes/Registry.h"
 #include "res/resource.h"
 #include "tests/support/Driver.h"
@@ -143,7 +144,7 @@ public:
         const HHOOK hHook = ::SetWindowsHookExW(WH_CBT, AnswerChooser, nullptr, ::GetCurrentThreadId());
         m_dlg.OnLanguage();
         ::UnhookWindowsHookEx(hHook);
-        ASSERT_EQ(m_dlg.m_nLanguageValue, GetLanguage((nRound + 1) % kLanguageCount).nValue);
+        ASSERT_EQ(m_dlg.m_language.StoredValue(), GetLanguage((nRound + 1) % kLanguageCount).nValue);
     }
     void Hover(int nRound)
     {

@@ -93,7 +93,7 @@ public:
     HBRUSH m_hbr = nullptr;
 
 protected:
-    HBRUSH CtlColor(CDC*, UINT) { return m_hbr; }
+    HBRUSH CtlColor(CDCHandle*, UINT) { return m_hbr; }
 
     DECLARE_MESSAGE_MAP()
 };

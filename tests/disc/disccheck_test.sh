@@ -40,7 +40,7 @@ Install Zelvora Effect add-ons"
 [ "$(tail -n 1 <<<"$output")" = "No problems: every button the menu shows finds its files." ] ||
     fail "demo disc: no all-clear line"
 for line in '  found    Corla\Support\Directx8\Japanese\dx81.exe' '  found    Readme\readme.jp.htm' \
-            '  found    Docs\Manual_Quarn.pdf'; do
+            '  found    Docs\Manual_Brisa.pdf -> Docs\Manual_Quarn.pdf found'; do
     grep -qF -- "$line" <<<"$output" || fail "demo disc: no line \"$line\""
 done
 grep -q '^  MISSING  Readme\\readme\.it\.htm .*(Italian) -> Readme\.htm found$' <<<"$output" ||

@@ -3,6 +3,7 @@
 // keyboard still reaches it.
 #include "res/resource.h"
 #include "tests/support/Driver.h"
+#include "tests/support/TestKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -101,8 +102,8 @@ TEST_P(ChooserActivationTest, MenuIsActiveAgainAndEnterRunsTheSuite)
 {
     const ChooserCase& c = GetParam();
     MenuRegistry registry;
-    registry.RemovedValue(HKEY_LOCAL_MACHINE, L"Software\\Zelvora", L"Codec");  // the model is asked for
-    registry.Value(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zelvora", L"SplashPath");
+    registry.RemovedValue(HKEY_LOCAL_MACHINE, keys::kCodecKey, L"Codec");  // the model is asked for
+    registry.Value(HKEY_LOCAL_MACHINE, keys::kZelvoraKey, L"SplashPath");
     FixtureDisc disc;
     std::wstring splash = disc.AddSplash();
     disc.AddInstaller(L"\\Corla\\setup.exe");

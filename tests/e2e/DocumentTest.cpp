@@ -2,6 +2,7 @@
 // folder, so an "explorer.exe" planted on the disc, where the program's own
 // folder and the current folder would be searched first, never runs.
 #include "tests/support/Driver.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ TEST(ReadmeLaunchTest, ShellFromTheWindowsFolderNotThePlantedCanary)
     HWND window = menu.WaitForWindow();
     ASSERT_NE(window, nullptr);
 
-    ClickButton(window, 1009);
+    ClickButton(window, IDC_README);
 
     // The shell stays up showing the file; the menu reports no start failure.
     EXPECT_TRUE(WaitUntil([&] { return menu.LiveProcessCount() >= 2; }, 10000));

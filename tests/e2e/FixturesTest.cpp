@@ -1,6 +1,7 @@
 // The fixture programs and the driver, checked on their own so that an
 // end-to-end failure points at the menu rather than at its stand-ins.
 #include "tests/support/Driver.h"
+#include "tests/support/TestKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ using namespace e2e;
 
 namespace {
 
-const std::wstring kUninstallKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+const std::wstring kUninstallKey = keys::kUninstall;
 const std::wstring kTestCode = L"{0E2E0E2E-0000-4000-8000-F1C7D0E2E001}";
 
 DWORD RunToEnd(const std::wstring& exe, const std::wstring& arguments = {}, const std::wstring& folder = {})

@@ -6,6 +6,7 @@
 #include "probes/DirectX.h"
 #include "res/strings.h"
 #include "tests/support/Driver.h"
+#include "tests/support/TestKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,9 @@ using namespace e2e;
 
 namespace
 {
-const std::wstring kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-const wchar_t* const kCodes[] = {L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}", L"{c8ba4e9d-9f8e-4cc3-9d78-ff0f5ee5a4ac}",
-                                 L"{6FBC8FFB-23FB-464C-8657-24F57CB520A5}", L"{7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3}",
-                                 L"{9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}", L"{5F683762-A1AE-4043-9BED-E8443F625D9B}"};
+using keys::kUninstall;
+const wchar_t* const kCodes[] = {keys::kSuiteCode, keys::kVfwCodecsCode, keys::kAfterEffectsCode,
+                                 keys::k3dsMaxCode, keys::kLightWaveCode, keys::kWallpapersCode};
 const wchar_t kEnabled[] = L"(enabled)";
 
 std::wstring Text(UINT id) { return static_cast<LPCWSTR>(CLauncherDlg::LoadFixed(id)); }
@@ -70,7 +70,7 @@ protected:
         ASSERT_TRUE(m_menu.Create());
         m_menu.ShowWindow(SW_SHOW);
         m_menu.m_strDiscRoot = m_disc.Root().c_str();
-        m_menu.m_nLanguageValue = 9;
+        m_menu.m_language = CLanguage::FromStoredValue(9);
         m_menu.m_bSuiteInstalled = FALSE;
         m_menu.RefreshAllButtons(0);
     }
@@ -291,7 +291,7 @@ TEST_P(InstallAddOnTest, ClickRunsTheSetupAndRefreshesTheButton)
     const std::wstring setup = m_disc.AddInstaller(GetParam().program, "sleep=1500" + uninstall);
     // What an unquoted command line would run instead: the root up to its blank.
     m_disc.AddFile(FixturePath(L"FakeInstaller.exe"), L"..\\disc.exe");
-    m_menu.m_nLanguageValue = GetParam().nLanguageValue;
+    m_menu.m_language = CLanguage(m_menu.m_language.Index(), GetParam().nLanguageValue);
     RefreshWithRuleMet();
     ASSERT_EQ(State(), kEnabled);
 
@@ -318,7 +318,7 @@ TEST_P(InstallAddOnTest, ClickRunsTheSetupAndRefreshesTheButton)
 TEST_P(InstallAddOnTest, MissingSetupIsReportedWithItsCommandLineThenRefreshed)
 {
     const std::wstring setup = m_disc.AddInstaller(GetParam().program);
-    m_menu.m_nLanguageValue = GetParam().nLanguageValue;
+    m_menu.m_language = CLanguage(m_menu.m_language.Index(), GetParam().nLanguageValue);
     RefreshWithRuleMet();
     ::DeleteFileW(setup.c_str());
 

@@ -2,6 +2,8 @@
 // outside: the suite button on each Windows version, with the DirectX step
 // and the resume after the restart, and an add-on click.
 #include "tests/support/Driver.h"
+#include "res/resource.h"
+#include "tests/support/TestKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +14,13 @@ using namespace e2e;
 
 namespace
 {
-const std::wstring kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-const std::wstring kZelvoraKey = L"SOFTWARE\\Zelvora";
-const std::wstring kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-const std::wstring kWallpapersCode = L"{5F683762-A1AE-4043-9BED-E8443F625D9B}";
+using keys::kRunKey;
+using keys::kUninstall;
+using keys::kWallpapersCode;
+using keys::kZelvoraKey;
 const std::wstring kDirectX = L"\\Corla\\Support\\Directx8\\";
 const std::wstring kDirectXInstaller = kDirectX + L"english\\dx81.exe";
-const int kSuiteButton = 1003;
+const int kSuiteButton = IDC_SUITE;
 const std::wstring kDirectXQuestion = L"For Zelvora Corla to work properly, Setup must now install Microsoft DirectX "
                                       L"8.1. Do you want to continue?\nIf you choose No, Zelvora Corla will not be "
                                       L"installed.";
@@ -36,9 +38,9 @@ protected:
     {
         m_registry.RemovedValue(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath");
         // The menu in French: the DirectX question stays English.
-        WriteRegDword(HKEY_LOCAL_MACHINE, kZelvoraKey + L"\\Sorlan", L"Language", 0x40C);
-        for (const auto& code : {L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}", L"{c8ba4e9d-9f8e-4cc3-9d78-ff0f5ee5a4ac}",
-                                 kWallpapersCode.c_str()})
+        WriteRegDword(HKEY_LOCAL_MACHINE, keys::kLanguageKey, L"Language", 0x40C);
+        for (const wchar_t* code : {keys::kSuiteCode, keys::kVfwCodecsCode,
+                                 kWallpapersCode})
             m_registry.RemovedKey(HKEY_LOCAL_MACHINE, kUninstall + code);
     }
 
@@ -194,7 +196,7 @@ TEST_F(DirectXFolderTest, InstallerFolderFollowsTheSystemLanguage)
 
 TEST_F(InstallSplashTest, AddOnClickRunsItsSetupWhichRegistersItself)
 {
-    const int kWallpapersButton = 1010;
+    const int kWallpapersButton = IDC_WALLPAPERS;
     m_disc.AddInstaller(L"\\Bonus\\DesktopWallpapers\\setup.exe", "uninstall=" + ToUtf8(kWallpapersCode));
     Process menu = Process::Start(m_disc.AddSplash());
     const HWND window = menu.WaitForWindow();

@@ -2,6 +2,9 @@
 // description following the focus, Enter on the focused button or, at
 // start, on the suite, and the language chooser answering keys.
 #include "tests/support/Driver.h"
+#include "tests/support/TestKeys.h"
+
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +16,7 @@ using namespace e2e;
 
 namespace {
 
-const wchar_t kLanguageKey[] = L"SOFTWARE\\Zelvora\\Sorlan";
+using keys::kLanguageKey;
 
 HWND Focus(HWND window)
 {
@@ -69,7 +72,7 @@ protected:
         window = menu->WaitForWindow();
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 5000));
-        ASSERT_TRUE(WaitUntil([&] { return FocusId(window) == 1003; }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return FocusId(window) == IDC_SUITE; }, 5000));
     }
 
     MenuRegistry registry;
@@ -88,14 +91,14 @@ TEST_F(KeyboardE2ETest, TabAndShiftTabVisitUsableButtonsAndTheDescriptionFollows
     for (int i = 0; i < 5; ++i) {
         Press(window, VK_TAB);
         forward.push_back(FocusId(window));
-        descriptions.push_back(Text(GetDlgItem(window, 1015)));
+        descriptions.push_back(Text(GetDlgItem(window, IDC_DESCRIPTION)));
     }
     for (int i = 0; i < 5; ++i) {
         Press(window, VK_TAB, true);
         backward.push_back(FocusId(window));
     }
-    EXPECT_EQ(forward, (std::vector<int>{1009, 1010, 1012, 1, 1003}));
-    EXPECT_EQ(backward, (std::vector<int>{1, 1012, 1010, 1009, 1003}));
+    EXPECT_EQ(forward, (std::vector<int>{IDC_README, IDC_WALLPAPERS, IDC_LANGUAGE, IDOK, IDC_SUITE}));
+    EXPECT_EQ(backward, (std::vector<int>{IDOK, IDC_LANGUAGE, IDC_WALLPAPERS, IDC_README, IDC_SUITE}));
     EXPECT_EQ(descriptions[3], L"Click to quit the Zelvora Velquin menu.");
     for (const std::wstring& description : descriptions)
         EXPECT_NE(description, L"");
@@ -114,7 +117,7 @@ TEST_P(KeyboardKeyE2ETest, EnterOrSpaceRunsTheFocusedWallpapersButton)
 {
     Press(window, VK_TAB);
     Press(window, VK_TAB);
-    ASSERT_EQ(FocusId(window), 1010);
+    ASSERT_EQ(FocusId(window), IDC_WALLPAPERS);
     Press(window, GetParam());
     EXPECT_TRUE(WaitUntil([&] { return !disc.Runs(L"\\Bonus\\DesktopWallpapers").empty(); }, 10000));
     EXPECT_TRUE(disc.Runs(L"\\Corla").empty());
@@ -125,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(EnterSpace, KeyboardKeyE2ETest, ::testing::Values(VK_RE
 TEST_F(KeyboardE2ETest, EnterOnTheFocusedReadmeOpensIt)
 {
     Press(window, VK_TAB);
-    ASSERT_EQ(FocusId(window), 1009);
+    ASSERT_EQ(FocusId(window), IDC_README);
     Press(window, VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return menu->LiveProcessCount() >= 2; }, 10000));
     EXPECT_TRUE(disc.Runs(L"\\Corla").empty());
@@ -140,24 +143,24 @@ TEST_P(KeyboardChooserE2ETest, LanguageChooserAnswersTabArrowsEnterAndEsc)
     const bool escape = GetParam();
     Press(window, VK_TAB, true);
     Press(window, VK_TAB, true);
-    ASSERT_EQ(FocusId(window), 1012);
+    ASSERT_EQ(FocusId(window), IDC_LANGUAGE);
     Press(window, VK_RETURN);
     HWND chooser = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
         for (HWND h = nullptr; (h = FindWindowExW(nullptr, h, nullptr, nullptr)) != nullptr;)
-            if (GetDlgItem(h, 1022) != nullptr && IsWindowVisible(h))
+            if (GetDlgItem(h, IDC_LANG_ENGLISH) != nullptr && IsWindowVisible(h))
                 chooser = h;
         return chooser != nullptr && Focus(chooser) != nullptr;
     }, 5000));
     Press(chooser, VK_TAB);   // French
     Press(chooser, VK_DOWN);  // German
-    EXPECT_EQ(FocusId(chooser), 1024);
+    EXPECT_EQ(FocusId(chooser), IDC_LANG_GERMAN);
     Press(chooser, escape ? VK_ESCAPE : VK_RETURN);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(chooser) || !IsWindowVisible(chooser); }, 5000));
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, 1003)) != FALSE; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, IDC_SUITE)) != FALSE; }, 5000));
     EXPECT_EQ(ReadRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, L"Language"), escape ? 9u : 7u);
     // The buttons' names follow the language.
-    EXPECT_EQ(Text(GetDlgItem(window, 1012)) == L"Select a different language", escape);
+    EXPECT_EQ(Text(GetDlgItem(window, IDC_LANGUAGE)) == L"Select a different language", escape);
 }
 
 INSTANTIATE_TEST_SUITE_P(EnterOrEsc, KeyboardChooserE2ETest, ::testing::Values(false, true));

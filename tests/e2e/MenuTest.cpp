@@ -2,6 +2,7 @@
 // the ways it closes, and how its start hardens the process.
 #include "framework/WinApp.h"
 #include "tests/support/Driver.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -39,11 +40,11 @@ TEST_P(MenuCloseTest, ShowsDiscOffersAndEndsWithoutAnotherWindow)
     EXPECT_STREQ(title, kMenuTitle);
     // The title comes early in the start-up; the window shows once it is done.
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 5000));
-    EXPECT_TRUE(Enabled(window, 1003));   // suite: its setup is on the disc
-    EXPECT_TRUE(Enabled(window, 1009));   // Readme
-    EXPECT_FALSE(Enabled(window, 1005));  // After Effects: needs the suite and Velquin Pro
-    EXPECT_TRUE(Visible(window, 1005));
-    EXPECT_FALSE(Visible(window, 1002));  // the updater is never shown
+    EXPECT_TRUE(Enabled(window, IDC_SUITE));   // suite: its setup is on the disc
+    EXPECT_TRUE(Enabled(window, IDC_README));   // Readme
+    EXPECT_FALSE(Enabled(window, IDC_AFTER_EFFECTS));  // After Effects: needs the suite and Velquin Pro
+    EXPECT_TRUE(Visible(window, IDC_AFTER_EFFECTS));
+    EXPECT_FALSE(Visible(window, IDC_PREMIERE_UPDATER));  // the updater is never shown
 
     const UINT* close = kCloseMessages[GetParam()];
     PostMessageW(window, close[0], close[1], close[2]);

@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "res/strings.h"
 #include "tests/support/Driver.h"
+#include "tests/support/TestKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +17,14 @@ using namespace e2e;
 
 namespace
 {
-const std::wstring kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-const std::wstring kLanguageKey = L"SOFTWARE\\Zelvora\\Sorlan";
-const std::wstring kCodecKey = L"Software\\Zelvora";
-const std::wstring kAppPaths = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+using keys::kAppPaths;
+using keys::kCodecKey;
+using keys::kLanguageKey;
+using keys::kRunKey;
 const std::wstring kPremiere = kAppPaths + L"Premiere.exe", kAcrobat = kAppPaths + L"AcroRd32.exe";
-const std::wstring kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-const std::wstring kSuiteKey = kUninstall + L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}";
-const std::wstring kWallpapersKey = kUninstall + L"{5F683762-A1AE-4043-9BED-E8443F625D9B}";
+using keys::kUninstall;
+const std::wstring kSuiteKey = kUninstall + keys::kSuiteCode;
+const std::wstring kWallpapersKey = kUninstall + keys::kWallpapersCode;
 const std::wstring kSuite = L"\\Corla\\setup.exe", kWallpapers = L"\\Bonus\\DesktopWallpapers\\setup.exe";
 const std::wstring kUpdater = L"\\Bonus\\PremiereUpdater\\Premiere6.01Setup.exe";
 const std::wstring kGermanUpdater = L"\\Bonus\\PremiereUpdater\\German\\Premiere6.01SetupGER.exe";
@@ -80,7 +81,7 @@ struct KnownMachine : RegistryGuard
     KnownMachine()
     {
         for (const auto& [subkey, name] : {std::pair{kRunKey, L"Splash"}, {kCodecKey, L"Codec"},
-                                           {std::wstring(L"SOFTWARE\\Zelvora"), L"SplashPath"}})
+                                           {keys::kZelvoraKey, L"SplashPath"}})
         {
             Value(HKEY_LOCAL_MACHINE, subkey, name);
             DeleteRegValue(HKEY_LOCAL_MACHINE, subkey, name);
@@ -199,27 +200,27 @@ struct RegistryCase
 void PrintTo(const RegistryCase& c, std::ostream* os) { *os << c.name; }
 
 const RegistryCase kRegistryCases[] = {
-    {"SplashDword", kRunKey, L"Splash", REG_DWORD, Data::AllOnes, 1009, true, After::Kept},
-    {"SplashQword", kRunKey, L"Splash", REG_QWORD, Data::EightBytes, 1009, true, After::Kept},
-    {"SplashExpandSz", kRunKey, L"Splash", REG_EXPAND_SZ, Data::ElsewhereExpand, 1009, true, After::Kept},
-    {"SplashOddNoNul", kRunKey, L"Splash", REG_SZ, Data::ElsewhereOdd, 1009, false, After::Deleted},
-    {"SplashMegabyte", kRunKey, L"Splash", REG_SZ, Data::Megabyte, 1009, true, After::Kept},
-    {"SplashMegabyteAfterDisc", kRunKey, L"Splash", REG_SZ, Data::ElsewhereThenMegabyte, 1009, false, After::Deleted},
-    {"LanguageQword", kLanguageKey, L"Language", REG_QWORD, Data::EightBytes, 1009, true, After::StoredEnglish},
-    {"LanguageOddBytes", kLanguageKey, L"Language", REG_BINARY, Data::ThreeBytes, 1009, true, After::StoredEnglish},
-    {"LanguageMegabyte", kLanguageKey, L"Language", REG_SZ, Data::Megabyte, 1009, true, After::StoredEnglish},
-    {"LanguageAllOnes", kLanguageKey, L"Language", REG_DWORD, Data::AllOnes, 1009, true, After::Kept},
-    {"CodecBinaryFive", kCodecKey, L"Codec", REG_BINARY, Data::Five, 1005, true, After::Kept},
-    {"CodecQwordFive", kCodecKey, L"Codec", REG_QWORD, Data::EightBytes, 1005, false, After::Kept},
-    {"CodecAllOnes", kCodecKey, L"Codec", REG_DWORD, Data::AllOnes, 1005, false, After::Kept},
-    {"CodecOddBytes", kCodecKey, L"Codec", REG_SZ, Data::ThreeBytes, 1005, false, After::Kept},
-    {"PremiereDword", kPremiere, L"Path", REG_DWORD, Data::Five, 1002, false, After::Kept},
-    {"PremiereOddNoNul", kPremiere, L"Path", REG_SZ, Data::ElsewhereOdd, 1002, true, After::Kept},
-    {"PremiereMegabyte", kPremiere, L"Path", REG_SZ, Data::Megabyte, 1002, true, After::Kept},
-    {"AcrobatExpandSz", kAcrobat, L"Path", REG_EXPAND_SZ, Data::ElsewhereExpand, 1001, false, After::Kept},
-    {"AcrobatOddNoNul", kAcrobat, L"Path", REG_SZ, Data::ElsewhereOdd, 1001, true, After::Kept},
-    {"AcrobatMegabyte", kAcrobat, L"Path", REG_SZ, Data::Megabyte, 1001, true, After::Kept},
-    {"UninstallKeyMegabyte", kWallpapersKey, L"", REG_SZ, Data::Megabyte, 1010, false, After::Kept},
+    {"SplashDword", kRunKey, L"Splash", REG_DWORD, Data::AllOnes, IDC_README, true, After::Kept},
+    {"SplashQword", kRunKey, L"Splash", REG_QWORD, Data::EightBytes, IDC_README, true, After::Kept},
+    {"SplashExpandSz", kRunKey, L"Splash", REG_EXPAND_SZ, Data::ElsewhereExpand, IDC_README, true, After::Kept},
+    {"SplashOddNoNul", kRunKey, L"Splash", REG_SZ, Data::ElsewhereOdd, IDC_README, false, After::Deleted},
+    {"SplashMegabyte", kRunKey, L"Splash", REG_SZ, Data::Megabyte, IDC_README, true, After::Kept},
+    {"SplashMegabyteAfterDisc", kRunKey, L"Splash", REG_SZ, Data::ElsewhereThenMegabyte, IDC_README, false, After::Deleted},
+    {"LanguageQword", kLanguageKey, L"Language", REG_QWORD, Data::EightBytes, IDC_README, true, After::StoredEnglish},
+    {"LanguageOddBytes", kLanguageKey, L"Language", REG_BINARY, Data::ThreeBytes, IDC_README, true, After::StoredEnglish},
+    {"LanguageMegabyte", kLanguageKey, L"Language", REG_SZ, Data::Megabyte, IDC_README, true, After::StoredEnglish},
+    {"LanguageAllOnes", kLanguageKey, L"Language", REG_DWORD, Data::AllOnes, IDC_README, true, After::Kept},
+    {"CodecBinaryFive", kCodecKey, L"Codec", REG_BINARY, Data::Five, IDC_AFTER_EFFECTS, true, After::Kept},
+    {"CodecQwordFive", kCodecKey, L"Codec", REG_QWORD, Data::EightBytes, IDC_AFTER_EFFECTS, false, After::Kept},
+    {"CodecAllOnes", kCodecKey, L"Codec", REG_DWORD, Data::AllOnes, IDC_AFTER_EFFECTS, false, After::Kept},
+    {"CodecOddBytes", kCodecKey, L"Codec", REG_SZ, Data::ThreeBytes, IDC_AFTER_EFFECTS, false, After::Kept},
+    {"PremiereDword", kPremiere, L"Path", REG_DWORD, Data::Five, IDC_PREMIERE_UPDATER, false, After::Kept},
+    {"PremiereOddNoNul", kPremiere, L"Path", REG_SZ, Data::ElsewhereOdd, IDC_PREMIERE_UPDATER, true, After::Kept},
+    {"PremiereMegabyte", kPremiere, L"Path", REG_SZ, Data::Megabyte, IDC_PREMIERE_UPDATER, true, After::Kept},
+    {"AcrobatExpandSz", kAcrobat, L"Path", REG_EXPAND_SZ, Data::ElsewhereExpand, IDC_MANUAL, false, After::Kept},
+    {"AcrobatOddNoNul", kAcrobat, L"Path", REG_SZ, Data::ElsewhereOdd, IDC_MANUAL, true, After::Kept},
+    {"AcrobatMegabyte", kAcrobat, L"Path", REG_SZ, Data::Megabyte, IDC_MANUAL, true, After::Kept},
+    {"UninstallKeyMegabyte", kWallpapersKey, L"", REG_SZ, Data::Megabyte, IDC_WALLPAPERS, false, After::Kept},
 };
 
 class RobustRegistryTest : public RobustMenuTest, public ::testing::WithParamInterface<RegistryCase>
@@ -245,7 +246,7 @@ TEST_P(RobustRegistryTest, MenuStartsWithDefaultsAndLeavesTheValue)
         EXPECT_FALSE(after.has_value());
     else
         EXPECT_TRUE(after == (c.after == After::Kept ? planted : RawValue{REG_DWORD, Number(9, 4)}));
-    EXPECT_FALSE(ReadRaw(L"SOFTWARE\\Zelvora", L"SplashPath").has_value());
+    EXPECT_FALSE(ReadRaw(keys::kZelvoraKey, L"SplashPath").has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(OddValues, RobustRegistryTest, ::testing::ValuesIn(kRegistryCases),
@@ -270,10 +271,10 @@ TEST_P(RobustDiscPathTest, MenuFindsAndRunsItsInstallers)
     if (bLong)
         WriteRaw(kRunKey, L"Splash", {REG_SZ, Sz(disc.Path(L"setup.exe"))});
     Start(bLong ? program.AddSplash() : disc.AddSplash());
-    for (int id : {1003, 1009, 1010})
+    for (int id : {IDC_SUITE, IDC_README, IDC_WALLPAPERS})
         EXPECT_TRUE(Enabled(m_window, id)) << id;
 
-    ClickButton(m_window, 1010);
+    ClickButton(m_window, IDC_WALLPAPERS);
     const std::wstring command = L"\"" + disc.Path(kWallpapers) + L"\" /l0x09";
     if (bLong)
     {
@@ -349,11 +350,11 @@ TEST_F(RobustPlantedProgramTest, NoButtonRunsAPlantedProgram)
     m_disc.AddText(L"Readme.htm", "");
     m_disc.AddText(L"\\Docs\\Manual_Quarn.pdf", "");
     const std::pair<int, std::wstring> clicks[] = {
-        {1003, kSuite}, {1002, kUpdater}, {1005, L"\\ExtraPlug-ins\\AfterEffects\\setup.exe"},
-        {1006, L"\\ExtraPlug-ins\\3DsMax\\setup.exe"}, {1014, L"\\ExtraPlug-ins\\LightWave\\setup.exe"},
-        {1019, L"\\ExtraPlug-ins\\Effects\\Setup.exe"}, {1010, kWallpapers},
-        {1011, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe"}, {1007, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe"},
-        {1013, L"\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe"}, {1001, L"\\Reader\\acrord32.exe"}};
+        {IDC_SUITE, kSuite}, {IDC_PREMIERE_UPDATER, kUpdater}, {IDC_AFTER_EFFECTS, L"\\ExtraPlug-ins\\AfterEffects\\setup.exe"},
+        {IDC_3DS_MAX, L"\\ExtraPlug-ins\\3DsMax\\setup.exe"}, {IDC_LIGHTWAVE, L"\\ExtraPlug-ins\\LightWave\\setup.exe"},
+        {IDC_EFFECTS, L"\\ExtraPlug-ins\\Effects\\Setup.exe"}, {IDC_WALLPAPERS, kWallpapers},
+        {IDC_VFW_CODECS, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe"}, {IDC_SPICEMASTER, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe"},
+        {IDC_ACROBAT_READER, L"\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe"}, {IDC_MANUAL, L"\\Reader\\acrord32.exe"}};
     for (const auto& [id, program] : clicks)
         m_disc.AddInstaller(program);
     Process menu = Process::Start(m_disc.AddSplash());
@@ -361,7 +362,7 @@ TEST_F(RobustPlantedProgramTest, NoButtonRunsAPlantedProgram)
     ASSERT_NE(window, nullptr);
     for (const auto& [id, program] : clicks)
         ClickButton(window, id);
-    ClickButton(window, 1009);
+    ClickButton(window, IDC_README);
 
     const auto runs = [&](const std::wstring& program) {
         return m_disc.Runs(program.substr(0, program.rfind(L'\\'))).size();
@@ -407,9 +408,9 @@ TEST_F(RobustMenuTest, PlantedSystemDllsNeverLoad)
     m_disc.AddInstaller(kGermanUpdater);
 
     Start(m_disc.AddSplash());
-    PostMessageW(GetDlgItem(m_window, 1003), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(Describe(m_window, 1003), Localised(IDS_STATUS_SUITE_NOT_FOUND));
-    ClickButton(m_window, 1002);
+    PostMessageW(GetDlgItem(m_window, IDC_SUITE), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(Describe(m_window, IDC_SUITE), Localised(IDS_STATUS_SUITE_NOT_FOUND));
+    ClickButton(m_window, IDC_PREMIERE_UPDATER);
     EXPECT_TRUE(WaitUntil([&] { return Runs(kGermanUpdater) == 1; }, 10000));
     ExpectBack();
     for (const wchar_t* name : planted)
@@ -432,15 +433,15 @@ TEST_P(RobustInstallerTest, MenuComesBackAfterTheInstaller)
     if (bMissing)
         DeleteFileW(m_disc.Path(kWallpapers).c_str());
     const DWORD start = GetTickCount();
-    ClickButton(m_window, 1010);
+    ClickButton(m_window, IDC_WALLPAPERS);
 
     if (bMissing)
     {
         const auto box = AnswerBox();
         ASSERT_TRUE(box.has_value());
         EXPECT_EQ(box->text, L"Cannot find the file : '" + m_disc.Path(kWallpapers) + L" /l0x09'");
-        EXPECT_TRUE(WaitUntil([&] { return !Enabled(m_window, 1010); }, 5000));
-        EXPECT_EQ(Describe(m_window, 1010), Localised(IDS_STATUS_WALLPAPERS_NOT_FOUND));
+        EXPECT_TRUE(WaitUntil([&] { return !Enabled(m_window, IDC_WALLPAPERS); }, 5000));
+        EXPECT_EQ(Describe(m_window, IDC_WALLPAPERS), Localised(IDS_STATUS_WALLPAPERS_NOT_FOUND));
     }
     else
     {
@@ -503,7 +504,7 @@ TEST_P(RobustDiscFileTest, BrokenDirectXLibraryAsksTheDirectXQuestion)
     Add(L"\\Corla\\Support\\Directx8\\DSetup.dll", FixturePath(L"DSetup.dll"));
     m_disc.AddText(L"\\Corla\\Support\\Directx8\\dsetup.version", "9");
     Start(m_disc.AddSplash());
-    ClickButton(m_window, 1003);
+    ClickButton(m_window, IDC_SUITE);
     const auto box = AnswerBox(IDNO);
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->caption, L"Directx 8.1 setup");
@@ -522,8 +523,8 @@ TEST_P(RobustDiscFileTest, BrokenPremiereFilesGiveTheInternationalUpdater)
     m_disc.AddInstaller(kUpdater);
     m_disc.AddInstaller(kGermanUpdater);
     Start(m_disc.AddSplash());
-    EXPECT_TRUE(Enabled(m_window, 1002));
-    ClickButton(m_window, 1002);
+    EXPECT_TRUE(Enabled(m_window, IDC_PREMIERE_UPDATER));
+    ClickButton(m_window, IDC_PREMIERE_UPDATER);
     EXPECT_TRUE(WaitUntil([&] { return Runs(kUpdater) == 1; }, 10000));
     ExpectBack();
     EXPECT_EQ(Runs(kGermanUpdater), 0u);
@@ -550,7 +551,7 @@ TEST_P(RobustDiscGoneTest, NextRefreshShowsNotFoundAndAClickReportsTheFile)
     m_disc.AddText(L"Readme.htm", "");
     WriteRaw(kRunKey, L"Splash", {REG_SZ, Sz(m_disc.Path(L"setup.exe"))});
     Start(program.AddSplash());
-    ASSERT_TRUE(Enabled(m_window, 1009));
+    ASSERT_TRUE(Enabled(m_window, IDC_README));
 
     const std::wstring root = m_disc.Root();
     ASSERT_TRUE(MoveFileW(root.c_str(), (root + L" gone").c_str()));
@@ -566,19 +567,19 @@ TEST_P(RobustDiscGoneTest, NextRefreshShowsNotFoundAndAClickReportsTheFile)
             return chooser && GetDlgItem(chooser, IDC_LANG_GERMAN);
         }, 5000));
         ClickButton(chooser, IDC_LANG_GERMAN);
-        EXPECT_TRUE(WaitUntil([&] { return !Enabled(m_window, 1009); }, 5000));
-        EXPECT_EQ(Describe(m_window, 1009), Localised(base + IDS_STATUS_README_NOT_FOUND));
-        EXPECT_EQ(Describe(m_window, 1003), Localised(base + IDS_STATUS_SUITE_NOT_FOUND));
+        EXPECT_TRUE(WaitUntil([&] { return !Enabled(m_window, IDC_README); }, 5000));
+        EXPECT_EQ(Describe(m_window, IDC_README), Localised(base + IDS_STATUS_README_NOT_FOUND));
+        EXPECT_EQ(Describe(m_window, IDC_SUITE), Localised(base + IDS_STATUS_SUITE_NOT_FOUND));
     }
     else
     {
-        ClickButton(m_window, 1010);
+        ClickButton(m_window, IDC_WALLPAPERS);
         ASSERT_TRUE(AnswerBox().has_value());
     }
-    EXPECT_TRUE(WaitUntil([&] { return !Enabled(m_window, 1010); }, 5000));
-    EXPECT_EQ(Describe(m_window, 1010), Localised(base + IDS_STATUS_WALLPAPERS_NOT_FOUND));
+    EXPECT_TRUE(WaitUntil([&] { return !Enabled(m_window, IDC_WALLPAPERS); }, 5000));
+    EXPECT_EQ(Describe(m_window, IDC_WALLPAPERS), Localised(base + IDS_STATUS_WALLPAPERS_NOT_FOUND));
 
-    ClickButton(m_window, 1003);
+    ClickButton(m_window, IDC_SUITE);
     const auto box = AnswerBox();
     ASSERT_TRUE(box.has_value());
     const std::wstring text = Localised(base + IDS_MSG_CANNOT_FIND_FILE);

@@ -1,5 +1,7 @@
 #include "tests/support/Driver.h"
 
+#include "tests/support/TestKeys.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -118,28 +120,6 @@ std::wstring WindowText(HWND window)
 }
 
 } // namespace
-
-std::string ToUtf8(const std::wstring& text)
-{
-    if (text.empty())
-        return {};
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                   nullptr);
-    std::string result(size, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &result[0], size, nullptr,
-                        nullptr);
-    return result;
-}
-
-std::wstring FromUtf8(const std::string& text)
-{
-    if (text.empty())
-        return {};
-    int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(size, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &result[0], size);
-    return result;
-}
 
 std::wstring SplashExe()
 {
@@ -317,8 +297,8 @@ RegistryGuard& RegistryGuard::RemovedValue(HKEY root, const std::wstring& subkey
 
 MenuRegistry::MenuRegistry()
 {
-    RemovedValue(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", L"Splash");
-    Value(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zelvora\\Sorlan", L"Language");
+    RemovedValue(HKEY_LOCAL_MACHINE, keys::kRunKey, L"Splash");
+    Value(HKEY_LOCAL_MACHINE, keys::kLanguageKey, L"Language");
 }
 
 bool KeyExists(HKEY root, const std::wstring& subkey)

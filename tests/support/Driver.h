@@ -3,6 +3,8 @@
 // from outside through its windows.
 #pragma once
 
+#include "tests/support/Utf8.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -31,9 +33,6 @@ struct InstallerRun {
 
 // Every start recorded in folder\installer.log (none when it does not exist).
 std::vector<InstallerRun> ReadInstallerLog(const std::wstring& folder);
-
-std::string ToUtf8(const std::wstring& text);
-std::wstring FromUtf8(const std::string& text);
 
 void WriteTextFile(const std::wstring& path, const std::string& utf8);
 std::string ReadTextFile(const std::wstring& path);

@@ -1,3 +1,4 @@
+#include "actions/Language.h"
 #include "framework/String.h"
 
 #include "res/strings.h"
@@ -64,4 +65,24 @@ TEST(StringTest, ReleaseBufferTakesTheTextUpToTheFirstNul)
     str.GetBuffer(16);
     str.ReleaseBuffer(3);
     EXPECT_STREQ(str, L"Vel");
+}
+
+// The menu's language as one value: texts at base + id, the stored value as stored.
+TEST(LanguageValueTest, TextsComeFromTheBaseOfTheIndex)
+{
+    const CLanguage french = CLanguage::FromIndex(1);
+    EXPECT_EQ(french.StoredValue(), 0x40C);
+    EXPECT_EQ(french.Base(), 1000);
+    EXPECT_STREQ(french.LoadText(IDS_CAPTION_SUITE), CLanguage::LoadFixed(1000 + IDS_CAPTION_SUITE));
+    EXPECT_EQ(CLanguage::FromStoredValue(0x11).Index(), 5);
+    EXPECT_TRUE(CLanguage().IsEnglish());
+}
+
+TEST(LanguageValueTest, UnknownValueShowsEnglishButIsPassedOnAsStored)
+{
+    const CLanguage unknown = CLanguage::FromStoredValue(0x4D2);
+    EXPECT_TRUE(unknown.IsEnglish());
+    EXPECT_EQ(unknown.Base(), 0);
+    EXPECT_EQ(unknown.StoredValue(), 0x4D2);
+    EXPECT_TRUE(CLanguage(kLanguageCount, 9).IsEnglish());  // no such index
 }

@@ -32,7 +32,7 @@ CString FileLine(bool bFound, const CString& strPath, const CString& strNote)
 }
 }  // namespace
 
-bool CDiscReport::Contains(const DiscFile& file) const
+bool CDiscReport::Contains(const DiscPath& file) const
 {
     return FolderContains(file.strName, m_strRoot + file.strFolder);
 }
@@ -67,7 +67,7 @@ void CDiscReport::WriteButton(CConsoleOutput& out, const ButtonDiscFiles& button
         const CString strCase = need.strCase.IsEmpty() ? CString() : L"(" + need.strCase + L")";
         bool bServed = false;
         CString strLine;
-        for (const DiscFile& file : need.choices)
+        for (const DiscPath& file : need.choices)
         {
             const bool bFound = Contains(file);
             bServed = bServed || bFound;

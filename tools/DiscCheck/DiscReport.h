@@ -27,7 +27,7 @@ private:
         CString strCases;  // "" when the button's state depends on the file
     };
 
-    bool Contains(const DiscFile& file) const;
+    bool Contains(const DiscPath& file) const;
     void WriteButton(CConsoleOutput& out, const ButtonDiscFiles& button);
     void AddProblem(const CString& strButton, const CString& strPath, const CString& strCase);
     static CString ProblemLine(const Problem& problem);

@@ -1,4 +1,4 @@
-#include "app/Language.h"
+#include "actions/Language.h"
 
 #include "res/resource.h"
 #include "res/strings.h"
@@ -42,4 +42,31 @@ const LanguageInfo& LanguageFromPrimary(WORD wPrimaryLanguage)
             return language;
     }
     return kLanguages[kEnglishIndex];
+}
+
+CLanguage::CLanguage(int nIndex, int nStoredValue) noexcept
+    : m_nIndex(GetLanguage(nIndex).nIndex), m_nStoredValue(nStoredValue)
+{
+}
+
+CLanguage CLanguage::FromStoredValue(int nStoredValue)
+{
+    return CLanguage(LanguageFromValue(nStoredValue).nIndex, nStoredValue);
+}
+
+CLanguage CLanguage::FromIndex(int nIndex)
+{
+    return CLanguage(nIndex, GetLanguage(nIndex).nValue);
+}
+
+CString CLanguage::LoadText(UINT nID) const
+{
+    return LoadFixed(static_cast<UINT>(Base()) + nID);
+}
+
+CString CLanguage::LoadFixed(UINT nID)
+{
+    CString str;
+    str.LoadString(nID);
+    return str;
 }

@@ -1,0 +1,42 @@
+#include "actions/MenuContext.h"
+
+#include "probes/Folder.h"
+
+CString CMenuContext::DiscFolder(UINT nFolderPatternId) const
+{
+    return nFolderPatternId != 0 ? CString::Substitute(LoadFixed(nFolderPatternId), DiscRoot()) : DiscRoot();
+}
+
+bool CMenuContext::DiscFolderContains(UINT nFolderPatternId, const CString& strName) const
+{
+    // Without a disc root every folder would be relative to the current drive.
+    if (DiscRoot().IsEmpty())
+        return false;
+    return FolderContains(strName, DiscFolder(nFolderPatternId));
+}
+
+CString CMenuContext::NameOf(const DiscFileIds& file) const
+{
+    return file.bTranslated ? LoadText(file.nFileNameId) : LoadFixed(file.nFileNameId);
+}
+
+ButtonState CMenuContext::OfferFromDisc(UINT nRefusalId, std::initializer_list<DiscFileIds> files,
+                                        UINT nNotFoundId) const
+{
+    ButtonState state;
+    if (nRefusalId != 0)
+    {
+        state.strStatus = LoadText(nRefusalId);
+        return state;
+    }
+    for (const DiscFileIds& file : files)
+    {
+        if (DiscFolderContains(file.nFolderPatternId, NameOf(file)))
+        {
+            state.bAvailable = true;
+            return state;
+        }
+    }
+    state.strStatus = LoadText(nNotFoundId);
+    return state;
+}

@@ -1,0 +1,63 @@
+// CMenuContext: what an action may know of the menu and ask of it: the disc
+// root, the language, whether the suite is installed, the hardware model,
+// the launcher and the window that owns its messages. The menu dialog
+// implements it; an action given another implementation runs without one.
+#pragma once
+
+#include "actions/Language.h"
+#include "actions/ProgramLauncher.h"
+#include "framework/String.h"
+
+#include <initializer_list>
+
+// The string ids of a file a button looks for on the disc: a folder pattern
+// ("%s" the disc root; 0 for the root itself) and a file name, English-only
+// unless translated (then at the language base, outside English).
+struct DiscFileIds
+{
+    UINT nFolderPatternId;
+    UINT nFileNameId;
+    bool bTranslated = false;
+};
+
+// What a refresh step decides for its button: usable or not, the status
+// text shown while it is not, and what a click will open (when it depends on
+// what the refresh found).
+struct ButtonState
+{
+    bool bAvailable = false;
+    CString strStatus;
+    CString strTarget;
+};
+
+class CMenuContext
+{
+public:
+    virtual const CString& DiscRoot() const = 0;
+    virtual const CLanguage& Language() const = 0;
+    virtual bool SuiteInstalled() const = 0;
+    virtual int HardwareModel() const = 0;
+    virtual void SetHardwareModel(int nModel) = 0;
+    virtual CProgramLauncher& Launcher() = 0;
+    virtual CWnd& Owner() = 0;
+
+    // A text in the menu's language.
+    CString LoadText(UINT nID) const { return Language().LoadText(nID); }
+    static CString LoadFixed(UINT nID) { return CLanguage::LoadFixed(nID); }
+    // The folder of a pattern, "%s" replaced by the disc root.
+    CString DiscFolder(UINT nFolderPatternId) const;
+    // Whether the disc folder of pattern nFolderPatternId holds an entry named strName.
+    bool DiscFolderContains(UINT nFolderPatternId, const CString& strName) const;
+    // The name of file in the menu's language.
+    CString NameOf(const DiscFileIds& file) const;
+    // Every refresh of the same shape: a refusal (its status text id; 0 for
+    // none) wins; otherwise the button is usable when the disc holds any of
+    // the files, and shows nNotFoundId when it holds none.
+    ButtonState OfferFromDisc(UINT nRefusalId, std::initializer_list<DiscFileIds> files, UINT nNotFoundId) const;
+
+protected:
+    CMenuContext() = default;
+    ~CMenuContext() = default;
+    CMenuContext(const CMenuContext&) = default;
+    CMenuContext& operator=(const CMenuContext&) = default;
+};

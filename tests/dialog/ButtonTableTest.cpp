@@ -1,0 +1,193 @@
+// The actions and the button table against a context that is not the menu
+// dialog: no window, state set directly. What the table says a button looks
+// for on the disc is what its refresh step looks for, and a click through
+// the context runs what its row says.
+#include "tests/support/Driver.h"
+#include "tests/support/TestKeys.h"
+
+#include "actions/AddOnInstaller.h"
+#include "actions/ButtonTable.h"
+#include "actions/MenuContext.h"
+#include "actions/ModelDlg.h"
+#include "res/resource.h"
+#include "res/strings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+// A menu without a window: the launcher hides and shows nothing.
+class CFakeMenu : public CMenuContext
+{
+public:
+    const CString& DiscRoot() const override { return m_strRoot; }
+    const CLanguage& Language() const override { return m_language; }
+    bool SuiteInstalled() const override { return m_bSuite; }
+    int HardwareModel() const override { return m_nModel; }
+    void SetHardwareModel(int nModel) override { m_nModel = nModel; }
+    CProgramLauncher& Launcher() override { return m_launcher; }
+    CWnd& Owner() override { return m_owner; }
+
+    CString m_strRoot;
+    CLanguage m_language = CLanguage::FromIndex(1);  // French: translated Readme, French texts
+    bool m_bSuite = true;
+    int m_nModel = kModelPro;
+
+private:
+    CWnd m_owner;
+    CProgramLauncher m_launcher{m_owner, m_language};
+};
+
+std::string RowName(const ::testing::TestParamInfo<ButtonRow>& info)
+{
+    return "Button" + std::to_string(info.param.nId);
+}
+
+std::vector<ButtonRow> RefreshedRows()
+{
+    std::vector<ButtonRow> rows;
+    for (const ButtonRow& row : MenuButtonTable())
+    {
+        if (row.pfnRefresh != nullptr)
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+class ButtonTableTest : public ::testing::TestWithParam<ButtonRow>
+{
+protected:
+    void SetUp() override
+    {
+        // Nothing installed but what each button needs to be asked about the disc.
+        for (const wchar_t* code : {keys::kSuiteCode, keys::kVfwCodecsCode, keys::kAfterEffectsCode,
+                                    keys::k3dsMaxCode, keys::kLightWaveCode, keys::kWallpapersCode})
+            m_registry.RemovedKey(HKEY_LOCAL_MACHINE, keys::kUninstall + code);
+        m_registry.RemovedKey(HKEY_LOCAL_MACHINE, keys::kAppPaths + L"AcroRd32.exe")
+            .RemovedKey(HKEY_LOCAL_MACHINE, keys::kAppPaths + L"Premiere.exe");
+        const UINT nId = GetParam().nId;
+        if (nId == IDC_MANUAL)
+            e2e::WriteRegString(HKEY_LOCAL_MACHINE, keys::kAppPaths + L"AcroRd32.exe", L"Path", m_disc.Root());
+        if (nId == IDC_PREMIERE_UPDATER)
+            e2e::WriteRegString(HKEY_LOCAL_MACHINE, keys::kAppPaths + L"Premiere.exe", L"Path",
+                                e2e::FixturePath(L"preminfo-60"));
+        // The suite and the codecs are offered only without the suite.
+        m_menu.m_bSuite = nId != IDC_SUITE && nId != IDC_VFW_CODECS;
+        m_menu.m_strRoot = m_disc.Root().c_str();
+    }
+
+    ButtonState Refresh() { return GetParam().pfnRefresh(m_menu, GetParam()); }
+    std::wstring PathOf(const DiscFileIds& file) const
+    {
+        return std::wstring(m_menu.DiscFolder(file.nFolderPatternId)) + L"\\" +
+               static_cast<LPCWSTR>(m_menu.NameOf(file));
+    }
+
+    e2e::RegistryGuard m_registry;
+    e2e::FixtureDisc m_disc{L"table disc"};
+    CFakeMenu m_menu;
+};
+
+TEST_P(ButtonTableTest, EachFileOfTheRowAloneOffersTheButton)
+{
+    const ButtonState empty = Refresh();
+    EXPECT_FALSE(empty.bAvailable);
+    EXPECT_FALSE(empty.strStatus.IsEmpty());
+
+    int nFiles = 0;
+    for (const DiscFileIds& file : GetParam().files)
+    {
+        if (file.nFileNameId == 0)
+            continue;
+        ++nFiles;
+        const std::wstring path = PathOf(file);
+        e2e::WriteTextFile(path, {});
+        const ButtonState found = Refresh();
+        EXPECT_TRUE(found.bAvailable) << e2e::ToUtf8(path);
+        EXPECT_TRUE(found.strStatus.IsEmpty()) << e2e::ToUtf8(path);
+        ::DeleteFileW(path.c_str());
+    }
+    EXPECT_GT(nFiles, 0);
+}
+
+TEST_P(ButtonTableTest, WithoutADiscRootNothingIsFoundOnTheCurrentDrive)
+{
+    // The same files at the root of the current drive (the prefix's C:) must not count.
+    wchar_t szCurrent[MAX_PATH] = L"";
+    ::GetCurrentDirectoryW(MAX_PATH, szCurrent);
+    ASSERT_TRUE(::SetCurrentDirectoryW(L"C:\\"));
+    m_menu.m_strRoot = L"C:";
+    std::vector<std::wstring> planted;
+    for (const DiscFileIds& file : GetParam().files)
+    {
+        if (file.nFileNameId != 0 && file.nFolderPatternId != 0)
+            planted.push_back(PathOf(file));
+    }
+    for (const std::wstring& path : planted)
+        e2e::WriteTextFile(path, {});
+
+    m_menu.m_strRoot.Empty();
+    EXPECT_FALSE(Refresh().bAvailable);
+
+    for (const std::wstring& path : planted)
+    {
+        ::DeleteFileW(path.c_str());
+        // Its folders, deepest first; a folder that is not empty stays.
+        for (std::wstring folder = path.substr(0, path.rfind(L'\\')); folder.size() > 3;
+             folder = folder.substr(0, folder.rfind(L'\\')))
+            ::RemoveDirectoryW(folder.c_str());
+    }
+    ::SetCurrentDirectoryW(szCurrent);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ButtonTableTest, ::testing::ValuesIn(RefreshedRows()), RowName);
+
+TEST(ButtonTable, EveryButtonOfTheMenuHasOneRow)
+{
+    for (const UINT nId : {IDC_SUITE, IDC_PREMIERE_UPDATER, IDC_AFTER_EFFECTS, IDC_3DS_MAX, IDC_SPICEMASTER,
+                           IDC_ACROBAT_READER, IDC_MANUAL, IDC_README, IDC_WALLPAPERS, IDC_VFW_CODECS,
+                           IDC_LIGHTWAVE, IDC_EFFECTS, IDC_LANGUAGE, IDOK})
+    {
+        const ButtonRow* pRow = FindButtonRow(nId);
+        ASSERT_NE(pRow, nullptr) << nId;
+        EXPECT_EQ(pRow->nId, nId);
+        EXPECT_EQ(pRow->pfnRefresh != nullptr, pRow->pfnClick != nullptr) << nId;
+    }
+    EXPECT_EQ(FindButtonRow(IDC_DESCRIPTION), nullptr);
+}
+
+// An add-on click through the context: its setup with the context's language
+// switch, and what the menu must refresh afterwards.
+struct ClickCase { const char* name; AddOn addOn; const wchar_t* pszProgram; const wchar_t* pszSwitch; AfterClick after; };
+void PrintTo(const ClickCase& c, std::ostream* os) { *os << c.name; }
+
+const ClickCase kClickCases[] = {
+    {"ThreeDsMax", AddOn::ThreeDsMax, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", L" /l0x40C", AfterClick::RefreshButton},
+    {"VfwCodecs", AddOn::VfwCodecs, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", L" /l0x40C",
+     AfterClick::RefreshSuiteAndButton},
+    {"SpiceMaster", AddOn::SpiceMaster, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", L"", AfterClick::Nothing},
+};
+
+class AddOnClickTest : public ::testing::TestWithParam<ClickCase> {};
+
+TEST_P(AddOnClickTest, RunsTheSetupOfItsRowAndSaysWhatToRefresh)
+{
+    const ClickCase& c = GetParam();
+    e2e::FixtureDisc disc;
+    const std::wstring setup = disc.AddInstaller(c.pszProgram);
+    CFakeMenu menu;
+    menu.m_strRoot = disc.Root().c_str();
+
+    EXPECT_EQ(CAddOnInstaller(menu).Install(c.addOn), c.after);
+
+    const std::wstring folder = setup.substr(0, setup.rfind(L'\\'));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !e2e::ReadInstallerLog(folder).empty(); }, 10000));
+    EXPECT_EQ(e2e::ReadInstallerLog(folder)[0].commandLine, setup + c.pszSwitch);
+    e2e::WaitUntil([&] { return ::DeleteFileW(setup.c_str()) != FALSE; }, 10000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AddOnClickTest, ::testing::ValuesIn(kClickCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+}  // namespace
