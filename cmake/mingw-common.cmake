@@ -3,9 +3,15 @@
 # SPLASH_WINE_LOADER through the wrapper script next to this file.
 set(CMAKE_SYSTEM_NAME Windows)
 
-# The posix-thread compilers: GoogleTest needs std::mutex.
-set(CMAKE_C_COMPILER   ${SPLASH_MINGW}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${SPLASH_MINGW}-g++-posix)
+# Two thread models of the same compilers. posix for the test programs:
+# GoogleTest needs std::mutex. win32 for the shipped executables: the posix
+# runtime pulls in libwinpthread, whose imports Windows 2000 and XP lack.
+if(NOT SPLASH_THREAD_MODEL)
+    set(SPLASH_THREAD_MODEL posix)
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES SPLASH_THREAD_MODEL)
+set(CMAKE_C_COMPILER   ${SPLASH_MINGW}-gcc-${SPLASH_THREAD_MODEL})
+set(CMAKE_CXX_COMPILER ${SPLASH_MINGW}-g++-${SPLASH_THREAD_MODEL})
 set(CMAKE_RC_COMPILER  ${SPLASH_MINGW}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${SPLASH_MINGW})

@@ -13,23 +13,48 @@ CWinApp* g_pApp = nullptr;
 constexpr DWORD LOAD_LIBRARY_SEARCH_SYSTEM32 = 0x00000800;
 #endif
 
-// A program started from a disc folder must not pick up DLLs planted beside
-// it, nor stop on a system "no disk" box while it probes a removed disc.
-void HardenProcess() noexcept
-{
-    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+// Whether the program's own folder (a disc, a download folder) stayed in the
+// DLL search path when the program tried to take it out: on Windows 2000,
+// which has neither function for it.
+bool g_bDllSearchOpen = false;
+}  // namespace
 
+bool AfxRestrictDllSearchPath() noexcept
+{
     const HMODULE hKernel = ::GetModuleHandleW(L"kernel32.dll");
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
     using SetDllDirectoryFn = BOOL(WINAPI*)(LPCWSTR);
     const auto pfnSetDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
         reinterpret_cast<void*>(::GetProcAddress(hKernel, "SetDefaultDllDirectories")));
-    if (pfnSetDefault != nullptr && pfnSetDefault(LOAD_LIBRARY_SEARCH_SYSTEM32))
-        return;
     const auto pfnSetDllDirectory = reinterpret_cast<SetDllDirectoryFn>(
         reinterpret_cast<void*>(::GetProcAddress(hKernel, "SetDllDirectoryW")));
-    if (pfnSetDllDirectory != nullptr)
-        pfnSetDllDirectory(L"");
+    const bool bRestricted = (pfnSetDefault != nullptr && pfnSetDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) ||
+                             (pfnSetDllDirectory != nullptr && pfnSetDllDirectory(L""));
+    g_bDllSearchOpen = !bRestricted;
+    return bRestricted;
+}
+
+CString AfxCommonControlsPath()
+{
+    // By name the manifest's side-by-side version 6 loads; a full path would
+    // give version 5. Where the search path stays open, safety comes first.
+    if (!g_bDllSearchOpen)
+        return L"comctl32.dll";
+    wchar_t szSystem[MAX_PATH] = L"";
+    const UINT nLength = ::GetSystemDirectoryW(szSystem, MAX_PATH);
+    if (nLength == 0 || nLength >= MAX_PATH)
+        return CString();
+    return CString(szSystem) + L"\\comctl32.dll";
+}
+
+namespace
+{
+// A program started from a disc folder must not pick up DLLs planted beside
+// it, nor stop on a system "no disk" box while it probes a removed disc.
+void HardenProcess() noexcept
+{
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    AfxRestrictDllSearchPath();
 }
 }  // namespace
 
@@ -88,7 +113,8 @@ bool AfxEnsureCommonControls() noexcept
 {
     static const bool bReady = [] {
         // Kept loaded for the life of the process, like a static import.
-        const HMODULE hComCtl = ::LoadLibraryW(L"comctl32.dll");
+        const CString strComCtl = AfxCommonControlsPath();
+        const HMODULE hComCtl = strComCtl.IsEmpty() ? nullptr : ::LoadLibraryW(strComCtl);
         using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
         const auto pfnInit = reinterpret_cast<InitFn>(
             reinterpret_cast<void*>(::GetProcAddress(hComCtl, "InitCommonControlsEx")));

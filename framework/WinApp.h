@@ -5,6 +5,7 @@
 
 #include "framework/Object.h"
 #include "framework/ResourceModule.h"
+#include "framework/String.h"
 
 #include <windows.h>
 
@@ -31,6 +32,13 @@ public:
 CWinApp* AfxGetApp() noexcept;
 CWnd* AfxGetMainWnd() noexcept;
 HINSTANCE AfxGetInstanceHandle() noexcept;
+// Takes the program's folder out of the DLL search path where the system
+// can (not on Windows 2000); says whether it could. Called first at start.
+bool AfxRestrictDllSearchPath() noexcept;
+// What comctl32 is loaded by: its full path in the system folder where the
+// search path could not be restricted (empty when that path cannot be read),
+// else its name.
+CString AfxCommonControlsPath();
 // Loads comctl32 from the system (version 6 through the manifest) and
 // registers its classes, once.
 bool AfxEnsureCommonControls() noexcept;

@@ -42,9 +42,13 @@ check "unknown target" \
 packages() { (SPLASH_ARCH=$1; splash_packages); }
 check "wine32 only for the i686 target" "wine32:i386" "$(packages i686 | grep -o 'wine32:i386')"
 check "no wine32 for the x86_64 target" "" "$(packages x86_64 | grep -o 'wine32[^ ]*')"
-check "the 64-bit compiler for the x86_64 target" "g++-mingw-w64-x86-64-posix" "$(packages x86_64 | grep -o 'g++-mingw-w64-x86-64-posix')"
-check "the 32-bit compiler on every host" "g++-mingw-w64-i686-posix g++-mingw-w64-i686-posix" \
-    "$(packages x86_64 | grep -o 'g++-mingw-w64-i686-posix') $(packages i686 | grep -o 'g++-mingw-w64-i686-posix')"
+# Both thread models: win32 for what ships, posix for the tests.
+for model in posix win32; do
+    check "the 64-bit $model compiler for the x86_64 target" "g++-mingw-w64-x86-64-$model" \
+        "$(packages x86_64 | grep -o "g++-mingw-w64-x86-64-$model")"
+    check "the 32-bit $model compiler on every host" "g++-mingw-w64-i686-$model g++-mingw-w64-i686-$model" \
+        "$(packages x86_64 | grep -o "g++-mingw-w64-i686-$model") $(packages i686 | grep -o "g++-mingw-w64-i686-$model")"
+done
 check "the 64-bit loader by name" "/usr/lib/wine/wine64" "$(SPLASH_ARCH=x86_64 wine_loader)"
 
 # The real probe agrees with the host's 32-bit dynamic loader, where one is installed.
