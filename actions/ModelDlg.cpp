@@ -36,11 +36,11 @@ BOOL CModelDlg::OnInitDialog()
 {
     CSkinDialog::OnInitDialog();
     SetBackground(IDB_CHOOSER_BACKGROUND);
-    m_btnLite.LoadStateBitmap(IDB_BUTTON_STRIP);
+    LoadButtonStrip(m_btnLite, IDB_BUTTON_STRIP);
     SetFixedCaption(m_btnLite, L"Velquin Lite");
-    m_btnPro.LoadStateBitmap(IDB_BUTTON_STRIP);
+    LoadButtonStrip(m_btnPro, IDB_BUTTON_STRIP);
     SetFixedCaption(m_btnPro, L"Velquin Pro");
-    m_btnCancel.LoadStateBitmap(IDB_CLOSE_STRIP);
+    LoadButtonStrip(m_btnCancel, IDB_CLOSE_STRIP);
     SetFixedCaption(m_btnCancel, L"Exit");
     return TRUE;
 }

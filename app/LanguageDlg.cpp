@@ -52,7 +52,7 @@ BOOL CLanguageDlg::OnInitDialog()
     for (const int nIndex : kSetupOrder)
     {
         CHoverButton& button = ButtonOf(nIndex);
-        button.LoadStateBitmap(IDB_BUTTON_STRIP);
+        LoadButtonStrip(button, IDB_BUTTON_STRIP);
         const CString strName = CLanguage::LoadFixed(GetLanguage(nIndex).nNameId);
         button.SetCaptions(strName, kCaptionColour, nullptr, kSameColour, nullptr, kSameColour,
                            nullptr, kSameColour);

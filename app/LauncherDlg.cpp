@@ -92,7 +92,7 @@ BOOL CLauncherDlg::OnInitDialog()
     MarkStartup(StartupPoint::kRegionBuilt);
 
     for (const ButtonRow& row : MenuButtonTable())
-        ButtonOf(row).LoadStateBitmap(row.nStripId);
+        LoadButtonStrip(ButtonOf(row), row.nStripId);
     MarkStartup(StartupPoint::kStripsLoaded);
 
     m_nHardwareModel = ReadHardwareModel();

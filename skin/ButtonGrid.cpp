@@ -51,24 +51,12 @@ int Distance(const RECT& rcFrom, const RECT& rcTo, UINT vkArrow)
 }
 }  // namespace
 
-CHoverButton* CButtonGrid::ButtonOf(HWND hWnd)
+CHoverButton* CButtonGrid::ButtonOf(HWND hWnd) const
 {
-    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    CWnd* pWnd = ::IsChild(m_hDialog, hWnd) ? CWnd::FromHandlePermanent(hWnd) : nullptr;
     return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CHoverButton))
                ? static_cast<CHoverButton*>(pWnd)
                : nullptr;
-}
-
-CHoverButton* CButtonGrid::Place() const
-{
-    for (HWND h = ::GetWindow(m_hDialog, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
-    {
-        CHoverButton* pButton = ButtonOf(h);
-        if (pButton != nullptr && pButton->IsKeyboardPlace())
-            return pButton;
-    }
-    const HWND hFocus = ::GetFocus();
-    return ::IsChild(m_hDialog, hFocus) ? ButtonOf(hFocus) : nullptr;
 }
 
 CHoverButton* CButtonGrid::Neighbour(const CHoverButton* pFrom, UINT vkArrow) const

@@ -13,16 +13,13 @@ class CButtonGrid
 public:
     explicit CButtonGrid(HWND hDialog) noexcept : m_hDialog(hDialog) {}
 
-    // The button holding the keyboard's place, else the focused button, else null.
-    CHoverButton* Place() const;
+    // The hover button of hWnd among the dialog's children, or null.
+    CHoverButton* ButtonOf(HWND hWnd) const;
     // The nearest button from pFrom in the direction of vkArrow (VK_LEFT,
     // VK_RIGHT, VK_UP, VK_DOWN), or null when none lies that way. From no
     // button, the first visible one.
     CHoverButton* Neighbour(const CHoverButton* pFrom, UINT vkArrow) const;
 
 private:
-    // The bound hover button of hWnd, or null.
-    static CHoverButton* ButtonOf(HWND hWnd);
-
     HWND m_hDialog;
 };

@@ -1,7 +1,8 @@
 #include "skin/HoverButton.h"
 
-#include "skin/SkinDialog.h"
 #include "skin/StateStripCache.h"
+
+#include <utility>
 
 namespace
 {
@@ -56,8 +57,12 @@ CHoverButton::~CHoverButton() = default;
 
 BOOL CHoverButton::LoadStateBitmap(UINT nIDResource)
 {
-    auto* pDialog = dynamic_cast<CSkinDialog*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
-    m_pStates = pDialog != nullptr ? pDialog->StateStrip(nIDResource) : CStateStripCache::LoadStrip(nIDResource);
+    return SetStateBitmap(CStateStripCache::LoadStrip(nIDResource));
+}
+
+BOOL CHoverButton::SetStateBitmap(std::shared_ptr<const CBitmap> pStates)
+{
+    m_pStates = std::move(pStates);
     BITMAP bm{};  // stays empty when the strip could not be loaded
     m_pStates->GetBitmap(&bm);
     m_nBitmapWidth = bm.bmWidth;
@@ -120,29 +125,19 @@ void CHoverButton::UpdateAccessibleName()
         SetWindowText(strName);
 }
 
-void CHoverButton::TakeKeyboardPlace()
+void CHoverButton::ShowKeyboardPlace(bool bHolds)
 {
-    const HWND hParent = ::GetParent(m_hWnd);
-    for (HWND h = ::GetWindow(hParent, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
-    {
-        CWnd* pSibling = FromHandlePermanent(h);
-        if (h != m_hWnd && pSibling != nullptr && pSibling->IsKindOf(RUNTIME_CLASS(CHoverButton)))
-            static_cast<CHoverButton*>(pSibling)->LeaveKeyboardPlace();
-    }
-    if (m_bKeyboardPlace)
+    if (m_bKeyboardPlace == static_cast<BOOL>(bHolds))
         return;
-    m_bKeyboardPlace = TRUE;
+    m_bKeyboardPlace = bHolds;
     if (m_bFocusCues)
         Invalidate(TRUE);
 }
 
-void CHoverButton::LeaveKeyboardPlace()
+void CHoverButton::NotifyParent(WORD wCode) const
 {
-    if (!m_bKeyboardPlace)
-        return;
-    m_bKeyboardPlace = FALSE;
-    if (m_bFocusCues)
-        Invalidate(TRUE);
+    ::SendMessageW(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(m_hWnd), wCode),
+                   reinterpret_cast<LPARAM>(m_hWnd));
 }
 
 bool CHoverButton::EnsureTip()
@@ -238,7 +233,7 @@ void CHoverButton::OnMouseMove(UINT nFlags, CPoint point)
 // button it rested on.
 void CHoverButton::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    TakeKeyboardPlace();
+    NotifyParent(BN_SETFOCUS);
     CBitmapButton::OnLButtonDown(nFlags, point);
 }
 
@@ -275,13 +270,13 @@ LRESULT CHoverButton::OnSetStyle(WPARAM wParam, LPARAM)
 
 LRESULT CHoverButton::OnSetFocus(WPARAM, LPARAM)
 {
-    TakeKeyboardPlace();
+    NotifyParent(BN_SETFOCUS);
     return Default();
 }
 
 LRESULT CHoverButton::OnKillFocus(WPARAM, LPARAM)
 {
-    LeaveKeyboardPlace();
+    NotifyParent(BN_KILLFOCUS);
     return Default();
 }
 

@@ -28,9 +28,11 @@ public:
     CHoverButton() = default;
     ~CHoverButton() override;
 
-    // Inside a skinned dialog the strip is the dialog's shared copy. FALSE
-    // when the strip cannot be loaded; the button then paints no slice.
+    // The button's own copy of strip nIDResource. FALSE when the strip
+    // cannot be loaded; the button then paints no slice.
     BOOL LoadStateBitmap(UINT nIDResource);
+    // A strip shared with other buttons (a skinned dialog hands down its copy).
+    BOOL SetStateBitmap(std::shared_ptr<const CBitmap> pStates);
     // A null text takes the normal caption, kSameColour the normal colour;
     // a null normal caption changes nothing.
     void SetCaptions(LPCWSTR lpszNormal, COLORREF crNormal, LPCWSTR lpszPressed,
@@ -42,10 +44,11 @@ public:
     CString GetDescription() const;
     void SetTipText(LPCWSTR lpszTipText, BOOL bActivate);
 
-    // The keyboard's place: the focused button, or a disabled button the
-    // arrow keys rest on. Taking it takes it from the sibling buttons.
-    void TakeKeyboardPlace();
-    void LeaveKeyboardPlace();
+    // The keyboard's place (the focused button, or a disabled button the
+    // arrow keys rest on) is the parent's to keep: the button tells it with
+    // BN_SETFOCUS when it takes the focus or a click, BN_KILLFOCUS when it
+    // loses the focus, and the parent tells the button whether it holds it.
+    void ShowKeyboardPlace(bool bHolds);
     BOOL IsKeyboardPlace() const noexcept { return m_bKeyboardPlace; }
     BOOL AreFocusCuesShown() const noexcept { return m_bFocusCues; }
 
@@ -67,6 +70,7 @@ protected:
 
 private:
     bool EnsureTip();
+    void NotifyParent(WORD wCode) const;
     void UpdateAccessibleName();
     void DrawFocusMark(CDCHandle& dc, const CRect& rcButton, COLORREF crCaption) const;
 

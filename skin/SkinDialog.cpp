@@ -206,10 +206,46 @@ BOOL CSkinDialog::PreTranslateMessage(MSG* pMsg)
     return CDialog::PreTranslateMessage(pMsg);
 }
 
+BOOL CSkinDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const auto hFrom = reinterpret_cast<HWND>(lParam);
+    if (message == WM_COMMAND && CButtonGrid(m_hWnd).ButtonOf(hFrom) != nullptr)
+    {
+        if (HIWORD(wParam) == BN_SETFOCUS)
+            SetKeyboardPlace(hFrom);
+        else if (HIWORD(wParam) == BN_KILLFOCUS && hFrom == m_hKeyboardPlace)
+            SetKeyboardPlace(nullptr);
+    }
+    return CDialog::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+BOOL CSkinDialog::LoadButtonStrip(CHoverButton& button, UINT nIDResource)
+{
+    return button.SetStateBitmap(m_stateStrips.Get(nIDResource));
+}
+
+CHoverButton* CSkinDialog::KeyboardPlace() const
+{
+    const CButtonGrid grid(m_hWnd);
+    return m_hKeyboardPlace != nullptr ? grid.ButtonOf(m_hKeyboardPlace) : grid.ButtonOf(::GetFocus());
+}
+
+void CSkinDialog::SetKeyboardPlace(HWND hButton)
+{
+    if (hButton == m_hKeyboardPlace)
+        return;
+    const CButtonGrid grid(m_hWnd);
+    if (CHoverButton* pOld = grid.ButtonOf(m_hKeyboardPlace))
+        pOld->ShowKeyboardPlace(false);
+    m_hKeyboardPlace = hButton;
+    if (CHoverButton* pNew = grid.ButtonOf(hButton))
+        pNew->ShowKeyboardPlace(true);
+}
+
 void CSkinDialog::MoveByTab(bool bBackwards)
 {
     ShowFocusCues();
-    const CHoverButton* pPlace = CButtonGrid(m_hWnd).Place();
+    const CHoverButton* pPlace = KeyboardPlace();
     const HWND hFrom = pPlace != nullptr ? pPlace->m_hWnd : nullptr;
     const HWND hNext = ::GetNextDlgTabItem(m_hWnd, hFrom, bBackwards);
     if (hNext != nullptr)
@@ -219,8 +255,7 @@ void CSkinDialog::MoveByTab(bool bBackwards)
 void CSkinDialog::MoveByArrow(UINT vkArrow)
 {
     ShowFocusCues();
-    const CButtonGrid grid(m_hWnd);
-    CHoverButton* pNext = grid.Neighbour(grid.Place(), vkArrow);
+    CHoverButton* pNext = CButtonGrid(m_hWnd).Neighbour(KeyboardPlace(), vkArrow);
     if (pNext != nullptr)
         MoveKeyboardTo(pNext->m_hWnd);
 }
@@ -231,16 +266,15 @@ void CSkinDialog::MoveKeyboardTo(HWND hTarget)
     // while the keyboard rests on the disabled button's place.
     if (::IsWindowEnabled(hTarget))
         SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hTarget), TRUE);
-    CWnd* pTarget = FromHandlePermanent(hTarget);
-    if (pTarget == nullptr || !pTarget->IsKindOf(RUNTIME_CLASS(CHoverButton)))
+    CHoverButton* pTarget = CButtonGrid(m_hWnd).ButtonOf(hTarget);
+    if (pTarget == nullptr)
         return;
-    auto& button = static_cast<CHoverButton&>(*pTarget);
-    button.TakeKeyboardPlace();
-    OnKeyboardPlace(button);
+    SetKeyboardPlace(hTarget);
+    OnKeyboardPlace(*pTarget);
 }
 
 bool CSkinDialog::IsRestingOnDisabled() const
 {
-    const CHoverButton* pPlace = CButtonGrid(m_hWnd).Place();
+    const CHoverButton* pPlace = KeyboardPlace();
     return pPlace != nullptr && !pPlace->IsWindowEnabled();
 }

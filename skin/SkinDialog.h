@@ -23,6 +23,7 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     // Makes bitmap nIDResource, stretched to the window's present outer size,
     // the background, and gives the window its plain (or keyed) region.
@@ -30,8 +31,11 @@ public:
     void ReleaseBackground();
     // Pixels inside rcKeep count as opaque without being read.
     void BuildWindowRegion(CRect rcKeep);
-    // The dialog's one copy of a button state strip, for all its buttons.
-    std::shared_ptr<const CBitmap> StateStrip(UINT nIDResource) { return m_stateStrips.Get(nIDResource); }
+    // Hands the dialog's one copy of state strip nIDResource, shared by all
+    // its buttons, down to button.
+    BOOL LoadButtonStrip(CHoverButton& button, UINT nIDResource);
+    // The button the keyboard rests on, else the focused button, else null.
+    CHoverButton* KeyboardPlace() const;
 
     BOOL m_bUseKeyColor = FALSE;
     BOOL m_bTransparentStatics = TRUE;
@@ -59,11 +63,13 @@ protected:
 private:
     BOOL ScaleBackgroundToWindow();
     void MoveKeyboardTo(HWND hTarget);
+    void SetKeyboardPlace(HWND hButton);
     void MoveByTab(bool bBackwards);
     void MoveByArrow(UINT vkArrow);
     // Enter and Space do nothing while the keyboard rests on a disabled button.
     bool IsRestingOnDisabled() const;
 
     UINT m_nBackgroundId = 0;
+    HWND m_hKeyboardPlace = nullptr;  // one of the dialog's hover buttons, or null
     CRect m_rcKeep;  // of the last region built
 };
