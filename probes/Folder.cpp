@@ -1,26 +1,10 @@
 #include "probes/Folder.h"
 
+#include "framework/Handle.h"
 #include "framework/String.h"
 
 namespace
 {
-class CFindHandle
-{
-public:
-    explicit CFindHandle(HANDLE hFind) noexcept : m_hFind(hFind) {}
-    ~CFindHandle()
-    {
-        if (m_hFind != INVALID_HANDLE_VALUE)
-            ::FindClose(m_hFind);
-    }
-    CFindHandle(const CFindHandle&) = delete;
-    CFindHandle& operator=(const CFindHandle&) = delete;
-    bool IsValid() const noexcept { return m_hFind != INVALID_HANDLE_VALUE; }
-    operator HANDLE() const noexcept { return m_hFind; }  // NOLINT
-
-private:
-    HANDLE m_hFind;
-};
 // A search pattern longer than MAX_PATH needs the "\\?\" form, which
 // takes the path literally: only absolute drive and UNC paths qualify.
 CString SearchPattern(const CString& strFolder)

@@ -14,20 +14,15 @@ bool HasSearchFlags()
 }
 }  // namespace
 
-CLibraryModule::~CLibraryModule()
-{
-    if (m_hModule != nullptr)
-        ::FreeLibrary(m_hModule);
-}
-
 bool CLibraryModule::LoadSystem(LPCWSTR lpszName)
 {
+    m_module.Reset();
     wchar_t szSystem[MAX_PATH] = L"";
     const UINT nLength = ::GetSystemDirectoryW(szSystem, MAX_PATH);
     if (nLength == 0 || nLength >= MAX_PATH)
         return false;
-    m_hModule = ::LoadLibraryW(CString(szSystem) + L"\\" + lpszName);
-    return m_hModule != nullptr;
+    m_module.Reset(::LoadLibraryW(CString(szSystem) + L"\\" + lpszName));
+    return m_module.IsValid();
 }
 
 bool CLibraryModule::LoadFromPath(const CString& strPath)
@@ -35,6 +30,6 @@ bool CLibraryModule::LoadFromPath(const CString& strPath)
     const DWORD dwFlags = HasSearchFlags()
                               ? LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32
                               : LOAD_WITH_ALTERED_SEARCH_PATH;
-    m_hModule = ::LoadLibraryExW(strPath, nullptr, dwFlags);
-    return m_hModule != nullptr;
+    m_module.Reset(::LoadLibraryExW(strPath, nullptr, dwFlags));
+    return m_module.IsValid();
 }

@@ -3,6 +3,7 @@
 // beside the program is never used.
 #pragma once
 
+#include "framework/Handle.h"
 #include "framework/String.h"
 
 #include <windows.h>
@@ -10,25 +11,20 @@
 class CLibraryModule
 {
 public:
-    CLibraryModule() = default;
-    ~CLibraryModule();
-    CLibraryModule(const CLibraryModule&) = delete;
-    CLibraryModule& operator=(const CLibraryModule&) = delete;
-
-    // lpszName from the system folder.
+    // lpszName from the system folder; either Load frees what was held first.
     bool LoadSystem(LPCWSTR lpszName);
     // A DLL by full path; its own dependencies come from its folder and the system.
     bool LoadFromPath(const CString& strPath);
-    bool IsLoaded() const noexcept { return m_hModule != nullptr; }
+    bool IsLoaded() const noexcept { return m_module.IsValid(); }
 
     template <typename Function>
     Function GetProc(const char* pszName) const noexcept
     {
-        if (m_hModule == nullptr)
+        if (!m_module.IsValid())
             return nullptr;
-        return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(m_hModule, pszName)));
+        return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(m_module, pszName)));
     }
 
 private:
-    HMODULE m_hModule = nullptr;
+    CModuleHandle m_module;
 };

@@ -171,7 +171,8 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     rcButton.MoveToOrigin();
 
     CDC dcMemory;
-    dcMemory.CreateCompatibleDC(&dc);
+    if (!dcMemory.CreateCompatibleDC(&dc))
+        return;
     CSelectionGuard select(dcMemory, m_pStates != nullptr ? m_pStates->GetSafeHandle() : nullptr);
     dc.SetBkMode(TRANSPARENT);
 

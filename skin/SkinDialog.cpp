@@ -90,13 +90,20 @@ void CSkinDialog::BuildWindowRegion(CRect rcKeep)
     // Keying needs pixels to read: without a background the window stays a rectangle.
     if (!m_bUseKeyColor || !m_bHasBackground)
     {
-        SetWindowRgn(CWindowRegion::CreatePlain(rcWindow.Size()), TRUE);
+        GiveWindowRegion(CWindowRegion::CreatePlain(rcWindow.Size()));
         return;
     }
     CRect rcClient;
     GetClientRect(&rcClient);
     const CWindowRegion shape(*m_pBackground, m_crKey, rcKeep);
-    SetWindowRgn(shape.Create(rcWindow.Size(), rcClient.Size()), TRUE);
+    GiveWindowRegion(shape.Create(rcWindow.Size(), rcClient.Size()));
+}
+
+void CSkinDialog::GiveWindowRegion(CRegionHandle rgn)
+{
+    // The system owns a region only once SetWindowRgn has succeeded.
+    if (rgn.IsValid() && SetWindowRgn(rgn, TRUE) != 0)
+        rgn.Release();
 }
 
 BOOL CSkinDialog::OnEraseBkgnd(CDCHandle* pDC)
@@ -107,7 +114,8 @@ BOOL CSkinDialog::OnEraseBkgnd(CDCHandle* pDC)
     CRect rcClient;
     GetClientRect(&rcClient);
     CDC dcMemory;
-    dcMemory.CreateCompatibleDC(pDC);
+    if (!dcMemory.CreateCompatibleDC(pDC))
+        return CDialog::OnEraseBkgnd(pDC);
     CSelectionGuard select(dcMemory, *m_pBackground);
     pDC->BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dcMemory, 0, 0, SRCCOPY);
     return TRUE;

@@ -10,6 +10,7 @@
 
 #include "framework/Bitmap.h"
 #include "framework/Dialog.h"
+#include "framework/Handle.h"
 #include "skin/HoverButton.h"
 #include "skin/StateStripCache.h"
 
@@ -64,6 +65,7 @@ private:
     BOOL ScaleBackgroundToWindow();
     void MoveKeyboardTo(HWND hTarget);
     void SetKeyboardPlace(HWND hButton);
+    void GiveWindowRegion(CRegionHandle rgn);
     void MoveByTab(bool bBackwards);
     void MoveByArrow(UINT vkArrow);
     // Enter and Space do nothing while the keyboard rests on a disabled button.

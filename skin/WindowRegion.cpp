@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 #include <new>
+#include <utility>
 
 namespace
 {
@@ -99,11 +100,6 @@ public:
     {
         m_pData.reset(new (std::nothrow) BYTE[sizeof(RGNDATAHEADER) + sizeof(RECT) * static_cast<size_t>(m_nCapacity)]);
     }
-    ~CRunList()
-    {
-        if (m_hRgn != nullptr)
-            ::DeleteObject(m_hRgn);
-    }
     CRunList(const CRunList&) = delete;
     CRunList& operator=(const CRunList&) = delete;
 
@@ -142,16 +138,14 @@ public:
             Rects()[m_nCount++] = rc;
     }
 
-    // The whole region, the caller's to own, or null when a call failed.
-    HRGN Finish() noexcept
+    // The whole region, or none when a call failed.
+    CRegionHandle Finish() noexcept
     {
         if (!Flush())
-            return nullptr;
-        if (m_hRgn == nullptr)
-            return ::CreateRectRgn(0, 0, 0, 0);
-        const HRGN hRgn = m_hRgn;
-        m_hRgn = nullptr;
-        return hRgn;
+            return CRegionHandle();
+        if (!m_rgn.IsValid())
+            return CRegionHandle(::CreateRectRgn(0, 0, 0, 0));
+        return std::move(m_rgn);
     }
 
 private:
@@ -178,19 +172,17 @@ private:
                     static_cast<DWORD>(sizeof(RECT)) * static_cast<DWORD>(m_nCount), Rects()[0]};
         for (int i = 1; i < m_nCount; ++i)
             ::UnionRect(&pHeader->rcBound, &pHeader->rcBound, &Rects()[i]);
-        const HRGN hChunk = ::ExtCreateRegion(nullptr, sizeof(RGNDATAHEADER) + pHeader->nRgnSize,
-                                              reinterpret_cast<const RGNDATA*>(pHeader));
+        CRegionHandle chunk(::ExtCreateRegion(nullptr, sizeof(RGNDATAHEADER) + pHeader->nRgnSize,
+                                              reinterpret_cast<const RGNDATA*>(pHeader)));
         m_nCount = 0;
-        if (hChunk == nullptr)
+        if (!chunk.IsValid())
             return false;
-        if (m_hRgn == nullptr)
+        if (!m_rgn.IsValid())
         {
-            m_hRgn = hChunk;
+            m_rgn = std::move(chunk);
             return true;
         }
-        const bool bJoined = ::CombineRgn(m_hRgn, m_hRgn, hChunk, RGN_OR) != ERROR;
-        ::DeleteObject(hChunk);
-        return bJoined;
+        return ::CombineRgn(m_rgn, m_rgn, chunk, RGN_OR) != ERROR;
     }
 
     const int m_nRowCapacity;  // the most runs a row can have
@@ -201,7 +193,7 @@ private:
     int m_nRowStart = 0;
     int m_nAboveStart = 0;
     bool m_bAboveValid = false;
-    HRGN m_hRgn = nullptr;
+    CRegionHandle m_rgn;
 };
 
 // Turns the key pixels of one row, met left to right, into opaque runs.
@@ -252,19 +244,19 @@ CWindowRegion::CWindowRegion(HBITMAP hBackground, COLORREF crKey, const CRect& r
 {
 }
 
-HRGN CWindowRegion::Create(CSize szWindow, CSize szClient) const noexcept
+CRegionHandle CWindowRegion::Create(CSize szWindow, CSize szClient) const noexcept
 {
     CRunList runs(szClient.cx);
     if (!runs.IsValid() || !AddClientRuns(runs, szClient))
         return CreatePlain(szWindow);
     AddFrameStrips(runs, szWindow, szClient);
-    const HRGN hRgn = runs.Finish();
-    return hRgn != nullptr ? hRgn : CreatePlain(szWindow);
+    CRegionHandle rgn = runs.Finish();
+    return rgn.IsValid() ? std::move(rgn) : CreatePlain(szWindow);
 }
 
-HRGN CWindowRegion::CreatePlain(CSize szWindow) noexcept
+CRegionHandle CWindowRegion::CreatePlain(CSize szWindow) noexcept
 {
-    return ::CreateRectRgn(0, 0, szWindow.cx, szWindow.cy);
+    return CRegionHandle(::CreateRectRgn(0, 0, szWindow.cx, szWindow.cy));
 }
 
 bool CWindowRegion::KeepsWholeClient(CSize szClient) const noexcept

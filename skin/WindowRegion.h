@@ -11,6 +11,8 @@
 #include "framework/Rect.h"
 #include "framework/Size.h"
 
+#include "framework/Handle.h"
+
 #include <windows.h>
 
 class CWindowRegion
@@ -19,10 +21,9 @@ public:
     CWindowRegion(HBITMAP hBackground, COLORREF crKey, const CRect& rcKeep) noexcept;
 
     // A new region for a window of outer size szWindow and client size
-    // szClient; the caller owns it. Null only when not even a rectangle can
-    // be made.
-    HRGN Create(CSize szWindow, CSize szClient) const noexcept;
-    static HRGN CreatePlain(CSize szWindow) noexcept;
+    // szClient. Empty only when not even a rectangle can be made.
+    CRegionHandle Create(CSize szWindow, CSize szClient) const noexcept;
+    static CRegionHandle CreatePlain(CSize szWindow) noexcept;
 
 private:
     class CRunList;

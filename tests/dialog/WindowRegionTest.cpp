@@ -107,7 +107,7 @@ void ExpectSameRegion(HBITMAP hBackground, COLORREF crKey, const CRect& rcKeep, 
     CRgn expected;
     BuildReference(expected, hBackground, crKey, rcKeep, szWindow, szClient);
     CRgn actual;
-    ASSERT_TRUE(actual.Attach(CWindowRegion(hBackground, crKey, rcKeep).Create(szWindow, szClient)));
+    ASSERT_TRUE(actual.Attach(CWindowRegion(hBackground, crKey, rcKeep).Create(szWindow, szClient).Release()));
 
     EXPECT_TRUE(::EqualRgn(actual, expected));
     const std::vector<RECT> actualRects = RegionRects(actual);
@@ -225,7 +225,8 @@ TEST(WindowRegionFallbackTest, AnUnreadableBackgroundGivesThePlainWindowRectangl
     {
         CRgn actual;
         ASSERT_TRUE(actual.Attach(CWindowRegion(static_cast<HBITMAP>(hBackground), kKey, CRect(0, 0, 5, 5))
-                                      .Create(szWindow, CSize(24, 16))));
+                                      .Create(szWindow, CSize(24, 16))
+                                      .Release()));
         EXPECT_TRUE(::EqualRgn(actual, expected));
     }
 }
@@ -235,7 +236,7 @@ TEST(WindowRegionFallbackTest, AKeepRectangleOverTheClientNeedsNoPixels)
     // Nothing is read, so even without a background the shape is the client
     // area and the frame strips.
     CRgn actual;
-    ASSERT_TRUE(actual.Attach(CWindowRegion(nullptr, kKey, CRect(0, 0, 24, 16)).Create(CSize(30, 20), CSize(24, 16))));
+    ASSERT_TRUE(actual.Attach(CWindowRegion(nullptr, kKey, CRect(0, 0, 24, 16)).Create(CSize(30, 20), CSize(24, 16)).Release()));
     CRgn expected;
     expected.CreateRectRgn(0, 0, 30, 20);
     EXPECT_TRUE(::EqualRgn(actual, expected));

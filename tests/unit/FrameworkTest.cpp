@@ -2,10 +2,13 @@
 // selection guard.
 #include "framework/Bitmap.h"
 #include "framework/DC.h"
+#include "framework/Handle.h"
 #include "skin/HoverButton.h"
 #include "skin/SkinLabel.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 TEST(RuntimeClassTest, HoverButtonAnswersForItsWholeAncestry)
 {
@@ -42,4 +45,37 @@ TEST(SelectionGuardTest, PutsThePreviousObjectBack)
         EXPECT_EQ(::GetCurrentObject(dc, OBJ_BITMAP), first.GetSafeHandle());
     }
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_BITMAP), hOriginal);
+}
+
+namespace
+{
+bool IsOpen(HANDLE h)
+{
+    DWORD dwFlags = 0;
+    return ::GetHandleInformation(h, &dwFlags) != FALSE;
+}
+}  // namespace
+
+// Every owning handle closes what it holds exactly once, wherever ownership
+// ends: at reset, when moved over, at the end of its scope; never after Release.
+TEST(UniqueHandleTest, ClosesWhatItHoldsOnceAndNeverWhatItGaveUp)
+{
+    const HANDLE hFirst = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE hSecond = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE hKept = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    {
+        CHandle first(hFirst);
+        CHandle second(hSecond);
+        first = std::move(second);
+        EXPECT_FALSE(IsOpen(hFirst));
+        EXPECT_EQ(first.Get(), hSecond);
+        EXPECT_FALSE(second.IsValid());
+        CHandle kept(hKept);
+        EXPECT_EQ(kept.Release(), hKept);
+        first.Reset(INVALID_HANDLE_VALUE);
+        EXPECT_FALSE(IsOpen(hSecond));
+        EXPECT_FALSE(first.IsValid());
+    }
+    EXPECT_TRUE(IsOpen(hKept));
+    ::CloseHandle(hKept);
 }

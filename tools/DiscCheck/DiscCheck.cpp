@@ -2,6 +2,7 @@
 // whether it is there, before the disc is burnt. Exit status 0 when every
 // button the menu shows finds its files, 1 when not, 2 when the root cannot
 // be read or the argument is wrong.
+#include "framework/Handle.h"
 #include "tools/DiscCheck/ConsoleOutput.h"
 #include "tools/DiscCheck/DiscReport.h"
 
@@ -51,11 +52,7 @@ CString SettleRoot(LPCWSTR lpszArgument)
 bool CanList(const CString& strRoot)
 {
     WIN32_FIND_DATAW data;
-    const HANDLE hFind = ::FindFirstFileW(strRoot + L"\\*", &data);
-    if (hFind == INVALID_HANDLE_VALUE)
-        return false;
-    ::FindClose(hFind);
-    return true;
+    return CFindHandle(::FindFirstFileW(strRoot + L"\\*", &data)).IsValid();
 }
 }  // namespace
 
