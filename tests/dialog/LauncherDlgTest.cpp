@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "res/strings.h"
 #include "tests/support/Driver.h"
+#include "tests/support/ImportHook.h"
 
 #include <commctrl.h>
 #include <sddl.h>
@@ -144,6 +145,22 @@ private:
     bool m_bChanged = false;
 };
 
+// Client and window size when the first region is set.
+std::pair<int, int> g_clientAtRegion, g_windowAtRegion;
+const auto g_pfnSetWindowRgn = reinterpret_cast<decltype(&::SetWindowRgn)>(
+    reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetWindowRgn")));
+
+int WINAPI MeasureAtFirstRegion(HWND hWnd, HRGN hRgn, BOOL bRedraw)
+{
+    CRect rcClient, rcWindow;
+    if (g_windowAtRegion.first == 0 && ::GetClientRect(hWnd, &rcClient) && ::GetWindowRect(hWnd, &rcWindow))
+    {
+        g_clientAtRegion = {rcClient.Width(), rcClient.Height()};
+        g_windowAtRegion = {rcWindow.Width(), rcWindow.Height()};
+    }
+    return g_pfnSetWindowRgn(hWnd, hRgn, bRedraw);
+}
+
 // Every test starts in English without a resume entry or hardware model;
 // the registry is put back afterwards.
 class LauncherTest : public ::testing::Test
@@ -241,6 +258,19 @@ TEST_F(LauncherTest, KeysThatMayOnlyBeReadStillCount)
     EXPECT_EQ(std::wstring(dlg.m_btnAcrobatReader.GetDescription()), Text(IDS_STATUS_ACROBAT_INSTALLED));
     // Premiere found: the updater is looked for on the disc.
     EXPECT_EQ(std::wstring(dlg.m_btnPremiereUpdater.GetDescription()), Text(IDS_STATUS_PREMIERE_NOT_FOUND));
+}
+
+// The frame's removal reaches Windows before any region is cut: the client
+// area is the whole window, as the background and the region assume.
+TEST_F(LauncherTest, ClientAreaIsTheWindowBeforeAnyRegion)
+{
+    g_windowAtRegion = {0, 0};
+    {
+        const ImportHook hook(L"user32.dll", "SetWindowRgn", reinterpret_cast<const void*>(&MeasureAtFirstRegion));
+        Open();
+    }
+    ASSERT_GT(g_windowAtRegion.first, 0);
+    EXPECT_EQ(g_clientAtRegion, g_windowAtRegion);
 }
 
 // --- Language ---------------------------------------------------------------
