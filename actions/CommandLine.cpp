@@ -4,7 +4,11 @@ CString QuoteArgument(const CString& strPath)
 {
     if (strPath.Find(L' ') < 0 && strPath.Find(L'\t') < 0)
         return strPath;
+    return AlwaysQuoted(strPath);
+}
 
+CString AlwaysQuoted(const CString& strPath)
+{
     // Backslashes before the closing quote are doubled so that they stay
     // backslashes instead of escaping the quote.
     int nTrailingBackslashes = 0;

@@ -99,7 +99,7 @@ CString ReadmeCommandLine(const CString& strReadmePath)
     const CString strExplorer = ExplorerPath();
     if (strExplorer.IsEmpty())
         return CString();
-    return QuoteArgument(strExplorer) + L" " + QuoteArgument(strReadmePath);
+    return QuoteArgument(strExplorer) + L" " + AlwaysQuoted(strReadmePath);
 }
 
 AfterClick CDocumentButtons::ViewReadme(const CString& strReadmePath)

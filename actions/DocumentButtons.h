@@ -24,6 +24,6 @@ private:
     CMenuContext& m_menu;
 };
 
-// The shell, by its full path in the Windows folder, opening the Readme;
-// empty when the Windows folder cannot be read.
+// The shell, by its full path in the Windows folder, opening the Readme (in
+// quotes, always); empty when the Windows folder cannot be read.
 CString ReadmeCommandLine(const CString& strReadmePath);

@@ -33,8 +33,10 @@ CHandle CProgramLauncher::Start(const CString& strCommandLine, LPCWSTR lpszWorki
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, dwCreationFlags,
-                          nullptr, lpszWorkingFolder, &si, &pi))
+    // A child inherits the error mode, and the menu's own silences the
+    // system's "insert the disc" and missing-DLL boxes that an installer needs.
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
+                          dwCreationFlags | CREATE_DEFAULT_ERROR_MODE, nullptr, lpszWorkingFolder, &si, &pi))
     {
         ReportCannotFind(strCommandLine, nFailureCaptionId);
         return CHandle();
@@ -71,6 +73,11 @@ void CProgramLauncher::ReportCannotFind(const CString& strCommandLine, UINT nCap
 
 void CProgramLauncher::ShowError(UINT nTextId, const CString& strInsert, UINT nCaptionId)
 {
-    m_menu.MessageBox(CString::Substitute(m_language.LoadText(nTextId), strInsert),
-                      CLanguage::LoadFixed(nCaptionId), MB_OK | MB_ICONHAND);
+    MenuMessageBox(m_menu, CString::Substitute(m_language.LoadText(nTextId), strInsert),
+                   CLanguage::LoadFixed(nCaptionId), MB_OK | MB_ICONHAND);
+}
+
+int MenuMessageBox(CWnd& owner, LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType)
+{
+    return owner.MessageBox(lpszText, lpszCaption, nType | MB_SETFOREGROUND);
 }

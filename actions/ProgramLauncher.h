@@ -22,7 +22,8 @@ public:
     {
     }
 
-    // Starts commandLine; a null working folder keeps the menu's own. On
+    // Starts commandLine; a null working folder keeps the menu's own. Every
+    // program gets the system's default error mode, whatever the menu's. On
     // failure shows "cannot find the file" under caption nFailureCaptionId.
     bool StartProgram(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
                       UINT nFailureCaptionId, DWORD dwCreationFlags = kDefaultCreationFlags);
@@ -41,6 +42,11 @@ private:
     CWnd& m_menu;
     const CLanguage& m_language;
 };
+
+// A message box of the menu, brought to the front: after a hidden wait the
+// menu is still hidden and the programs it ran may hold the foreground, and
+// a box owned by a hidden window has no taskbar button to find it by.
+int MenuMessageBox(CWnd& owner, LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType);
 
 // Waits for hObject up to dwTimeoutMs, delivering only the messages other
 // threads send meanwhile. Returns what WaitForSingleObject would.

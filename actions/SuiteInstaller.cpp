@@ -70,8 +70,8 @@ AfterClick CSuiteInstaller::Install()
 AfterClick CSuiteInstaller::InstallDirectX()
 {
     // The question stays English whatever the menu's language.
-    if (m_menu.Owner().MessageBox(CMenuContext::LoadFixed(IDS_MSG_DIRECTX_QUESTION),
-                                  CMenuContext::LoadFixed(IDS_TITLE_DIRECTX), MB_YESNO) != IDYES)
+    if (MenuMessageBox(m_menu.Owner(), CMenuContext::LoadFixed(IDS_MSG_DIRECTX_QUESTION),
+                       CMenuContext::LoadFixed(IDS_TITLE_DIRECTX), MB_YESNO) != IDYES)
         return AfterClick::Nothing;
 
     const CString strInstaller = m_menu.DiscRoot() + DirectXInstallerPath(PRIMARYLANGID(::GetSystemDefaultLangID()));

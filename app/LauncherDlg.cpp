@@ -79,7 +79,9 @@ BOOL CLauncherDlg::OnInitDialog()
     MarkStartup(StartupPoint::kSettingsRead);
 
     SetWindowText(kMainTitle);
-    ModifyStyle(WS_BORDER, 0, 0);
+    // Without SWP_FRAMECHANGED the frame stays cached and the client area a
+    // border short of the window, which the background and region assume.
+    ModifyStyle(WS_BORDER, 0, SWP_FRAMECHANGED);
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 

@@ -17,5 +17,5 @@ bool ReadAppPath(LPCWSTR lpszExeName, CString& strFolder)
 bool AppPathExists(LPCWSTR lpszExeName)
 {
     CRegistryKey key;
-    return key.Open(CString(kAppPathsKey) + lpszExeName) == ERROR_SUCCESS;
+    return key.Open(CString(kAppPathsKey) + lpszExeName, KEY_QUERY_VALUE) == ERROR_SUCCESS;
 }

@@ -5,5 +5,5 @@
 
 // The "Path" value of ...\App Paths\<lpszExeName>; true when it was read.
 bool ReadAppPath(LPCWSTR lpszExeName, CString& strFolder);
-// Whether ...\App Paths\<lpszExeName> can be opened.
+// Whether ...\App Paths\<lpszExeName> can be opened for reading.
 bool AppPathExists(LPCWSTR lpszExeName);

@@ -10,7 +10,7 @@ const wchar_t kUninstallKeyPrefix[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVer
 bool ReadRegistryString(LPCWSTR lpszSubKey, LPCWSTR lpszValueName, CString& strValue)
 {
     CRegistryKey key;
-    if (key.Open(lpszSubKey) != ERROR_SUCCESS)
+    if (key.Open(lpszSubKey, KEY_QUERY_VALUE) != ERROR_SUCCESS)
         return false;
 
     DWORD dwType = 0;
@@ -37,7 +37,7 @@ bool ReadRegistryString(LPCWSTR lpszSubKey, LPCWSTR lpszValueName, CString& strV
 bool ReadRegistryDword(LPCWSTR lpszSubKey, LPCWSTR lpszValueName, DWORD& dwValue)
 {
     CRegistryKey key;
-    if (key.Open(lpszSubKey) != ERROR_SUCCESS)
+    if (key.Open(lpszSubKey, KEY_QUERY_VALUE) != ERROR_SUCCESS)
         return false;
     DWORD dwData = 0;
     DWORD cbData = sizeof(dwData);
@@ -55,7 +55,7 @@ LONG WriteValue(LPCWSTR lpszSubKey, LPCWSTR lpszValueName, DWORD dwType, const v
                 DWORD cbData)
 {
     CRegistryKey key;
-    const LONG lOpen = key.OpenOrCreate(lpszSubKey);
+    const LONG lOpen = key.OpenOrCreate(lpszSubKey, KEY_SET_VALUE);
     if (lOpen != ERROR_SUCCESS)
         return lOpen;
     return ::RegSetValueExW(key, lpszValueName, 0, dwType, static_cast<const BYTE*>(pData), cbData);
@@ -76,12 +76,12 @@ LONG WriteRegistryString(LPCWSTR lpszSubKey, LPCWSTR lpszValueName, LPCWSTR lpsz
 bool DeleteRegistryValue(LPCWSTR lpszSubKey, LPCWSTR lpszValueName)
 {
     CRegistryKey key;
-    return key.Open(lpszSubKey) == ERROR_SUCCESS &&
+    return key.Open(lpszSubKey, KEY_SET_VALUE) == ERROR_SUCCESS &&
            ::RegDeleteValueW(key, lpszValueName) == ERROR_SUCCESS;
 }
 
 bool UninstallKeyExists(LPCWSTR lpszProductCode)
 {
     CRegistryKey key;
-    return key.Open(CString(kUninstallKeyPrefix) + lpszProductCode) == ERROR_SUCCESS;
+    return key.Open(CString(kUninstallKeyPrefix) + lpszProductCode, KEY_QUERY_VALUE) == ERROR_SUCCESS;
 }

@@ -1,17 +1,17 @@
 #include "probes/RegistryKey.h"
 
-LONG CRegistryKey::Open(LPCWSTR lpszSubKey) noexcept
+LONG CRegistryKey::Open(LPCWSTR lpszSubKey, REGSAM samDesired) noexcept
 {
     Close();
-    return ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, lpszSubKey, 0, KEY_ALL_ACCESS, &m_hKey);
+    return ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, lpszSubKey, 0, samDesired, &m_hKey);
 }
 
-LONG CRegistryKey::OpenOrCreate(LPCWSTR lpszSubKey) noexcept
+LONG CRegistryKey::OpenOrCreate(LPCWSTR lpszSubKey, REGSAM samDesired) noexcept
 {
-    if (Open(lpszSubKey) == ERROR_SUCCESS)
+    if (Open(lpszSubKey, samDesired) == ERROR_SUCCESS)
         return ERROR_SUCCESS;
     return ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, lpszSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                             KEY_ALL_ACCESS, nullptr, &m_hKey, nullptr);
+                             samDesired, nullptr, &m_hKey, nullptr);
 }
 
 void CRegistryKey::Close() noexcept

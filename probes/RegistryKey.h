@@ -1,6 +1,8 @@
 // CRegistryKey: an open key under HKEY_LOCAL_MACHINE, closed with the object.
-// Keys are opened with full access: where the system refuses it, the key
-// counts as missing.
+// Keys are opened with the access the caller needs and no more: a key that
+// may be read but not changed (HKEY_LOCAL_MACHINE for a limited user, an
+// installer's key with a strict ACL) still reads. Where the system refuses
+// the access asked for, the key counts as missing.
 #pragma once
 
 #include <windows.h>
@@ -13,9 +15,9 @@ public:
     CRegistryKey(const CRegistryKey&) = delete;
     CRegistryKey& operator=(const CRegistryKey&) = delete;
 
-    LONG Open(LPCWSTR lpszSubKey) noexcept;
+    LONG Open(LPCWSTR lpszSubKey, REGSAM samDesired) noexcept;
     // Opens the key, creating it when it cannot be opened.
-    LONG OpenOrCreate(LPCWSTR lpszSubKey) noexcept;
+    LONG OpenOrCreate(LPCWSTR lpszSubKey, REGSAM samDesired) noexcept;
     void Close() noexcept;
     operator HKEY() const noexcept { return m_hKey; }  // NOLINT
 

@@ -10,6 +10,14 @@ namespace
 {
 const wchar_t kTrackbarClass[] = L"msctls_trackbar32";
 
+// Windows honours "always show keyboard cues" by never hiding them, not by
+// a message, and not every system sends UI-state messages: read it.
+bool AlwaysShowsKeyboardCues()
+{
+    BOOL bAlways = FALSE;
+    return ::SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &bAlways, 0) && bAlways;
+}
+
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
@@ -160,10 +168,12 @@ LRESULT CSkinDialog::OnDpiChanged(WPARAM, LPARAM lParam)
 BOOL CSkinDialog::OnInitDialog()
 {
     const BOOL bResult = CDialog::OnInitDialog();
-    // A dialog opened from the keyboard keeps showing where the focus is.
+    // A dialog opened from the keyboard keeps showing where the focus is, and
+    // so does every dialog of a user who always wants keyboard cues.
     CWnd* pFocus = FromHandlePermanent(::GetFocus());
-    if (pFocus != nullptr && pFocus->IsKindOf(RUNTIME_CLASS(CHoverButton)) &&
-        static_cast<CHoverButton*>(pFocus)->AreFocusCuesShown())
+    const bool bFromKeyboard = pFocus != nullptr && pFocus->IsKindOf(RUNTIME_CLASS(CHoverButton)) &&
+                               static_cast<CHoverButton*>(pFocus)->AreFocusCuesShown();
+    if (bFromKeyboard || AlwaysShowsKeyboardCues())
         ShowFocusCues();
     return bResult;
 }

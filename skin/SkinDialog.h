@@ -4,8 +4,8 @@
 // and lets static controls draw straight onto the background. It moves the
 // keyboard over its hover buttons (Tab in template order, the arrow keys over
 // the grid, resting on disabled buttons), shows focus cues from the first
-// navigation key on, and rescales its background when the screen density
-// changes.
+// navigation key on (from the start where the user always wants them), and
+// rescales its background when the screen density changes.
 #pragma once
 
 #include "framework/Bitmap.h"

@@ -116,7 +116,7 @@ TEST(ReadmeCommandTest, ShellFromTheSystemWindowsFolderWithThePath)
     const ImportHook perUser(L"kernel32.dll", "GetWindowsDirectoryW",
                              reinterpret_cast<const void*>(&PerUserWindowsDirectory));
     ASSERT_EQ(std::wstring(sz, ::GetWindowsDirectoryW(sz, MAX_PATH)), kPerUserWindows);
-    EXPECT_EQ(std::wstring(ReadmeCommandLine(L"D:\\Readme.htm")), shell + L"D:\\Readme.htm");
+    EXPECT_EQ(std::wstring(ReadmeCommandLine(L"D:\\Readme.htm")), shell + L"\"D:\\Readme.htm\"");
     EXPECT_EQ(std::wstring(ReadmeCommandLine(L"D:\\My Disc\\Readme.htm")), shell + L"\"D:\\My Disc\\Readme.htm\"");
 }
 

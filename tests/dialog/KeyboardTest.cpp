@@ -177,6 +177,30 @@ TEST_F(KeyboardMenuTest, EnterRunsTheFocusedButtonElseTheSuite)
     EXPECT_EQ(m_menu.SendMessage(DM_GETDEFID), kSuiteDefault);
 }
 
+// Turns the system's "always show keyboard cues" on, and back as it was.
+struct AlwaysKeyboardCues
+{
+    AlwaysKeyboardCues() { ::SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &bWas, 0), SetCues(TRUE); }
+    ~AlwaysKeyboardCues() { SetCues(bWas); }
+    static void SetCues(BOOL b)
+    {
+        ::SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<PVOID>(INT_PTR{b}), 0);
+    }
+    BOOL bWas = FALSE;
+};
+
+TEST(KeyboardCuesTest, AlwaysShownCuesMarkTheFocusWithoutAKey)
+{
+    e2e::MenuRegistry registry;
+    e2e::WriteRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName, 9);
+    const AlwaysKeyboardCues cues;
+    CLauncherDlg menu;
+    ASSERT_TRUE(menu.Create());
+    ::SetFocus(menu.m_btnLanguage);  // usable on any disc
+    EXPECT_TRUE(HasMark(menu.m_btnLanguage, kCaptionColour));
+    menu.DestroyWindow();
+}
+
 // --- Choosers ---------------------------------------------------------------
 
 TEST(KeyboardChooserTest, ModelChooserAnswersTabArrowsEnterAndEsc)

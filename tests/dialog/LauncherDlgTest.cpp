@@ -10,8 +10,10 @@
 #include "res/resource.h"
 #include "res/strings.h"
 #include "tests/support/Driver.h"
+#include "tests/support/ImportHook.h"
 
 #include <commctrl.h>
+#include <sddl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -110,6 +112,55 @@ std::vector<std::wstring> ShownTexts(CLauncherDlg& dlg)
 template <typename Case>
 std::string CaseName(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
 
+// Gives an existing key an ACL that lets everyone read it and nobody change
+// it, and its own back (through the handle opened first) on destruction.
+class ReadOnlyKey
+{
+public:
+    explicit ReadOnlyKey(const std::wstring& subkey)
+    {
+        DWORD cb = static_cast<DWORD>(m_ownAcl.size());
+        PSECURITY_DESCRIPTOR pReadOnly = nullptr;  // protected: nothing inherited grants more
+        if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, READ_CONTROL | WRITE_DAC, &m_hKey) ||
+            ::RegGetKeySecurity(m_hKey, DACL_SECURITY_INFORMATION, m_ownAcl.data(), &cb))
+        {
+            ADD_FAILURE() << "cannot change the ACL";
+            return;
+        }
+        ::ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KR;;;WD)", SDDL_REVISION_1, &pReadOnly,
+                                                               nullptr);
+        m_bChanged = ::RegSetKeySecurity(m_hKey, DACL_SECURITY_INFORMATION, pReadOnly) == ERROR_SUCCESS;
+        ::LocalFree(pReadOnly);
+    }
+    ~ReadOnlyKey()
+    {
+        if (m_bChanged)
+            ::RegSetKeySecurity(m_hKey, DACL_SECURITY_INFORMATION, m_ownAcl.data());
+        ::RegCloseKey(m_hKey);
+    }
+
+private:
+    HKEY m_hKey = nullptr;
+    std::vector<BYTE> m_ownAcl = std::vector<BYTE>(4096);
+    bool m_bChanged = false;
+};
+
+// Client and window size when the first region is set.
+std::pair<int, int> g_clientAtRegion, g_windowAtRegion;
+const auto g_pfnSetWindowRgn = reinterpret_cast<decltype(&::SetWindowRgn)>(
+    reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetWindowRgn")));
+
+int WINAPI MeasureAtFirstRegion(HWND hWnd, HRGN hRgn, BOOL bRedraw)
+{
+    CRect rcClient, rcWindow;
+    if (g_windowAtRegion.first == 0 && ::GetClientRect(hWnd, &rcClient) && ::GetWindowRect(hWnd, &rcWindow))
+    {
+        g_clientAtRegion = {rcClient.Width(), rcClient.Height()};
+        g_windowAtRegion = {rcWindow.Width(), rcWindow.Height()};
+    }
+    return g_pfnSetWindowRgn(hWnd, hRgn, bRedraw);
+}
+
 // Every test starts in English without a resume entry or hardware model;
 // the registry is put back afterwards.
 class LauncherTest : public ::testing::Test
@@ -184,6 +235,42 @@ TEST_F(LauncherTest, TitleDefaultButtonIconAndSuiteInstalledFlag)
     m_registry.Key(HKEY_LOCAL_MACHINE, kSuiteKey);
     e2e::WriteRegString(HKEY_LOCAL_MACHINE, kSuiteKey, L"DisplayName", L"installed");
     EXPECT_TRUE(Open().m_bSuiteInstalled);
+}
+
+// Keys the menu may read but not change read as they are: an installed
+// suite, a known model, an installed reader and Premiere's folder.
+TEST_F(LauncherTest, KeysThatMayOnlyBeReadStillCount)
+{
+    const std::wstring readerKey = keys::kAppPaths + L"AcroRd32.exe";
+    const std::wstring premiereKey = keys::kAppPaths + L"Premiere.exe";
+    for (const std::wstring& key : {kSuiteKey, readerKey, premiereKey})
+        m_registry.Key(HKEY_LOCAL_MACHINE, key);
+    e2e::WriteRegString(HKEY_LOCAL_MACHINE, kSuiteKey, L"DisplayName", L"installed");
+    e2e::WriteRegString(HKEY_LOCAL_MACHINE, readerKey, L"Path", L"C:\\Reader");
+    e2e::WriteRegString(HKEY_LOCAL_MACHINE, premiereKey, L"Path", L"C:\\Premiere");
+    WriteDword(kCodecKey, L"Codec", 5);
+    const ReadOnlyKey suite(kSuiteKey), reader(readerKey), premiere(premiereKey), codec(kCodecKey);
+
+    CLauncherDlg& dlg = Open();
+    EXPECT_TRUE(dlg.m_bSuiteInstalled);
+    EXPECT_EQ(dlg.m_nHardwareModel, kModelPro);
+    EXPECT_EQ(std::wstring(dlg.m_strAcrobatFolder), L"C:\\Reader");
+    EXPECT_EQ(std::wstring(dlg.m_btnAcrobatReader.GetDescription()), Text(IDS_STATUS_ACROBAT_INSTALLED));
+    // Premiere found: the updater is looked for on the disc.
+    EXPECT_EQ(std::wstring(dlg.m_btnPremiereUpdater.GetDescription()), Text(IDS_STATUS_PREMIERE_NOT_FOUND));
+}
+
+// The frame's removal reaches Windows before any region is cut: the client
+// area is the whole window, as the background and the region assume.
+TEST_F(LauncherTest, ClientAreaIsTheWindowBeforeAnyRegion)
+{
+    g_windowAtRegion = {0, 0};
+    {
+        const ImportHook hook(L"user32.dll", "SetWindowRgn", reinterpret_cast<const void*>(&MeasureAtFirstRegion));
+        Open();
+    }
+    ASSERT_GT(g_windowAtRegion.first, 0);
+    EXPECT_EQ(g_clientAtRegion, g_windowAtRegion);
 }
 
 // --- Language ---------------------------------------------------------------

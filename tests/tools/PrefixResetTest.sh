@@ -30,7 +30,8 @@ WINE=stand_in_wine
 
 made="user as made
 Graphics=null
-MS UI Gothic=IPAPGothic"
+MS UI Gothic=IPAPGothic
+UserPreferencesMask=1000028012000000"
 ensure_prefix >/dev/null
 check "the registry as made is kept" "$made" "$(cat "$WINEPREFIX/.splash-pristine-registry/user.reg")"
 check "the prefix is made once" "" "$(ensure_prefix)"
