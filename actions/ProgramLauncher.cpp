@@ -41,7 +41,7 @@ CHandle CProgramLauncher::Start(const CString& strCommandLine, LPCWSTR lpszWorki
         ReportCannotFind(strCommandLine, nFailureCaptionId);
         return CHandle();
     }
-    ::CloseHandle(pi.hThread);
+    const CHandle thread(pi.hThread);
     return CHandle(pi.hProcess);
 }
 

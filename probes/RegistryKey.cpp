@@ -2,8 +2,7 @@
 
 LONG CRegistryKey::Open(LPCWSTR lpszSubKey, REGSAM samDesired) noexcept
 {
-    Close();
-    return ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, lpszSubKey, 0, samDesired, &m_hKey);
+    return ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, lpszSubKey, 0, samDesired, m_key.Put());
 }
 
 LONG CRegistryKey::OpenOrCreate(LPCWSTR lpszSubKey, REGSAM samDesired) noexcept
@@ -11,14 +10,5 @@ LONG CRegistryKey::OpenOrCreate(LPCWSTR lpszSubKey, REGSAM samDesired) noexcept
     if (Open(lpszSubKey, samDesired) == ERROR_SUCCESS)
         return ERROR_SUCCESS;
     return ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, lpszSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                             samDesired, nullptr, &m_hKey, nullptr);
-}
-
-void CRegistryKey::Close() noexcept
-{
-    if (m_hKey != nullptr)
-    {
-        ::RegCloseKey(m_hKey);
-        m_hKey = nullptr;
-    }
+                             samDesired, nullptr, m_key.Put(), nullptr);
 }

@@ -5,22 +5,19 @@
 // the access asked for, the key counts as missing.
 #pragma once
 
+#include "framework/Handle.h"
+
 #include <windows.h>
 
 class CRegistryKey
 {
 public:
-    CRegistryKey() = default;
-    ~CRegistryKey() { Close(); }
-    CRegistryKey(const CRegistryKey&) = delete;
-    CRegistryKey& operator=(const CRegistryKey&) = delete;
-
     LONG Open(LPCWSTR lpszSubKey, REGSAM samDesired) noexcept;
     // Opens the key, creating it when it cannot be opened.
     LONG OpenOrCreate(LPCWSTR lpszSubKey, REGSAM samDesired) noexcept;
-    void Close() noexcept;
-    operator HKEY() const noexcept { return m_hKey; }  // NOLINT
+    void Close() noexcept { m_key.Reset(); }
+    operator HKEY() const noexcept { return m_key; }  // NOLINT
 
 private:
-    HKEY m_hKey = nullptr;
+    CKeyHandle m_key;
 };
