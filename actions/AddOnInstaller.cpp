@@ -2,7 +2,6 @@
 
 #include "actions/CommandLine.h"
 #include "actions/ModelDlg.h"
-#include "actions/SuiteInstaller.h"
 #include "probes/Registry.h"
 #include "res/strings.h"
 
@@ -27,39 +26,37 @@ enum class Launch
 struct AddOnRow
 {
     AddOn key;
-    const wchar_t* pszProductCode;  // null: no installed test
     Rule rule;
     UINT nInstalledId;
     UINT nRuleId;
     UINT nNotFoundId;
-    const wchar_t* pszProgram;      // after the disc root
     bool bLanguageSwitch;
     Launch launch;
     AfterClick afterWait;           // what a waited setup may have changed
 };
 
 constexpr AddOnRow kAddOns[] = {
-    {AddOn::AfterEffects, L"{6FBC8FFB-23FB-464C-8657-24F57CB520A5}", Rule::ProWithSuite,
+    {AddOn::AfterEffects, Rule::ProWithSuite,
      IDS_STATUS_AFTER_EFFECTS_INSTALLED, IDS_STATUS_AFTER_EFFECTS_RULE, IDS_STATUS_AFTER_EFFECTS_NOT_FOUND,
-     L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", true, Launch::Wait, AfterClick::RefreshButton},
-    {AddOn::ThreeDsMax, L"{7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3}", Rule::ProWithSuite,
+     true, Launch::Wait, AfterClick::RefreshButton},
+    {AddOn::ThreeDsMax, Rule::ProWithSuite,
      IDS_STATUS_3DS_MAX_INSTALLED, IDS_STATUS_3DS_MAX_RULE, IDS_STATUS_3DS_MAX_NOT_FOUND,
-     L"\\ExtraPlug-ins\\3DsMax\\setup.exe", true, Launch::WaitAndReport, AfterClick::RefreshButton},
-    {AddOn::LightWave, L"{9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}", Rule::ProWithSuite,
+     true, Launch::WaitAndReport, AfterClick::RefreshButton},
+    {AddOn::LightWave, Rule::ProWithSuite,
      IDS_STATUS_LIGHTWAVE_INSTALLED, IDS_STATUS_LIGHTWAVE_RULE, IDS_STATUS_LIGHTWAVE_NOT_FOUND,
-     L"\\ExtraPlug-ins\\LightWave\\setup.exe", true, Launch::WaitAndReport, AfterClick::RefreshButton},
-    {AddOn::Effects, nullptr, Rule::ProWithSuite,
+     true, Launch::WaitAndReport, AfterClick::RefreshButton},
+    {AddOn::Effects, Rule::ProWithSuite,
      0, IDS_STATUS_EFFECTS_RULE, IDS_STATUS_EFFECTS_NOT_FOUND,
-     L"\\ExtraPlug-ins\\Effects\\Setup.exe", true, Launch::Wait, AfterClick::RefreshButton},
-    {AddOn::Wallpapers, L"{5F683762-A1AE-4043-9BED-E8443F625D9B}", Rule::None,
+     true, Launch::Wait, AfterClick::RefreshButton},
+    {AddOn::Wallpapers, Rule::None,
      IDS_STATUS_WALLPAPERS_INSTALLED, 0, IDS_STATUS_WALLPAPERS_NOT_FOUND,
-     L"\\Bonus\\DesktopWallpapers\\setup.exe", true, Launch::WaitAndReport, AfterClick::RefreshButton},
-    {AddOn::VfwCodecs, kVfwCodecsProductCode, Rule::WithoutSuite,
+     true, Launch::WaitAndReport, AfterClick::RefreshButton},
+    {AddOn::VfwCodecs, Rule::WithoutSuite,
      IDS_STATUS_VFW_INSTALLED, IDS_STATUS_VFW_RULE, IDS_STATUS_VFW_NOT_FOUND,
-     L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", true, Launch::WaitAndReport, AfterClick::RefreshSuiteAndButton},
-    {AddOn::SpiceMaster, nullptr, Rule::None,
+     true, Launch::WaitAndReport, AfterClick::RefreshSuiteAndButton},
+    {AddOn::SpiceMaster, Rule::None,
      0, 0, IDS_STATUS_SPICEMASTER_NOT_FOUND,
-     L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", false, Launch::NoWait, AfterClick::Nothing},
+     false, Launch::NoWait, AfterClick::Nothing},
 };
 
 constexpr bool RowsFollowTheirKeys()
@@ -91,9 +88,9 @@ bool RuleMet(Rule rule, const CMenuContext& menu)
 }
 
 // The status id of whatever refuses the add-on before the disc is asked; 0 for none.
-UINT RefusalOf(const AddOnRow& row, const CMenuContext& menu)
+UINT RefusalOf(const AddOnRow& row, const wchar_t* pszProductCode, const CMenuContext& menu)
 {
-    if (row.pszProductCode != nullptr && UninstallKeyExists(row.pszProductCode))
+    if (pszProductCode != nullptr && UninstallKeyExists(pszProductCode))
         return row.nInstalledId;
     if (!RuleMet(row.rule, menu))
         return row.nRuleId;
@@ -101,16 +98,16 @@ UINT RefusalOf(const AddOnRow& row, const CMenuContext& menu)
 }
 }  // namespace
 
-ButtonState CAddOnInstaller::Refresh(AddOn addOn, const DiscFileIds& file) const
+ButtonState CAddOnInstaller::Refresh(AddOn addOn, const ButtonRow& button) const
 {
     const AddOnRow& row = RowOf(addOn);
-    return m_menu.OfferFromDisc(RefusalOf(row, m_menu), {file}, row.nNotFoundId);
+    return m_menu.OfferFromDisc(RefusalOf(row, button.pszProductCode, m_menu), {button.files[0]}, row.nNotFoundId);
 }
 
-AfterClick CAddOnInstaller::Install(AddOn addOn)
+AfterClick CAddOnInstaller::Install(AddOn addOn, const DiscFileIds& setup)
 {
     const AddOnRow& row = RowOf(addOn);
-    CString strCommand = QuoteArgument(m_menu.DiscRoot() + row.pszProgram);
+    CString strCommand = QuoteArgument(m_menu.DiscPathOf(setup));
     if (row.bLanguageSwitch)
         strCommand += LanguageSwitch(m_menu.Language().StoredValue());
 

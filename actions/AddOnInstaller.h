@@ -22,10 +22,11 @@ class CAddOnInstaller
 public:
     explicit CAddOnInstaller(CMenuContext& menu) noexcept : m_menu(menu) {}
 
-    // Installed? Rule met? On the disc (file)? Then the button can be used.
-    ButtonState Refresh(AddOn addOn, const DiscFileIds& file) const;
-    // Runs the add-on's setup; says what it may have changed.
-    AfterClick Install(AddOn addOn);
+    // Installed (the row's product)? Rule met? On the disc (the row's
+    // file)? Then the button can be used.
+    ButtonState Refresh(AddOn addOn, const ButtonRow& row) const;
+    // Runs the add-on's setup from the disc; says what it may have changed.
+    AfterClick Install(AddOn addOn, const DiscFileIds& setup);
 
 private:
     CMenuContext& m_menu;

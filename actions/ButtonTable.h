@@ -31,9 +31,14 @@ struct ButtonRow
     CString CMenuButtons::*pTarget;
     // The rule that decides availability; null for Language and Exit.
     ButtonState (*pfnRefresh)(CMenuContext& menu, const ButtonRow& row);
-    AfterClick (*pfnClick)(CMenuContext& menu, const CString& strTarget);
-    // What it looks for on the disc, in the order it looks; unused slots are {0, 0}.
+    AfterClick (*pfnClick)(CMenuContext& menu, const ButtonRow& row, const CString& strTarget);
+    // What it looks for on the disc, in the order it looks; unused slots are
+    // {0, 0}. The first is also what a click starts or opens (the setup, the
+    // Lite manual, the Readme in the menu's language), so the refresh and the
+    // click name one file once.
     DiscFileIds files[2];
+    // The product a click installs: its uninstall key says it is installed. Null for none.
+    const wchar_t* pszProductCode;
 };
 
 constexpr size_t kMenuButtonCount = 14;

@@ -64,14 +64,14 @@ std::vector<DiscNeed> DirectXNeeds()
 }
 
 // The updater of Premiere's language, where it is not the international one.
-std::vector<DiscNeed> UpdaterNeeds(const DiscPath& international)
+std::vector<DiscNeed> UpdaterNeeds()
 {
     std::vector<DiscNeed> needs;
     for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
     {
-        const DiscPath updater = DiscPath::FromPath(PremiereUpdaterPath(GetLanguage(nIndex).wPrimaryLanguage));
-        if (updater.Path() != international.Path())
-            needs.push_back({CString(L"Premiere in ") + kEnglishLanguageNames[nIndex], {updater}});
+        const wchar_t* pszUpdater = PremiereUpdaterPath(GetLanguage(nIndex).wPrimaryLanguage);
+        if (pszUpdater != nullptr)
+            needs.push_back({CString(L"Premiere in ") + kEnglishLanguageNames[nIndex], {DiscPath::FromPath(pszUpdater)}});
     }
     return needs;
 }
@@ -103,12 +103,13 @@ std::vector<ButtonDiscFiles> MenuDiscFiles()
     {
         if (row.nCaptionId == 0)
             continue;
-        ButtonDiscFiles button{row.nCaptionId, IsShown(row.nId), StateNeeds(row)};
+        ButtonDiscFiles button{row.nCaptionId, IsShown(row.nId), StateNeeds(row),
+                               row.pszProductCode != nullptr ? row.pszProductCode : L""};
         std::vector<DiscNeed> clicks;
         if (row.nId == IDC_SUITE)
             clicks = DirectXNeeds();
         else if (row.nId == IDC_PREMIERE_UPDATER)
-            clicks = UpdaterNeeds(button.needs.front().choices.front());
+            clicks = UpdaterNeeds();
         button.needs.insert(button.needs.end(), clicks.begin(), clicks.end());
         buttons.push_back(button);
     }

@@ -36,6 +36,7 @@ struct ButtonDiscFiles
     UINT nCaptionId;                // its English caption names it
     bool bShown;                    // false for the buttons the menu keeps hidden
     std::vector<DiscNeed> needs;
+    CString strProductCode;         // what its click installs; "" for none
 };
 
 // Every install and document button, in the order of a full refresh.

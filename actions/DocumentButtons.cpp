@@ -8,10 +8,7 @@
 namespace
 {
 const wchar_t kAcrobatExe[] = L"AcroRd32.exe";
-const wchar_t kAcrobatInstaller[] = L"\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe";
 const wchar_t kReaderProgram[] = L"\\acrord32";
-const wchar_t kManualLite[] = L"\\Docs\\Manual_Brisa.pdf";
-const wchar_t kManualPro[] = L"\\Docs\\Manual_Quarn.pdf";
 const wchar_t kExplorer[] = L"\\explorer.exe";
 
 // The shell by its full path: a planted "explorer.exe" on the disc never
@@ -68,15 +65,15 @@ ButtonState CDocumentButtons::RefreshReadme(const ButtonRow& row) const
     return state;
 }
 
-AfterClick CDocumentButtons::InstallAcrobatReader()
+AfterClick CDocumentButtons::InstallAcrobatReader(const ButtonRow& row)
 {
     // Created without flags: the installer shows its own windows.
-    m_menu.Launcher().StartProgram(QuoteArgument(m_menu.DiscRoot() + kAcrobatInstaller), nullptr,
+    m_menu.Launcher().StartProgram(QuoteArgument(m_menu.DiscPathOf(row.files[0])), nullptr,
                                    IDS_TITLE_SPLASH, 0);
     return AfterClick::RefreshButton;
 }
 
-AfterClick CDocumentButtons::ViewManual(const CString& strAcrobatFolder)
+AfterClick CDocumentButtons::ViewManual(const ButtonRow& row, const CString& strAcrobatFolder)
 {
     if (!IsKnownModel(m_menu.HardwareModel()))
     {
@@ -87,9 +84,9 @@ AfterClick CDocumentButtons::ViewManual(const CString& strAcrobatFolder)
     if (!IsKnownModel(m_menu.HardwareModel()))
         return AfterClick::Nothing;
 
-    const wchar_t* pszManual = m_menu.HardwareModel() == kModelLite ? kManualLite : kManualPro;
+    const DiscFileIds& manual = row.files[m_menu.HardwareModel() == kModelLite ? 0 : 1];
     const CString strCommand = QuoteArgument(strAcrobatFolder + kReaderProgram) + L" " +
-                               QuoteArgument(m_menu.DiscRoot() + pszManual);
+                               QuoteArgument(m_menu.DiscPathOf(manual));
     m_menu.Launcher().RunProgramHidden(strCommand, nullptr, kInstallTimeoutMs, true);
     return AfterClick::Nothing;
 }

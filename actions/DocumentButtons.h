@@ -16,8 +16,10 @@ public:
     ButtonState RefreshManual(const ButtonRow& row) const;
     // Its target is the Readme found, in the menu's language where there is one.
     ButtonState RefreshReadme(const ButtonRow& row) const;
-    AfterClick InstallAcrobatReader();
-    AfterClick ViewManual(const CString& strAcrobatFolder);
+    // Starts the reader's installer, the row's first file.
+    AfterClick InstallAcrobatReader(const ButtonRow& row);
+    // Opens the row's manual of the hardware model (Lite first, then Pro) in the reader.
+    AfterClick ViewManual(const ButtonRow& row, const CString& strAcrobatFolder);
     AfterClick ViewReadme(const CString& strReadmePath);
 
 private:

@@ -6,6 +6,12 @@
 const wchar_t kLanguageKey[] = L"SOFTWARE\\Zelvora\\Sorlan";
 const wchar_t kLanguageValueName[] = L"Language";
 
+// Each language's texts at base + id: the last language's copies must end
+// before the English-only entries above them, and no two languages overlap.
+static_assert(IDS_END_TEXT - IDS_FIRST_TEXT <= kLanguageBaseStep, "the texts of two languages overlap");
+static_assert((kLanguageCount - 1) * kLanguageBaseStep + IDS_END_TEXT <= IDS_FIRST_HIGH_FIXED,
+              "the last language's texts reach the English-only ids from 7033: move those first");
+
 namespace
 {
 // French alone is stored as a full language identifier (French, France).

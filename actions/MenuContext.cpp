@@ -20,6 +20,11 @@ CString CMenuContext::NameOf(const DiscFileIds& file) const
     return file.bTranslated ? LoadText(file.nFileNameId) : LoadFixed(file.nFileNameId);
 }
 
+CString CMenuContext::DiscPathOf(const DiscFileIds& file) const
+{
+    return DiscFolder(file.nFolderPatternId) + L"\\" + NameOf(file);
+}
+
 ButtonState CMenuContext::OfferFromDisc(UINT nRefusalId, std::initializer_list<DiscFileIds> files,
                                         UINT nNotFoundId) const
 {

@@ -50,6 +50,8 @@ public:
     bool DiscFolderContains(UINT nFolderPatternId, const CString& strName) const;
     // The name of file in the menu's language.
     CString NameOf(const DiscFileIds& file) const;
+    // The file's full path on the disc: its folder, a backslash, its name.
+    CString DiscPathOf(const DiscFileIds& file) const;
     // Every refresh of the same shape: a refusal (its status text id; 0 for
     // none) wins; otherwise the button is usable when the disc holds any of
     // the files, and shows nNotFoundId when it holds none.

@@ -36,7 +36,7 @@ const wchar_t* PremiereUpdaterPath(WORD wPrimaryLanguage)
     case LANG_GERMAN: return L"\\Bonus\\PremiereUpdater\\German\\Premiere6.01SetupGER.exe";
     case LANG_FRENCH: return L"\\Bonus\\PremiereUpdater\\FRENCH\\Premiere6.01SetupFRN.exe";
     case LANG_JAPANESE: return L"\\Bonus\\PremiereUpdater\\Japanese\\Premiere6.01SetupJPN.exe";
-    default: return L"\\Bonus\\PremiereUpdater\\Premiere6.01Setup.exe";
+    default: return nullptr;
     }
 }
 
@@ -56,7 +56,7 @@ ButtonState CPremiereUpdater::Refresh(const DiscFileIds& updater) const
                                 IDS_STATUS_PREMIERE_NOT_FOUND);
 }
 
-AfterClick CPremiereUpdater::Install()
+AfterClick CPremiereUpdater::Install(const DiscFileIds& updater)
 {
     WORD wLanguage = 0;
     CString strPremiere;
@@ -69,7 +69,8 @@ AfterClick CPremiereUpdater::Install()
     {
         wLanguage = LANG_ENGLISH;
     }
-    m_menu.Launcher().RunProgramHidden(QuoteArgument(m_menu.DiscRoot() + PremiereUpdaterPath(wLanguage)),
-                                       nullptr, kInstallTimeoutMs, true);
+    const wchar_t* pszOwn = PremiereUpdaterPath(wLanguage);
+    const CString strUpdater = pszOwn != nullptr ? m_menu.DiscRoot() + pszOwn : m_menu.DiscPathOf(updater);
+    m_menu.Launcher().RunProgramHidden(QuoteArgument(strUpdater), nullptr, kInstallTimeoutMs, true);
     return AfterClick::RefreshButton;
 }

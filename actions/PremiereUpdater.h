@@ -11,7 +11,8 @@ public:
 
     // Without Premiere the button is simply unusable, with no status text.
     ButtonState Refresh(const DiscFileIds& updater) const;
-    AfterClick Install();
+    // Runs the updater of Premiere's language, else the international one (updater).
+    AfterClick Install(const DiscFileIds& updater);
 
 private:
     CMenuContext& m_menu;
@@ -20,5 +21,6 @@ private:
 // Premiere's folder from its App Paths entry, without a trailing backslash,
 // in upper case; false when Premiere is not registered.
 bool GetPremiereFolder(CString& strFolder);
-// The updater, relative to the disc root, for Premiere's primary language.
+// The updater, relative to the disc root, for Premiere's primary language;
+// null where the international updater (the button's file) serves.
 const wchar_t* PremiereUpdaterPath(WORD wPrimaryLanguage);

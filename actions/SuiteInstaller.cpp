@@ -1,20 +1,19 @@
 #include "actions/SuiteInstaller.h"
 
 #include "actions/CommandLine.h"
+#include "actions/MenuSettings.h"
 #include "actions/RunKeyResume.h"
 #include "probes/DirectX.h"
 #include "probes/Registry.h"
 #include "probes/WindowsVersion.h"
 #include "res/strings.h"
 
+const wchar_t kSuiteProductCode[] = L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}";
 const wchar_t kVfwCodecsProductCode[] = L"{c8ba4e9d-9f8e-4cc3-9d78-ff0f5ee5a4ac}";
 
 namespace
 {
-const wchar_t kZelvoraKey[] = L"SOFTWARE\\Zelvora";
 const wchar_t kSplashPathValueName[] = L"SplashPath";
-const wchar_t kSuiteSetup[] = L"\\Corla\\setup.exe";
-const wchar_t kSuiteFolder[] = L"\\Corla";
 const wchar_t kDirectXFolder[] = L"\\Corla\\Support\\Directx8\\";
 const wchar_t kDirectXInstaller[] = L"\\dx81.exe";
 }  // namespace
@@ -47,19 +46,19 @@ ButtonState CSuiteInstaller::Refresh(const DiscFileIds& setup) const
     return m_menu.OfferFromDisc(nRefusalId, {setup}, IDS_STATUS_SUITE_NOT_FOUND);
 }
 
-AfterClick CSuiteInstaller::Install()
+AfterClick CSuiteInstaller::Install(const DiscFileIds& setup)
 {
     WriteRegistryString(kZelvoraKey, kSplashPathValueName, ResumeCommand(m_menu.DiscRoot()));
     switch (ClassifyWindowsVersion())
     {
     case kWindowsXP:
     case kWindowsNewer:
-        RunSuiteSetup();
+        RunSuiteSetup(setup);
         break;
     case kWindows2000:
         if (!HasDirectX8(m_menu.DiscRoot()))
             return InstallDirectX();
-        RunSuiteSetup();
+        RunSuiteSetup(setup);
         break;
     case kWindowsOther:
         break;
@@ -81,10 +80,11 @@ AfterClick CSuiteInstaller::InstallDirectX()
     return AfterClick::EndMenu;
 }
 
-void CSuiteInstaller::RunSuiteSetup()
+void CSuiteInstaller::RunSuiteSetup(const DiscFileIds& setup)
 {
-    const CString strCommand = QuoteArgument(m_menu.DiscRoot() + kSuiteSetup) +
-                               LanguageSwitch(m_menu.Language().StoredValue());
-    const CString strFolder = m_menu.DiscRoot() + kSuiteFolder;
+    const CString strCommand =
+        QuoteArgument(m_menu.DiscPathOf(setup)) + LanguageSwitch(m_menu.Language().StoredValue());
+    // The setup runs in its own folder.
+    const CString strFolder = m_menu.DiscFolder(setup.nFolderPatternId);
     m_menu.Launcher().RunProgramHidden(strCommand, strFolder, INFINITE, true);
 }

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+extern const wchar_t kSuiteProductCode[];
 extern const wchar_t kVfwCodecsProductCode[];
 
 class CSuiteInstaller
@@ -16,11 +17,12 @@ public:
     explicit CSuiteInstaller(CMenuContext& menu) noexcept : m_menu(menu) {}
 
     ButtonState Refresh(const DiscFileIds& setup) const;
-    AfterClick Install();
+    // Runs the setup from the disc, on Windows 2000 once DirectX 8 is there.
+    AfterClick Install(const DiscFileIds& setup);
 
 private:
     AfterClick InstallDirectX();
-    void RunSuiteSetup();
+    void RunSuiteSetup(const DiscFileIds& setup);
 
     CMenuContext& m_menu;
 };

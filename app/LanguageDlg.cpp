@@ -4,12 +4,6 @@
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 
-namespace
-{
-// The order in which the buttons are set up; the template orders them on screen.
-constexpr int kSetupOrder[] = {0, 1, 2, 4, 3, 5};
-}  // namespace
-
 BEGIN_MESSAGE_MAP(CLanguageDlg, CSkinDialog)
     ON_BN_CLICKED(IDC_LANG_ENGLISH, OnEnglish)
     ON_BN_CLICKED(IDC_LANG_FRENCH, OnFrench)
@@ -49,7 +43,7 @@ BOOL CLanguageDlg::OnInitDialog()
     CSkinDialog::OnInitDialog();
     SetBackground(IDB_CHOOSER_BACKGROUND);
 
-    for (const int nIndex : kSetupOrder)
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
     {
         CHoverButton& button = ButtonOf(nIndex);
         LoadButtonStrip(button, IDB_BUTTON_STRIP);
@@ -66,16 +60,25 @@ BOOL CLanguageDlg::OnInitDialog()
     return TRUE;
 }
 
-void CLanguageDlg::Choose(int nLanguageIndex)
+void CLanguageDlg::ChooseButton(UINT nId)
 {
-    m_nChosenIndex = nLanguageIndex;
-    m_nChosenValue = GetLanguage(nLanguageIndex).nValue;
-    EndDialog(0);
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
+    {
+        const LanguageInfo& language = GetLanguage(nIndex);
+        if (language.nChooserButton != nId)
+            continue;
+        m_nChosenIndex = language.nIndex;
+        m_nChosenValue = language.nValue;
+        EndDialog(0);
+        return;
+    }
 }
 
-void CLanguageDlg::OnEnglish() { Choose(0); }
-void CLanguageDlg::OnFrench() { Choose(1); }
-void CLanguageDlg::OnGerman() { Choose(2); }
-void CLanguageDlg::OnItalian() { Choose(3); }
-void CLanguageDlg::OnSpanish() { Choose(4); }
-void CLanguageDlg::OnJapanese() { Choose(5); }
+// The click handlers: each chooses the language whose row names its button.
+
+void CLanguageDlg::OnEnglish() { ChooseButton(IDC_LANG_ENGLISH); }
+void CLanguageDlg::OnFrench() { ChooseButton(IDC_LANG_FRENCH); }
+void CLanguageDlg::OnGerman() { ChooseButton(IDC_LANG_GERMAN); }
+void CLanguageDlg::OnItalian() { ChooseButton(IDC_LANG_ITALIAN); }
+void CLanguageDlg::OnSpanish() { ChooseButton(IDC_LANG_SPANISH); }
+void CLanguageDlg::OnJapanese() { ChooseButton(IDC_LANG_JAPANESE); }

@@ -37,5 +37,6 @@ protected:
 
 private:
     CHoverButton& ButtonOf(int nLanguageIndex);
-    void Choose(int nLanguageIndex);
+    // Chooses the language of chooser button nId.
+    void ChooseButton(UINT nId);
 };

@@ -1,24 +1,16 @@
 #include "app/LauncherDlg.h"
 
-#include "actions/RunKeyResume.h"
 #include "app/LanguageDlg.h"
 #include "framework/DataExchange.h"
 #include "framework/PaintDC.h"
 #include "framework/StartupTrace.h"
 #include "framework/WinApp.h"
-#include "probes/Registry.h"
 #include "res/resource.h"
 #include "res/strings.h"
 
 namespace
 {
-const wchar_t kHardwareKey[] = L"Software\\Zelvora";
-const wchar_t kHardwareValueName[] = L"Codec";
-constexpr DWORD kCodecOfLite = 4;
-const wchar_t kSuiteProductCode[] = L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}";
 constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
-// Long enough for any Win32 path, \\?\ paths included.
-constexpr DWORD kMaxPath = 32768;
 
 // The same caption in every state, in the disabled colour while disabled.
 void SetMenuCaption(CHoverButton& button, const CString& strCaption)
@@ -69,13 +61,7 @@ BOOL CLauncherDlg::OnInitDialog()
 {
     MarkStartup(StartupPoint::kDialogCreated);
     CSkinDialog::OnInitDialog();
-    SettleDiscRoot();
-    m_bSuiteInstalled = IsSuiteInstalled() != FALSE;
-    int nLanguageValue = 0;
-    int nLanguageIndex = ReadLanguageSetting(nLanguageValue);
-    m_language = CLanguage(nLanguageIndex, nLanguageValue);
-    if (nLanguageValue == 0)
-        nLanguageIndex = DetectLanguage();
+    ApplySettings(ReadMenuSettings());
     MarkStartup(StartupPoint::kSettingsRead);
 
     SetWindowText(kMainTitle);
@@ -97,55 +83,18 @@ BOOL CLauncherDlg::OnInitDialog()
         LoadButtonStrip(ButtonOf(row), row.nStripId);
     MarkStartup(StartupPoint::kStripsLoaded);
 
-    m_nHardwareModel = ReadHardwareModel();
-    RefreshAllButtons(nLanguageIndex);
+    RefreshAllButtons(m_language.Index());
     MarkStartup(StartupPoint::kButtonsRefreshed);
     SendMessage(DM_SETDEFID, IDC_SUITE);
     return TRUE;
 }
 
-bool CLauncherDlg::SettleDiscRoot()
+void CLauncherDlg::ApplySettings(const MenuSettings& settings)
 {
-    // After the restart that DirectX asked for, the Run value names the disc.
-    m_strDiscRoot = TakeResumeDiscRoot();
-    if (!m_strDiscRoot.IsEmpty())
-        return true;
-    CString strModule;
-    const DWORD nLength = ::GetModuleFileNameW(AfxGetInstanceHandle(), strModule.GetBuffer(kMaxPath), kMaxPath);
-    // Failed or cut short: no disc root rather than a wrong one.
-    if (nLength == 0 || nLength >= kMaxPath)
-        return false;
-    strModule.ReleaseBuffer(static_cast<int>(nLength));
-    m_strDiscRoot = FolderOf(strModule);
-    return !m_strDiscRoot.IsEmpty();
-}
-
-BOOL CLauncherDlg::IsSuiteInstalled()
-{
-    return UninstallKeyExists(kSuiteProductCode);
-}
-
-int CLauncherDlg::ReadHardwareModel()
-{
-    DWORD dwCodec = 0;
-    if (!ReadRegistryDword(kHardwareKey, kHardwareValueName, dwCodec))
-        return kModelNone;
-    return static_cast<int>(dwCodec - kCodecOfLite);
-}
-
-int CLauncherDlg::ReadLanguageSetting(int& nLanguageValue)
-{
-    DWORD dwValue = 0;
-    if (ReadRegistryDword(kLanguageKey, kLanguageValueName, dwValue))
-        nLanguageValue = static_cast<int>(dwValue);
-    return CLanguage::FromStoredValue(nLanguageValue).Index();
-}
-
-int CLauncherDlg::DetectLanguage()
-{
-    m_language = CLanguage::FromIndex(LanguageFromPrimary(PRIMARYLANGID(::GetSystemDefaultLangID())).nIndex);
-    WriteRegistryDword(kLanguageKey, kLanguageValueName, static_cast<DWORD>(m_language.StoredValue()));
-    return m_language.Index();
+    m_strDiscRoot = settings.strDiscRoot;
+    m_bSuiteInstalled = settings.bSuiteInstalled;
+    m_nHardwareModel = settings.nHardwareModel;
+    m_language = settings.language;
 }
 
 void CLauncherDlg::RefreshAllButtons(int nLanguageIndex)
@@ -188,7 +137,7 @@ void CLauncherDlg::ClickButton(UINT nId)
     if (pRow == nullptr || pRow->pfnClick == nullptr)
         return;
     const CString strTarget = pRow->pTarget != nullptr ? this->*pRow->pTarget : CString();
-    switch (pRow->pfnClick(*this, strTarget))
+    switch (pRow->pfnClick(*this, *pRow, strTarget))
     {
     case AfterClick::EndMenu:
         EndDialog(0);
@@ -311,7 +260,7 @@ void CLauncherDlg::OnLanguage()
     if (chooser.m_nChosenValue != 0 && chooser.m_nChosenValue != m_language.StoredValue())
     {
         m_language = CLanguage(m_language.Index(), chooser.m_nChosenValue);
-        WriteRegistryDword(kLanguageKey, kLanguageValueName, static_cast<DWORD>(m_language.StoredValue()));
+        StoreLanguage(m_language);
         RefreshAllButtons(chooser.m_nChosenIndex);
     }
     ShowInstallButtons(TRUE);

@@ -9,6 +9,7 @@
 #include "actions/ButtonTable.h"
 #include "actions/MenuButtons.h"
 #include "actions/MenuContext.h"
+#include "actions/MenuSettings.h"
 #include "actions/ModelDlg.h"
 #include "actions/ProgramLauncher.h"
 #include "skin/HoverButton.h"
@@ -28,14 +29,10 @@ public:
     void OnOK() override;
     void OnCancel() override;
 
+    // Takes the disc root, the suite-installed flag, the model and the language.
+    void ApplySettings(const MenuSettings& settings);
     void RefreshAllButtons(int nLanguageIndex);
     void RedrawControlArea(UINT nID);
-    BOOL IsSuiteInstalled();
-    int ReadHardwareModel();
-
-    // Language
-    int ReadLanguageSetting(int& nLanguageValue);
-    int DetectLanguage();
     void ShowInstallButtons(BOOL bShow);
 
     // Refresh steps, in the order of a full refresh
@@ -93,7 +90,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool SettleDiscRoot();
     // Runs the row's refresh step and shows what it decided.
     void RefreshButton(UINT nId);
     void ShowButtonState(const ButtonRow& row, const ButtonState& state);

@@ -43,8 +43,8 @@ constexpr double kLinearSlack = 1.5;
 
 // Every folder a refresh-all lists.
 const wchar_t* const kDiscFolders[] = {
-    L"", L"\\Corla", L"\\ExtraPlug-ins", L"\\ExtraPlug-ins\\AfterEffects", L"\\ExtraPlug-ins\\3DSMax",
-    L"\\ExtraPlug-ins\\Lightwave", L"\\ExtraPlug-ins\\Effects", L"\\Bonus", L"\\Bonus\\DesktopWallpapers",
+    L"", L"\\Corla", L"\\ExtraPlug-ins", L"\\ExtraPlug-ins\\AfterEffects", L"\\ExtraPlug-ins\\3DsMax",
+    L"\\ExtraPlug-ins\\LightWave", L"\\ExtraPlug-ins\\Effects", L"\\Bonus", L"\\Bonus\\DesktopWallpapers",
     L"\\Bonus\\VFWSoftwareCodecs", L"\\Bonus\\Pixelan", L"\\Bonus\\AcrobatReader",
     L"\\Bonus\\PremiereUpdater", L"\\Docs", L"\\Readme"};
 

@@ -2,6 +2,13 @@
 // English-only entries (titles, folder patterns, file names) at the bare id.
 #pragma once
 
+// Every English id below 7000 lies in [IDS_FIRST_TEXT, IDS_END_TEXT); each
+// language's copy of it at base + id. The English-only entries from 7033 on
+// lie above the last language's copies (actions/Language.cpp checks it).
+#define IDS_FIRST_TEXT                  1000
+#define IDS_END_TEXT                    1100
+#define IDS_FIRST_HIGH_FIXED            7033
+
 // Button captions
 #define IDS_CAPTION_SUITE               1000
 #define IDS_CAPTION_PREMIERE_UPDATER    1001

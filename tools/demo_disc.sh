@@ -24,39 +24,48 @@ demo_page() {  # demo_page <relative path> <language> <title> <text>
 HTML
 }
 
+# The Readme's demo text per file; the disc has none in Italian or Spanish,
+# so those languages fall back to the English one.
+demo_readme() {  # demo_readme <relative path>
+    case ${1##*/} in
+    Readme.htm) demo_page "$1" en 'Zelvora Velquin Readme' 'Thank you for choosing Zelvora Velquin.' ;;
+    readme.fr.htm) demo_page "$1" fr 'Lisez-moi Zelvora Velquin' 'Merci d’avoir choisi Zelvora Velquin.' ;;
+    readme.de.htm) demo_page "$1" de 'Zelvora Velquin – Liesmich' 'Vielen Dank, dass Sie sich für Zelvora Velquin entschieden haben.' ;;
+    readme.jp.htm) demo_page "$1" ja 'Zelvora Velquin Readme' 'Zelvora Velquin をお選びいただきありがとうございます。' ;;
+    esac
+}
+
+# Every file the menu may look for, "path<tab>product code" a line: the
+# button table's own list, read through DiscCheck. SPLASH_EMULATOR runs it
+# (Wine in the current prefix when unset).
+demo_layout() {
+    local runner=("${SPLASH_EMULATOR[@]:-$WINE}")
+    "${runner[@]}" "$BUILD_DIR/DiscCheck.exe" /layout 2>/dev/null | tr -d '\r'
+}
+
 make_demo_disc() {
+    local layout path product
+    layout=$(demo_layout)
+    [ -n "$layout" ] || { echo "DiscCheck /layout listed nothing" >&2; return 1; }
     rm -rf "$DEMO_DISC"
     mkdir -p "$DEMO_DISC"
     cp "$BUILD_DIR/Splash.exe" "$DEMO_DISC/Splash.exe"
-    cp "$BUILD_DIR/Splash.exe" "$DEMO_DISC/setup.exe"
     printf '%s\r\n' '[autorun]' 'open=Splash.exe' 'icon=Splash.exe,0' 'label=Zelvora Velquin' \
         >"$DEMO_DISC/autorun.inf"
 
-    demo_installer 'Corla/setup.exe' 'uninstall={5FDD4E6F-84E5-4E1A-AC16-F471369201A1}'
-    mkdir -p "$DEMO_DISC/Corla/Support/Directx8"
-    cp "$BUILD_DIR/fixtures/DSetup.dll" "$DEMO_DISC/Corla/Support/Directx8/"
-    echo 8 >"$DEMO_DISC/Corla/Support/Directx8/dsetup.version"
-    for language in english German Spanish French Italian Japanese; do
-        demo_installer "Corla/Support/Directx8/$language/dx81.exe"
-    done
-    demo_installer 'ExtraPlug-ins/AfterEffects/setup.exe' 'uninstall={6FBC8FFB-23FB-464C-8657-24F57CB520A5}'
-    demo_installer 'ExtraPlug-ins/3DSMax/setup.exe' 'uninstall={7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3}'
-    demo_installer 'ExtraPlug-ins/Lightwave/setup.exe' 'uninstall={9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}'
-    demo_installer 'ExtraPlug-ins/Effects/Setup.exe'
-    demo_installer 'Bonus/DesktopWallpapers/setup.exe' 'uninstall={5F683762-A1AE-4043-9BED-E8443F625D9B}'
-    demo_installer 'Bonus/VFWSoftwareCodecs/setup.exe' 'uninstall={c8ba4e9d-9f8e-4cc3-9d78-ff0f5ee5a4ac}'
-    demo_installer 'Bonus/Pixelan/spicemaster2zelvorademo.exe'
-    demo_installer 'Bonus/AcrobatReader/Acrobat Reader 5.00.exe'
-    demo_installer 'Bonus/PremiereUpdater/Premiere6.01Setup.exe'
-
-    mkdir -p "$DEMO_DISC/Docs"
-    printf '%%PDF-1.1\n%% Velquin Lite manual\n' >"$DEMO_DISC/Docs/Manual_Brisa.pdf"
-    printf '%%PDF-1.1\n%% Velquin Pro manual\n' >"$DEMO_DISC/Docs/Manual_Quarn.pdf"
-
-    demo_page 'Readme.htm' en 'Zelvora Velquin Readme' 'Thank you for choosing Zelvora Velquin.'
-    demo_page 'Readme/readme.fr.htm' fr 'Lisez-moi Zelvora Velquin' 'Merci d’avoir choisi Zelvora Velquin.'
-    demo_page 'Readme/readme.de.htm' de 'Zelvora Velquin – Liesmich' 'Vielen Dank, dass Sie sich für Zelvora Velquin entschieden haben.'
-    demo_page 'Readme/readme.jp.htm' ja 'Zelvora Velquin Readme' 'Zelvora Velquin をお選びいただきありがとうございます。'
+    while IFS=$'\t' read -r path product; do
+        path=${path//\\//}
+        mkdir -p "$DEMO_DISC/$(dirname "$path")"
+        case $path in
+        setup.exe) cp "$BUILD_DIR/Splash.exe" "$DEMO_DISC/setup.exe" ;;  # the restart starts the menu again
+        *.dll)
+            cp "$BUILD_DIR/fixtures/DSetup.dll" "$DEMO_DISC/$path"
+            echo 8 >"$DEMO_DISC/$(dirname "$path")/dsetup.version" ;;
+        *.exe) demo_installer "$path" ${product:+"uninstall=$product"} ;;
+        *.pdf) printf '%%PDF-1.1\n%% Velquin manual: %s\n' "${path##*/}" >"$DEMO_DISC/$path" ;;
+        *.htm) demo_readme "$path" ;;
+        esac
+    done <<<"$layout"
 }
 
 make_demo_image() {

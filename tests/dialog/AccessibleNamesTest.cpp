@@ -21,10 +21,6 @@
 
 namespace
 {
-constexpr UINT kMenuButtons[] = {IDC_SUITE,      IDC_PREMIERE_UPDATER, IDC_AFTER_EFFECTS, IDC_3DS_MAX,
-                                 IDC_LIGHTWAVE,  IDC_EFFECTS,          IDC_README,        IDC_ACROBAT_READER,
-                                 IDC_MANUAL,     IDC_WALLPAPERS,       IDC_VFW_CODECS,    IDC_SPICEMASTER,
-                                 IDC_LANGUAGE};
 const IID kIIDAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
 std::wstring WindowText(HWND hWnd)
@@ -105,8 +101,12 @@ protected:
     void ExpectNames(int nLanguageIndex)
     {
         const CAccessibility accessibility;
-        for (const UINT nID : kMenuButtons)
+        // Every button with a caption: all but the close button.
+        for (const ButtonRow& row : MenuButtonTable())
         {
+            if (row.nId == IDOK)
+                continue;
+            const UINT nID = row.nId;
             CHoverButton& button = Button(m_menu, nID);
             EXPECT_EQ(WindowText(button), DrawnCaption(button)) << nID;
             EXPECT_FALSE(WindowText(button).empty()) << nID;

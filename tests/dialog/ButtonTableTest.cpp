@@ -2,6 +2,7 @@
 // dialog: no window, state set directly. What the table says a button looks
 // for on the disc is what its refresh step looks for, and a click through
 // the context runs what its row says.
+#include "tests/support/DialogTestSupport.h"
 #include "tests/support/Driver.h"
 #include "tests/support/TestKeys.h"
 
@@ -9,6 +10,7 @@
 #include "actions/ButtonTable.h"
 #include "actions/MenuContext.h"
 #include "actions/ModelDlg.h"
+#include "app/LauncherDlg.h"
 #include "res/resource.h"
 #include "res/strings.h"
 
@@ -144,11 +146,16 @@ TEST_P(ButtonTableTest, WithoutADiscRootNothingIsFoundOnTheCurrentDrive)
 
 INSTANTIATE_TEST_SUITE_P(Rows, ButtonTableTest, ::testing::ValuesIn(RefreshedRows()), RowName);
 
+// The template's owner-drawn buttons and the table's rows are the same set.
 TEST(ButtonTable, EveryButtonOfTheMenuHasOneRow)
 {
-    for (const UINT nId : {IDC_SUITE, IDC_PREMIERE_UPDATER, IDC_AFTER_EFFECTS, IDC_3DS_MAX, IDC_SPICEMASTER,
-                           IDC_ACROBAT_READER, IDC_MANUAL, IDC_README, IDC_WALLPAPERS, IDC_VFW_CODECS,
-                           IDC_LIGHTWAVE, IDC_EFFECTS, IDC_LANGUAGE, IDOK})
+    e2e::MenuRegistry registry;
+    CLauncherDlg menu;
+    ASSERT_TRUE(menu.Create());
+    const std::vector<UINT> items = OwnerDrawnItems(menu);
+    menu.DestroyWindow();
+    EXPECT_EQ(items.size(), MenuButtonTable().size());
+    for (const UINT nId : items)
     {
         const ButtonRow* pRow = FindButtonRow(nId);
         ASSERT_NE(pRow, nullptr) << nId;
@@ -160,14 +167,16 @@ TEST(ButtonTable, EveryButtonOfTheMenuHasOneRow)
 
 // An add-on click through the context: its setup with the context's language
 // switch, and what the menu must refresh afterwards.
-struct ClickCase { const char* name; AddOn addOn; const wchar_t* pszProgram; const wchar_t* pszSwitch; AfterClick after; };
+struct ClickCase { const char* name; AddOn addOn; UINT nButton; const wchar_t* pszProgram; const wchar_t* pszSwitch; AfterClick after; };
 void PrintTo(const ClickCase& c, std::ostream* os) { *os << c.name; }
 
 const ClickCase kClickCases[] = {
-    {"ThreeDsMax", AddOn::ThreeDsMax, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", L" /l0x40C", AfterClick::RefreshButton},
-    {"VfwCodecs", AddOn::VfwCodecs, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", L" /l0x40C",
+    {"ThreeDsMax", AddOn::ThreeDsMax, IDC_3DS_MAX, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", L" /l0x40C",
+     AfterClick::RefreshButton},
+    {"VfwCodecs", AddOn::VfwCodecs, IDC_VFW_CODECS, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", L" /l0x40C",
      AfterClick::RefreshSuiteAndButton},
-    {"SpiceMaster", AddOn::SpiceMaster, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", L"", AfterClick::Nothing},
+    {"SpiceMaster", AddOn::SpiceMaster, IDC_SPICEMASTER, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", L"",
+     AfterClick::Nothing},
 };
 
 class AddOnClickTest : public ::testing::TestWithParam<ClickCase> {};
@@ -180,7 +189,7 @@ TEST_P(AddOnClickTest, RunsTheSetupOfItsRowAndSaysWhatToRefresh)
     CFakeMenu menu;
     menu.m_strRoot = disc.Root().c_str();
 
-    EXPECT_EQ(CAddOnInstaller(menu).Install(c.addOn), c.after);
+    EXPECT_EQ(CAddOnInstaller(menu).Install(c.addOn, FindButtonRow(c.nButton)->files[0]), c.after);
 
     const std::wstring folder = setup.substr(0, setup.rfind(L'\\'));
     ASSERT_TRUE(e2e::WaitUntil([&] { return !e2e::ReadInstallerLog(folder).empty(); }, 10000));

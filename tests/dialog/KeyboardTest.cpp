@@ -74,11 +74,13 @@ protected:
     {
         e2e::WriteRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName, 9);
         ASSERT_TRUE(m_menu.Create());
-        for (const UINT nID : {IDC_SUITE, IDC_AFTER_EFFECTS, IDC_3DS_MAX, IDC_LIGHTWAVE, IDC_EFFECTS, IDC_README,
-                               IDC_WALLPAPERS, IDC_VFW_CODECS, IDC_SPICEMASTER})
+        // The large buttons: those the language chooser hides.
+        for (const ButtonRow& row : MenuButtonTable())
         {
-            const bool bUsable = nID == IDC_SUITE || nID == IDC_README || nID == IDC_WALLPAPERS;
-            ::EnableWindow(m_menu.GetDlgItem(static_cast<int>(nID)), bUsable);
+            if (!row.bHiddenByChooser)
+                continue;
+            const bool bUsable = row.nId == IDC_SUITE || row.nId == IDC_README || row.nId == IDC_WALLPAPERS;
+            ::EnableWindow(m_menu.GetDlgItem(static_cast<int>(row.nId)), bUsable);
         }
         m_menu.m_btnAfterEffects.SetDescriptions(L"usable", L"needs the suite");
         ::SetFocus(m_menu.m_btnSuite);

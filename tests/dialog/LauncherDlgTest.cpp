@@ -27,10 +27,15 @@ namespace
 using keys::kCodecKey;
 const std::wstring kSuiteKey = keys::kUninstall + keys::kSuiteCode;
 constexpr int kNone = -1;
-constexpr UINT kLargeButtons[] = {IDC_SUITE,     IDC_AFTER_EFFECTS, IDC_3DS_MAX,
-                                   IDC_LIGHTWAVE, IDC_EFFECTS,       IDC_README,
-                                   IDC_WALLPAPERS, IDC_VFW_CODECS,   IDC_SPICEMASTER};
-constexpr UINT kNeverShown[] = {IDC_PREMIERE_UPDATER, IDC_ACROBAT_READER, IDC_MANUAL};
+// The large buttons: the rows the language chooser hides.
+std::vector<UINT> LargeButtons()
+{
+    std::vector<UINT> ids;
+    for (const ButtonRow& row : MenuButtonTable())
+        if (row.bHiddenByChooser)
+            ids.push_back(row.nId);
+    return ids;
+}
 
 // kNone deletes the value.
 void WriteDword(const wchar_t* key, const wchar_t* name, int value)
@@ -51,10 +56,9 @@ CHoverButton& Button(HWND hDlg, UINT nID)
 }
 
 // How many of the items have WS_VISIBLE.
-template <size_t N>
-int CountVisible(HWND hDlg, const UINT (&ids)[N])
+int CountVisible(HWND hDlg, const std::vector<UINT>& ids)
 {
-    return static_cast<int>(std::count_if(ids, ids + N, [hDlg](UINT nID) {
+    return static_cast<int>(std::count_if(ids.begin(), ids.end(), [hDlg](UINT nID) {
         return (::GetWindowLongW(::GetDlgItem(hDlg, static_cast<int>(nID)), GWL_STYLE) & WS_VISIBLE) != 0;
     }));
 }
@@ -425,7 +429,7 @@ void CALLBACK VisitChooser(HWND, UINT, UINT_PTR nTimer, DWORD)
         captions.push_back(DrawnCaption(*pButton));
     EXPECT_EQ(captions, (std::vector<std::wstring>{L"English", L"Français", L"Deutsch", L"Italiano", L"Español",
                                                    L"日本語"}));
-    EXPECT_EQ(CountVisible(g_hMenu, kLargeButtons), 0);
+    EXPECT_EQ(CountVisible(g_hMenu, LargeButtons()), 0);
     if (g_nChooserButton == 0)
         ::PostMessageW(hChooser, WM_KEYDOWN, VK_ESCAPE, 0);
     else
@@ -441,6 +445,8 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     const ChoiceCase& c = GetParam();
     WriteDword(kLanguageKey, kLanguageValueName, 17);
     CLauncherDlg& dlg = Open();
+    const std::vector<UINT> neverShown = OwnerDrawnItems(dlg, true);
+    ASSERT_FALSE(neverShown.empty());
     WriteDword(kLanguageKey, kLanguageValueName, kNone);
     dlg.m_btnSuite.SetDescriptions(L"before", nullptr);
     g_nChooserButton = c.nButton;
@@ -450,8 +456,8 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     dlg.OnLanguage();
 
     EXPECT_TRUE(g_bChooserSeen);
-    EXPECT_EQ(CountVisible(dlg, kLargeButtons), 9);
-    EXPECT_EQ(CountVisible(dlg, kNeverShown), 0);
+    EXPECT_EQ(CountVisible(dlg, LargeButtons()), static_cast<int>(LargeButtons().size()));
+    EXPECT_EQ(CountVisible(dlg, neverShown), 0);
 
     EXPECT_EQ(ReadDword(kLanguageKey, kLanguageValueName), c.nStored);
     EXPECT_EQ(dlg.m_language.StoredValue(), c.nStored == kNone ? 17 : c.nStored);

@@ -5,7 +5,9 @@
 // visible disabled button always says why. SPLASH_PROPERTY_SEED=<n> replays.
 #include "tests/support/DialogTestSupport.h"
 #include "tests/support/TestKeys.h"
+#include "actions/DiscFiles.h"
 #include "actions/Language.h"
+#include "actions/MenuSettings.h"
 #include "actions/RunKeyResume.h"
 #include "app/LauncherDlg.h"
 #include "probes/Registry.h"
@@ -29,32 +31,46 @@ constexpr int kStates = 1200;
 using keys::kAppPaths;
 using keys::kUninstall;
 
-struct Owned { const wchar_t* name; UINT nButton; };
-// Product codes, and the button an installed product disables.
-const Owned kProducts[] = {
-    {L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}", IDC_SUITE}, {L"{c8ba4e9d-9f8e-4cc3-9d78-ff0f5ee5a4ac}", IDC_VFW_CODECS},
-    {L"{6FBC8FFB-23FB-464C-8657-24F57CB520A5}", IDC_AFTER_EFFECTS}, {L"{7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3}", IDC_3DS_MAX},
-    {L"{9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}", IDC_LIGHTWAVE}, {L"{5F683762-A1AE-4043-9BED-E8443F625D9B}", IDC_WALLPAPERS}};
-// Every file the menu looks for, and the button it lets run.
-const Owned kDiscFiles[] = {
-    {L"\\Corla\\setup.exe", IDC_SUITE}, {L"\\Bonus\\PremiereUpdater\\Premiere6.01Setup.exe", IDC_PREMIERE_UPDATER},
-    {L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", IDC_AFTER_EFFECTS}, {L"\\ExtraPlug-ins\\3DSMax\\setup.exe", IDC_3DS_MAX},
-    {L"\\ExtraPlug-ins\\Lightwave\\setup.exe", IDC_LIGHTWAVE}, {L"\\ExtraPlug-ins\\Effects\\Setup.exe", IDC_EFFECTS},
-    {L"\\Bonus\\DesktopWallpapers\\setup.exe", IDC_WALLPAPERS}, {L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", IDC_VFW_CODECS},
-    {L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", IDC_SPICEMASTER},
-    {L"\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe", IDC_ACROBAT_READER},
-    {L"\\Docs\\Manual_Brisa.pdf", IDC_MANUAL}, {L"\\Docs\\Manual_Quarn.pdf", IDC_MANUAL}, {L"\\Readme.htm", IDC_README},
-    {L"\\Readme\\readme.fr.htm", IDC_README}, {L"\\Readme\\readme.de.htm", IDC_README},
-    {L"\\Readme\\readme.it.htm", IDC_README}, {L"\\Readme\\readme.es.htm", IDC_README},
-    {L"\\Readme\\readme.jp.htm", IDC_README}};
+// A product code or disc file, and the button it belongs to.
+struct Owned { std::wstring name; UINT nButton; };
+
+// The products the rows install: an installed one disables its button.
+std::vector<Owned> Products()
+{
+    std::vector<Owned> products;
+    for (const ButtonRow& row : MenuButtonTable())
+        if (row.pszProductCode != nullptr)
+            products.push_back({row.pszProductCode, row.nId});
+    return products;
+}
+
+// Every file a refresh looks for, in every language, after the disc root.
+std::vector<Owned> DiscFiles()
+{
+    std::vector<Owned> files;
+    std::set<std::wstring> seen;
+    for (const ButtonRow& row : MenuButtonTable())
+        for (const DiscFileIds& file : row.files)
+            // A translated file is looked for outside English only.
+            for (int nIndex = file.bTranslated ? 1 : 0; nIndex < kLanguageCount && file.nFileNameId != 0; ++nIndex)
+            {
+                const std::wstring path = L"\\" + std::wstring(DiscPath::Of(file, CLanguage::FromIndex(nIndex)).Path());
+                if (seen.insert(path).second)
+                    files.push_back({path, row.nId});
+            }
+    return files;
+}
 // The six stored values and numbers that are none of them.
 const DWORD kLanguageValues[] = {9, 0x40C, 7, 0x10, 0x0A, 0x11, 12, 0x409, 1, 0xFFFF};
 // Buttons with a refresh step, and their available flag (-1: none).
-const std::pair<UINT, int> kRefreshed[] = {
-    {IDC_SUITE, -1}, {IDC_PREMIERE_UPDATER, kAvailPremiereUpdater}, {IDC_AFTER_EFFECTS, kAvailAfterEffects},
-    {IDC_3DS_MAX, kAvail3dsMax}, {IDC_SPICEMASTER, kAvailSpiceMaster}, {IDC_ACROBAT_READER, kAvailAcrobatReader},
-    {IDC_MANUAL, kAvailManual}, {IDC_README, kAvailReadme}, {IDC_WALLPAPERS, kAvailWallpapers},
-    {IDC_VFW_CODECS, kAvailVfwCodecs}, {IDC_LIGHTWAVE, kAvailLightWave}, {IDC_EFFECTS, kAvailEffects}};
+std::vector<std::pair<UINT, int>> Refreshed()
+{
+    std::vector<std::pair<UINT, int>> refreshed;
+    for (const ButtonRow& row : MenuButtonTable())
+        if (row.pfnRefresh != nullptr)
+            refreshed.emplace_back(row.nId, row.flag);
+    return refreshed;
+}
 
 void SetKey(const std::wstring& key, bool bPresent)
 {
@@ -93,6 +109,9 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
     std::printf("PropertyRefreshTest seed %u (SPLASH_PROPERTY_SEED replays it), %d states\n", nSeed, kStates);
     std::mt19937 random(nSeed);
 
+    const std::vector<Owned> kProducts = Products();
+    const std::vector<Owned> kDiscFiles = DiscFiles();
+    const std::vector<std::pair<UINT, int>> kRefreshed = Refreshed();
     e2e::RegistryGuard registry;
     for (const Owned& product : kProducts)
         registry.Key(HKEY_LOCAL_MACHINE, kUninstall + product.name);
@@ -102,7 +121,10 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
         .Value(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName)
         .Value(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName);
     e2e::FixtureDisc disc(L"property disc");
-    e2e::WriteRegString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName, disc.Root() + L"\\setup.exe");
+    const auto resumeFromDisc = [&] {
+        e2e::WriteRegString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName, disc.Root() + L"\\setup.exe");
+    };
+    resumeFromDisc();
     CLauncherDlg dlg;
     ASSERT_TRUE(dlg.Create());
     ASSERT_EQ(std::wstring(dlg.m_strDiscRoot), disc.Root());
@@ -150,11 +172,12 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
         }
         SCOPED_TRACE(trace);
 
-        dlg.m_bSuiteInstalled = dlg.IsSuiteInstalled();
-        dlg.m_nHardwareModel = dlg.ReadHardwareModel();
-        int nLanguageValue = 0;
-        const int nLanguage = dlg.ReadLanguageSetting(nLanguageValue);
-        dlg.m_language = CLanguage(nLanguage, nLanguageValue);
+        // What the menu reads as it starts, applied as it applies it.
+        resumeFromDisc();
+        const MenuSettings settings = ReadMenuSettings();
+        ASSERT_EQ(std::wstring(settings.strDiscRoot), disc.Root());
+        dlg.ApplySettings(settings);
+        const int nLanguage = settings.language.Index();
         dlg.RefreshAllButtons(nLanguage);
 
         const auto inLanguage = [&](const std::wstring& text, const char* what, int nId) {

@@ -201,8 +201,8 @@ TEST_F(DriveRootTest, AddOnRunsFromTheDriveWithOneBackslash)
     Process menu = StartFromDrive(window);
     ASSERT_NE(window, nullptr);
     ClickButton(window, IDC_3DS_MAX);
-    ASSERT_TRUE(WaitUntil([&] { return !Runs(L"\\ExtraPlug-ins\\3DSMax").empty(); }, 10000));
-    EXPECT_EQ(Runs(L"\\ExtraPlug-ins\\3DSMax")[0].commandLine, L"X:\\ExtraPlug-ins\\3DsMax\\setup.exe /l0x09");
+    ASSERT_TRUE(WaitUntil([&] { return !Runs(L"\\ExtraPlug-ins\\3DsMax").empty(); }, 10000));
+    EXPECT_EQ(Runs(L"\\ExtraPlug-ins\\3DsMax")[0].commandLine, L"X:\\ExtraPlug-ins\\3DsMax\\setup.exe /l0x09");
     // The demo installer registers itself: the button then says so.
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window) && !Enabled(window, IDC_3DS_MAX); }, 10000));
 }

@@ -3,11 +3,12 @@
 # from it (the Joliet tree): every file with its exact name, autorun.inf and
 # Splash.exe, the label. Then takes the content out of the image into
 # <content folder> for the tests that run the menu from a drive letter.
-#   demo_image_test.sh <build folder> <content folder>
+#   demo_image_test.sh <build folder> <content folder> <emulator...>
 set -euo pipefail
 SPLASH_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 BUILD_DIR=$1
 content=$2
+SPLASH_EMULATOR=("${@:3}")
 source "$SPLASH_ROOT/tools/demo_disc.sh"
 # Beside the content, apart from what ./run lays out.
 DEMO_DISC=$content.folder

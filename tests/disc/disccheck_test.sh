@@ -67,13 +67,13 @@ done
 disc="$broken/Broken disc é 日本"
 cp -r "$content" "$disc"
 chmod -R u+w "$disc"
-rm "$disc/ExtraPlug-ins/3DSMax/setup.exe" "$disc/Corla/Support/Directx8/DSetup.dll"
+rm "$disc/ExtraPlug-ins/3DsMax/setup.exe" "$disc/Corla/Support/Directx8/DSetup.dll"
 mv "$disc/Readme.htm" "$disc/Read me.htm"
 check "$(windows "$disc")"
 expect_status 1 "broken disc"
 [ "$(head -n 1 <<<"$output")" = "Disc root: $(windows "$disc")\\" ] || fail "broken disc: $(head -n 1 <<<"$output")"
 problems="PROBLEM: Install Zelvora Corla: Corla\\Support\\Directx8\\DSetup.dll is missing (needed for: Windows 2000, DirectX check).
-PROBLEM: Install 3ds max plug-in: ExtraPlug-ins\\3DSMax\\setup.exe is missing (the button stays disabled on every machine).
+PROBLEM: Install 3ds max plug-in: ExtraPlug-ins\\3DsMax\\setup.exe is missing (the button stays disabled on every machine).
 PROBLEM: View Zelvora Velquin Readme: Readme.htm is missing (needed for: English, Italian, Spanish)."
 [ "$(tail -n 4 <<<"$output")" = "3 problems:"$'\n'"$problems" ] ||
     fail "broken disc: the problems are:"$'\n'"$(tail -n 4 <<<"$output")"

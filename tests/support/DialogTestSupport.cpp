@@ -122,6 +122,21 @@ std::wstring DrawnCaption(CHoverButton& button)
     return text;
 }
 
+std::vector<UINT> OwnerDrawnItems(HWND hDlg, bool bHiddenOnly)
+{
+    std::vector<UINT> ids;
+    for (HWND hWnd = ::GetWindow(hDlg, GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    {
+        const LONG lStyle = ::GetWindowLongW(hWnd, GWL_STYLE);
+        wchar_t szClass[16] = L"";
+        ::GetClassNameW(hWnd, szClass, 16);
+        if (_wcsicmp(szClass, L"Button") == 0 && (lStyle & BS_TYPEMASK) == BS_OWNERDRAW &&
+            (!bHiddenOnly || (lStyle & WS_VISIBLE) == 0))
+            ids.push_back(static_cast<UINT>(::GetDlgCtrlID(hWnd)));
+    }
+    return ids;
+}
+
 std::vector<CHoverButton*> ShownButtons(const CWnd& dialog)
 {
     std::vector<CHoverButton*> buttons;

@@ -56,6 +56,10 @@ inline HFONT FontOf(const CWnd& control)
 }
 // The hover buttons of a dialog whose style shows them, in z-order.
 std::vector<CHoverButton*> ShownButtons(const CWnd& dialog);
+// The ids of the dialog's owner-drawn buttons, in template order, read from
+// the windows the template made: an oracle apart from the button table.
+// bHiddenOnly: those the template creates without WS_VISIBLE.
+std::vector<UINT> OwnerDrawnItems(HWND hDlg, bool bHiddenOnly = false);
 // The runs that rgn covers in row y, whatever banding GDI chose.
 Runs RowRuns(const CRgn& rgn, int y);
 

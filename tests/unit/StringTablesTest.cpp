@@ -5,44 +5,25 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "actions/Language.h"
 #include "res/strings.h"
 
 namespace {
 
-const UINT kTranslatedBases[] = {1000, 2000, 3000, 4000, 5000};
-
-// Loaded at language base + id.
-const UINT kTranslatedIds[] = {
-    IDS_CAPTION_SUITE, IDS_CAPTION_PREMIERE_UPDATER, IDS_CAPTION_AFTER_EFFECTS,
-    IDS_CAPTION_3DS_MAX, IDS_CAPTION_MANUAL, IDS_CAPTION_ACROBAT_READER,
-    IDS_CAPTION_README, IDS_CAPTION_WALLPAPERS, IDS_CAPTION_VFW_CODECS,
-    IDS_CAPTION_LANGUAGE, IDS_TIP_EXIT, IDS_CAPTION_SPICEMASTER,
-    IDS_CAPTION_LIGHTWAVE, IDS_CAPTION_EFFECTS,
-    IDS_DESC_MANUAL, IDS_DESC_AFTER_EFFECTS, IDS_DESC_3DS_MAX, IDS_DESC_SUITE,
-    IDS_DESC_PREMIERE_UPDATER, IDS_DESC_SPICEMASTER, IDS_DESC_README,
-    IDS_DESC_WALLPAPERS, IDS_DESC_VFW_CODECS, IDS_DESC_EXIT,
-    IDS_DESC_ACROBAT_READER, IDS_DESC_LANGUAGE, IDS_DESC_LIGHTWAVE,
-    IDS_DESC_EFFECTS,
-    IDS_MSG_CANNOT_FIND_FILE, IDS_MSG_DIRECTX_QUESTION, IDS_MSG_INSTALL_UNFINISHED,
-    IDS_STATUS_SUITE_INSTALLED, IDS_STATUS_AFTER_EFFECTS_RULE,
-    IDS_STATUS_3DS_MAX_RULE, IDS_STATUS_LIGHTWAVE_RULE, IDS_STATUS_SUITE_NOT_FOUND,
-    IDS_STATUS_PREMIERE_NOT_FOUND, IDS_STATUS_AFTER_EFFECTS_NOT_FOUND,
-    IDS_STATUS_3DS_MAX_NOT_FOUND, IDS_STATUS_MANUAL_NOT_FOUND,
-    IDS_STATUS_ACROBAT_NOT_FOUND, IDS_STATUS_README_NOT_FOUND,
-    IDS_STATUS_WALLPAPERS_NOT_FOUND, IDS_STATUS_VFW_NOT_FOUND,
-    IDS_STATUS_SPICEMASTER_NOT_FOUND, IDS_STATUS_LIGHTWAVE_NOT_FOUND,
-    IDS_STATUS_VFW_RULE, IDS_STATUS_MANUAL_NEEDS_ACROBAT,
-    IDS_STATUS_SUITE_VFW_INSTALLED, IDS_STATUS_EFFECTS_NOT_FOUND,
-    IDS_STATUS_EFFECTS_RULE, IDS_STATUS_3DS_MAX_INSTALLED,
-    IDS_STATUS_AFTER_EFFECTS_INSTALLED, IDS_STATUS_LIGHTWAVE_INSTALLED,
-    IDS_STATUS_WALLPAPERS_INSTALLED, IDS_STATUS_VFW_INSTALLED,
-    IDS_STATUS_ACROBAT_INSTALLED, IDS_STATUS_PREMIERE_INSTALLED,
-    IDS_FILE_README,
-};
+// The bases of the languages but English.
+std::vector<UINT> TranslatedBases() {
+    std::vector<UINT> bases;
+    for (int index = 1; index < kLanguageCount; ++index)
+        bases.push_back(static_cast<UINT>(index * kLanguageBaseStep));
+    return bases;
+}
+const std::vector<UINT> kTranslatedBases = TranslatedBases();
 
 // Loaded at the bare id whatever the language.
 const UINT kFixedIds[] = {
@@ -62,6 +43,16 @@ std::wstring Load(UINT id) {
     const int length = LoadStringW(GetModuleHandleW(nullptr), id,
                                    reinterpret_cast<LPWSTR>(&text), 0);
     return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
+}
+
+// Loaded at language base + id: every English text in the texts' id range
+// but the English-only entries.
+std::vector<UINT> TranslatedIds() {
+    std::vector<UINT> ids;
+    for (UINT id = IDS_FIRST_TEXT; id < IDS_END_TEXT; ++id)
+        if (!Load(id).empty() && std::find(std::begin(kFixedIds), std::end(kFixedIds), id) == std::end(kFixedIds))
+            ids.push_back(id);
+    return ids;
 }
 
 size_t Count(const std::wstring& text, const std::wstring& needle) {
@@ -94,7 +85,7 @@ TEST_P(TranslatedText, ExistsInEveryLanguageWithTheSameFormat) {
 }
 
 INSTANTIATE_TEST_SUITE_P(StringTables, TranslatedText,
-                         testing::ValuesIn(kTranslatedIds), IdName);
+                         testing::ValuesIn(TranslatedIds()), IdName);
 
 class FixedEntry : public testing::TestWithParam<UINT> {};
 
@@ -169,7 +160,7 @@ TEST(StringTables, EnglishOnlyTextsAndEscapesSurviveCompilation) {
     EXPECT_EQ(Load(IDS_TITLE_SPLASH), L"Splash.exe");
     EXPECT_EQ(Load(IDS_TITLE_DIRECTX), L"Directx 8.1 setup");
     // A lone backslash before "3" would compile to an octal escape.
-    EXPECT_EQ(Load(IDS_FOLDER_3DS_MAX), L"%s\\ExtraPlug-ins\\3DSMax");
+    EXPECT_EQ(Load(IDS_FOLDER_3DS_MAX), L"%s\\ExtraPlug-ins\\3DsMax");
     EXPECT_EQ(Load(IDS_MSG_CANNOT_FIND_FILE), L"Cannot find the file : '%s'");
     EXPECT_NE(Load(IDS_STATUS_SUITE_VFW_INSTALLED).find(L"(using \"Add/Remove Programs\" in"),
               std::wstring::npos);

@@ -1,12 +1,17 @@
 // DiscCheck <disc root>: lists what the menu will look for on a disc, and
 // whether it is there, before the disc is burnt. Exit status 0 when every
 // button the menu shows finds its files, 1 when not, 2 when the root cannot
-// be read or the argument is wrong.
+// be read or the argument is wrong. DiscCheck /layout lists every file the
+// menu may look for, one path a line, with a tab and the product code a
+// click on it installs (the demo disc is laid out from it).
 #include "framework/Handle.h"
 #include "tools/DiscCheck/ConsoleOutput.h"
 #include "tools/DiscCheck/DiscReport.h"
 
 #include <windows.h>
+
+#include <set>
+#include <string>
 
 namespace
 {
@@ -49,6 +54,24 @@ CString SettleRoot(LPCWSTR lpszArgument)
     return strRoot;
 }
 
+void WriteLayout(CConsoleOutput& out)
+{
+    std::set<std::wstring> written;
+    for (const ButtonDiscFiles& button : MenuDiscFiles())
+    {
+        for (const DiscNeed& need : button.needs)
+        {
+            // The product is installed by what decides the button's state.
+            const CString strProduct = need.strCase.IsEmpty() ? button.strProductCode : CString();
+            for (const DiscPath& file : need.choices)
+            {
+                if (written.insert(static_cast<LPCWSTR>(file.Path())).second)
+                    out.WriteLine(file.Path() + L"\t" + strProduct);
+            }
+        }
+    }
+}
+
 bool CanList(const CString& strRoot)
 {
     WIN32_FIND_DATAW data;
@@ -65,6 +88,11 @@ int wmain(int argc, wchar_t* argv[])
     {
         out.WriteLine(L"Usage: DiscCheck <disc root>, for example DiscCheck D:\\ or DiscCheck \"C:\\My Disc\".");
         return kExitBadRoot;
+    }
+    if (CString(argv[1]) == L"/layout")
+    {
+        WriteLayout(out);
+        return 0;
     }
     const CString strRoot = SettleRoot(argv[1]);
     const DWORD dwAttributes = ::GetFileAttributesW(strRoot + L"\\");
