@@ -3,7 +3,7 @@
 // click path serve them all.
 #pragma once
 
-#include "actions/ButtonTable.h"
+#include "actions/ButtonRow.h"
 
 enum class AddOn
 {

@@ -4,7 +4,7 @@
 // installer.
 #pragma once
 
-#include "actions/ButtonTable.h"
+#include "actions/ButtonRow.h"
 
 class CDocumentButtons
 {

@@ -6,8 +6,6 @@
 #include "framework/WinApp.h"
 #include "probes/Registry.h"
 
-const wchar_t kZelvoraKey[] = L"SOFTWARE\\Zelvora";
-
 namespace
 {
 const wchar_t kHardwareValueName[] = L"Codec";

@@ -4,11 +4,8 @@
 #pragma once
 
 #include "actions/Language.h"
+#include "actions/ZelvoraKey.h"
 #include "framework/String.h"
-
-// HKEY_LOCAL_MACHINE\SOFTWARE\Zelvora: the hardware's codec (the model) and
-// the suite's resume command.
-extern const wchar_t kZelvoraKey[];
 
 struct MenuSettings
 {

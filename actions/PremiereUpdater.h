@@ -2,7 +2,7 @@
 // is installed, and runs the updater that matches Premiere's language.
 #pragma once
 
-#include "actions/ButtonTable.h"
+#include "actions/ButtonRow.h"
 
 class CPremiereUpdater
 {

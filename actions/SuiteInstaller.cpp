@@ -1,7 +1,7 @@
 #include "actions/SuiteInstaller.h"
 
 #include "actions/CommandLine.h"
-#include "actions/MenuSettings.h"
+#include "actions/ZelvoraKey.h"
 #include "actions/RunKeyResume.h"
 #include "probes/DirectX.h"
 #include "probes/Registry.h"

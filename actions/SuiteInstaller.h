@@ -4,7 +4,7 @@
 // DirectX 8.1 installer and resuming from the Run key after the restart.
 #pragma once
 
-#include "actions/ButtonTable.h"
+#include "actions/ButtonRow.h"
 
 #include <windows.h>
 
