@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -346,6 +347,21 @@ void CALLBACK VisitChooser(HWND, UINT, UINT_PTR nTimer, DWORD)
                        reinterpret_cast<LPARAM>(::GetDlgItem(hChooser, static_cast<int>(g_nChooserButton))));
 }
 
+// Each button's name as it last painted itself.
+std::map<HWND, std::wstring> g_painted;
+LRESULT CALLBACK RecordPaintedNames(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (pMsg->message == WM_DRAWITEM)
+    {
+        const HWND hItem = reinterpret_cast<const DRAWITEMSTRUCT*>(pMsg->lParam)->hwndItem;
+        wchar_t szName[256] = L"";
+        ::GetWindowTextW(hItem, szName, 256);
+        g_painted[hItem] = szName;
+    }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
 class LanguageChooserTest : public LauncherTest, public ::testing::WithParamInterface<ChoiceCase> {};
 
 // The menu starts in Japanese; each case opens the chooser and uses one button.
@@ -360,7 +376,14 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     g_hMenu = dlg;
     g_bChooserSeen = false;
     ::SetTimer(nullptr, 0, 20, VisitChooser);
+    g_painted.clear();
+    const HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, RecordPaintedNames, nullptr, ::GetCurrentThreadId());
     dlg.OnLanguage();
+    ::RedrawWindow(dlg, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);  // as the menu's loop would next
+    ::UnhookWindowsHookEx(hHook);
+    // Nothing painted in the old language stays on the screen.
+    for (CHoverButton* pButton : ShownButtons(dlg))
+        EXPECT_EQ(g_painted[*pButton], static_cast<LPCWSTR>(pButton->GetWindowText())) << ::GetDlgCtrlID(*pButton);
 
     EXPECT_TRUE(g_bChooserSeen);
     EXPECT_EQ(CountVisible(dlg, kLargeButtons), 9);

@@ -3,6 +3,7 @@
 // temp folder.
 #include "probes/Folder.h"
 #include "probes/Registry.h"
+#include "tests/support/ImportHook.h"
 
 #include <gtest/gtest.h>
 
@@ -255,5 +256,33 @@ TEST(FolderProbeLongPathTest, FindsEntriesBeyondMaxPath)
     ::RemoveDirectoryW((L"\\\\?\\" + folder + L"\\Corla").c_str());
     for (auto it = created.rbegin(); it != created.rend(); ++it)
         ::RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
+}
+
+std::wstring g_searched;
+HANDLE WINAPI RecordingFind(LPCWSTR lpszPattern, LPWIN32_FIND_DATAW)
+{
+    g_searched = lpszPattern;
+    ::SetLastError(ERROR_PATH_NOT_FOUND);
+    return INVALID_HANDLE_VALUE;
+}
+
+// What the search is handed, for roots Wine cannot provide (a network share).
+TEST(FolderProbeLongPathTest, LongDriveAndShareRootsTakeTheirLiteralForm)
+{
+    const std::wstring tail = L"\\" + std::wstring(MAX_PATH, L'x');
+    const std::pair<std::wstring, std::wstring> kCases[] = {
+        {L"D:\\Disc", L"D:\\Disc\\*"},
+        {L"\\\\server\\share", L"\\\\server\\share\\*"},
+        {L"D:" + tail, L"\\\\?\\D:" + tail + L"\\*"},
+        {L"\\\\server\\share" + tail, L"\\\\?\\UNC\\server\\share" + tail + L"\\*"},
+        {L"\\\\?\\D:" + tail, L"\\\\?\\D:" + tail + L"\\*"},
+        {L"Disc" + tail, L"Disc" + tail + L"\\*"},  // relative: it has no literal form
+    };
+    const ImportHook find(L"kernel32.dll", "FindFirstFileW", reinterpret_cast<const void*>(&RecordingFind));
+    for (const auto& [folder, pattern] : kCases)
+    {
+        EXPECT_FALSE(FolderContains(L"setup.exe", folder.c_str()));
+        EXPECT_EQ(g_searched, pattern);
+    }
 }
 }  // namespace
