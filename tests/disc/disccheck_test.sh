@@ -23,6 +23,9 @@ trap 'rm -f "$drive"; rm -rf "$broken"' EXIT
 check "$(windows "$content")"
 expect_status 0 "demo disc"
 plain=$output
+# Into a file or a pipe, every line ends in CR LF.
+[ "$("${emulator[@]}" "$disccheck" "$(windows "$content")" 2>/dev/null | grep -c $'\r$')" = "$(wc -l <<<"$plain")" ] ||
+    fail "demo disc: not every line of the report ends in CR LF"
 buttons=$(sed -n '/^[A-Z]/p' <<<"$output" | sed -e '1d' -e '$d' -e '$d' -e 's/ (a hidden button.*//')
 expected="Install Zelvora Corla
 Install Premiere 6.01 updater
@@ -47,8 +50,9 @@ grep -q '^  MISSING  Readme\\readme\.it\.htm .*(Italian) -> Readme\.htm found$' 
     fail "demo disc: the Italian Readme's fallback is not shown"
 
 # With or without a trailing backslash, with forward slashes, as a bare
-# drive or a drive's root: the same findings.
-for root in "$(windows "$content")\\" "Z:$content" "Z:$content/"; do
+# drive or a drive's root, typed in quotes with a trailing backslash (which
+# escapes the closing quote): the same findings.
+for root in "$(windows "$content")\\" "Z:$content" "Z:$content/" "$(windows "$content")\""; do
     check "$root"
     [ "$output" = "$plain" ] || fail "the root given as \"$root\" gives other findings"
 done
