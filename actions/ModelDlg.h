@@ -22,7 +22,9 @@ public:
     void OnOK() override;
     void OnCancel() override;
 
-    int m_nModel = kModelLite;
+    // No model until a model button answers: a quit that ends the chooser
+    // must not open a manual.
+    int m_nModel = kModelNone;
     CHoverButton m_btnCancel;
     CHoverButton m_btnLite;
     CHoverButton m_btnPro;

@@ -8,12 +8,16 @@
 
 #include "actions/ModelDlg.h"
 #include "actions/Language.h"
+#include "app/LanguageDlg.h"
 #include "app/LauncherDlg.h"
 #include "res/resource.h"
+#include "skin/ButtonGrid.h"
 #include "tests/support/Driver.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace
@@ -156,6 +160,60 @@ TEST_F(KeyboardMenuTest, ArrowsRestOnDisabledButtonsToTellWhyAndRunNothing)
     EXPECT_EQ(FocusId(), IDOK);
 }
 
+// Where each key takes the keyboard from each button, as the buttons stand
+// on the screen, with every button usable:
+//                                       [x]
+//     [Suite       ]
+//     [AfterEffects] [Readme     ]
+//     [3ds max     ] [Wallpapers ]
+//     [LightWave   ] [VFW codecs ]
+//     [Effects     ] [SpiceMaster]
+//                    [Language   ]
+// 0: the key leaves the keyboard where it is.
+namespace
+{
+struct Moves { UINT nFrom, nUp, nDown, nLeft, nRight, nTab, nShiftTab; };
+const Moves kMoves[] = {
+    {IDC_SUITE, IDOK, IDC_AFTER_EFFECTS, 0, IDC_README, IDC_AFTER_EFFECTS, IDOK},
+    {IDC_AFTER_EFFECTS, IDC_SUITE, IDC_3DS_MAX, 0, IDC_README, IDC_3DS_MAX, IDC_SUITE},
+    {IDC_3DS_MAX, IDC_AFTER_EFFECTS, IDC_LIGHTWAVE, 0, IDC_WALLPAPERS, IDC_LIGHTWAVE, IDC_AFTER_EFFECTS},
+    {IDC_LIGHTWAVE, IDC_3DS_MAX, IDC_EFFECTS, 0, IDC_VFW_CODECS, IDC_EFFECTS, IDC_3DS_MAX},
+    {IDC_EFFECTS, IDC_LIGHTWAVE, IDC_LANGUAGE, 0, IDC_SPICEMASTER, IDC_README, IDC_LIGHTWAVE},
+    {IDC_README, IDC_SUITE, IDC_WALLPAPERS, IDC_AFTER_EFFECTS, 0, IDC_WALLPAPERS, IDC_EFFECTS},
+    {IDC_WALLPAPERS, IDC_README, IDC_VFW_CODECS, IDC_3DS_MAX, 0, IDC_VFW_CODECS, IDC_README},
+    {IDC_VFW_CODECS, IDC_WALLPAPERS, IDC_SPICEMASTER, IDC_LIGHTWAVE, 0, IDC_SPICEMASTER, IDC_WALLPAPERS},
+    {IDC_SPICEMASTER, IDC_VFW_CODECS, IDC_LANGUAGE, IDC_EFFECTS, 0, IDC_LANGUAGE, IDC_VFW_CODECS},
+    {IDC_LANGUAGE, IDC_SPICEMASTER, 0, IDC_EFFECTS, 0, IDOK, IDC_SPICEMASTER},
+    {IDOK, 0, IDC_README, IDC_SUITE, 0, IDC_SUITE, IDC_LANGUAGE},
+};
+}  // namespace
+
+TEST_F(KeyboardMenuTest, EveryKeyFromEveryButtonGoesWhereTheScreenShows)
+{
+    const std::vector<CHoverButton*> shown = ShownButtons(m_menu);
+    ASSERT_EQ(shown.size(), std::size(kMoves));
+    for (CHoverButton* pButton : shown)
+    {
+        pButton->EnableWindow(TRUE);
+        const UINT nID = static_cast<UINT>(::GetDlgCtrlID(*pButton));
+        EXPECT_TRUE(std::any_of(std::begin(kMoves), std::end(kMoves), [nID](const Moves& m) { return m.nFrom == nID; }))
+            << "no moves from button " << nID;
+    }
+    for (const Moves& m : kMoves)
+    {
+        for (const auto& [vk, bShift, nTo] : {std::tuple{VK_UP, false, m.nUp}, {VK_DOWN, false, m.nDown},
+                                              {VK_LEFT, false, m.nLeft}, {VK_RIGHT, false, m.nRight},
+                                              {VK_TAB, false, m.nTab}, {VK_TAB, true, m.nShiftTab}})
+        {
+            ::SetFocus(m_menu.GetDlgItem(static_cast<int>(m.nFrom)));
+            Press(m_menu, vk, bShift);
+            const CHoverButton* pPlace = CButtonGrid(m_menu).Place();
+            EXPECT_EQ(pPlace != nullptr ? ::GetDlgCtrlID(*pPlace) : 0, static_cast<int>(nTo != 0 ? nTo : m.nFrom))
+                << "from " << m.nFrom << ", key " << vk << (bShift ? " with Shift" : "");
+        }
+    }
+}
+
 TEST_F(KeyboardMenuTest, EnterRunsTheFocusedButtonElseTheSuite)
 {
     constexpr LRESULT kSuiteDefault = MAKELRESULT(IDC_SUITE, DC_HASDEFID);
@@ -204,6 +262,28 @@ TEST(KeyboardCuesTest, AlwaysShownCuesMarkTheFocusWithoutAKey)
 }
 
 // --- Choosers ---------------------------------------------------------------
+
+// Opened from the keyboard, a chooser shows its focus mark from its first
+// paint; opened with the mouse, it does not.
+TEST_F(KeyboardMenuTest, ChooserOpenedFromTheKeyboardShowsItsFocusMarkAtOnce)
+{
+    for (const bool bKeyboard : {false, true})
+    {
+        if (bKeyboard)
+            Press(m_menu, VK_TAB);
+        CModelDlg model(&m_menu);
+        CLanguageDlg language(&m_menu);
+        for (CSkinDialog* pChooser : {static_cast<CSkinDialog*>(&model), static_cast<CSkinDialog*>(&language)})
+        {
+            ::SetFocus(m_menu.m_btnReadme);
+            ASSERT_TRUE(pChooser->Create());
+            auto* pFocus = dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(::GetFocus()));
+            ASSERT_NE(pFocus, nullptr);
+            EXPECT_EQ(HasMark(*pFocus, kCaptionColour), bKeyboard) << "keyboard " << bKeyboard;
+            pChooser->DestroyWindow();
+        }
+    }
+}
 
 TEST(KeyboardChooserTest, ModelChooserAnswersTabArrowsEnterAndEsc)
 {

@@ -437,6 +437,18 @@ void CALLBACK VisitChooser(HWND, UINT, UINT_PTR nTimer, DWORD)
                        reinterpret_cast<LPARAM>(::GetDlgItem(hChooser, static_cast<int>(g_nChooserButton))));
 }
 
+// The menu's whole-window redraws: how many large buttons each one showed.
+const auto g_pfnRedraw = reinterpret_cast<decltype(&::RedrawWindow)>(
+    reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "RedrawWindow")));
+std::vector<int> g_redraws;
+BOOL WINAPI RecordingRedraw(HWND hWnd, const RECT* prcUpdate, HRGN hrgnUpdate, UINT flags)
+{
+    constexpr UINT kNow = RDW_INVALIDATE | RDW_UPDATENOW;
+    if (hWnd == g_hMenu && prcUpdate == nullptr && hrgnUpdate == nullptr && (flags & kNow) == kNow)
+        g_redraws.push_back(CountVisible(hWnd, kLargeButtons));
+    return g_pfnRedraw(hWnd, prcUpdate, hrgnUpdate, flags);
+}
+
 class LanguageChooserTest : public LauncherTest, public ::testing::WithParamInterface<ChoiceCase> {};
 
 // The menu starts in Japanese; each case opens the chooser and uses one button.
@@ -453,7 +465,16 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     g_hMenu = dlg;
     g_bChooserSeen = false;
     ::SetTimer(nullptr, 0, 20, VisitChooser);
-    dlg.OnLanguage();
+    g_redraws.clear();
+    {
+        const ImportHook redraw(L"user32.dll", "RedrawWindow", reinterpret_cast<const void*>(&RecordingRedraw));
+        dlg.OnLanguage();
+    }
+    // Captions painted before the change must not stay on the screen. Wine
+    // repaints a button whose style turns visible, Windows does not: the
+    // menu redraws itself at once, with its buttons back.
+    ASSERT_FALSE(g_redraws.empty());
+    EXPECT_EQ(g_redraws.back(), 9);
 
     EXPECT_TRUE(g_bChooserSeen);
     EXPECT_EQ(CountVisible(dlg, LargeButtons()), static_cast<int>(LargeButtons().size()));

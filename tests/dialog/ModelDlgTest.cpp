@@ -17,7 +17,8 @@ using docs::MenuTest;
 // Keys, posted to the focused Exit button as the keyboard would send them.
 struct Key { UINT message; WPARAM key; LPARAM flags; };
 const Key kKeys[] = {{WM_KEYDOWN, VK_ESCAPE, 0}, {WM_KEYDOWN, VK_RETURN, 0}, {WM_SYSKEYDOWN, VK_F4, 1 << 29 /* Alt */}};
-const int kEscape = 0, kEnter = 1, kAltF4 = 2;
+const int kEscape = 0, kEnter = 1, kAltF4 = 2, kQuit = 3;
+constexpr WPARAM kQuitCode = 7;
 
 struct ChooserCase { const char* name; int nAnswer, nModel; const wchar_t* pszManual; };  // null: nothing opened
 void PrintTo(const ChooserCase& c, std::ostream* os) { *os << c.name; }
@@ -29,6 +30,7 @@ const ChooserCase kChooserCases[] = {
     {"Escape", kEscape, kModelNone, nullptr},
     {"Enter", kEnter, kModelNone, nullptr},
     {"AltF4", kAltF4, kModelNone, nullptr},
+    {"Quit", kQuit, kModelNone, nullptr},  // the program is asked to end while the chooser is open
 };
 
 class ModelChooserTest : public MenuTest, public ::testing::WithParamInterface<ChooserCase>
@@ -60,7 +62,9 @@ protected:
                 GUITHREADINFO info{};
                 info.cbSize = sizeof info;
                 bExitFocused = ::GetGUIThreadInfo(dwThread, &info) && info.hwndFocus == hWndExit;
-                if (nAnswer < static_cast<int>(std::size(kKeys)))
+                if (nAnswer == kQuit)
+                    ::PostThreadMessageW(dwThread, WM_QUIT, kQuitCode, 0);
+                else if (nAnswer < static_cast<int>(std::size(kKeys)))
                     ::PostMessageW(hWndExit, kKeys[nAnswer].message, kKeys[nAnswer].key, kKeys[nAnswer].flags);
                 else
                     e2e::ClickButton(hWnd, nAnswer);
@@ -69,6 +73,10 @@ protected:
         m_menu.OnViewManual();
         answer.Stop();
         EXPECT_TRUE(!bShown || bExitFocused) << "the chooser opens with the focus on Exit";
+        // The chooser's loop leaves a quit for the menu's loop outside it.
+        MSG msg{};
+        EXPECT_EQ(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE, nAnswer == kQuit);
+        EXPECT_EQ(msg.wParam, nAnswer == kQuit ? kQuitCode : 0);
         return bShown;
     }
     std::wstring ReaderRun(const wchar_t* pszManual) const
@@ -78,7 +86,7 @@ protected:
 };
 
 // The answer becomes the menu's model and picks the manual; a model once
-// chosen is kept, while after Exit, Esc, Enter or Alt+F4 the next click asks again.
+// chosen is kept, while after Exit, Esc, Enter, Alt+F4 or a quit the next click asks again.
 TEST_P(ModelChooserTest, AnswerPicksTheManualAndIsKept)
 {
     const ChooserCase& c = GetParam();

@@ -165,7 +165,10 @@ TEST_F(ReflectionTest, DestroyingTheDialogReleasesItAndItsBoundControls)
 class CModalProbe : public CDialog
 {
 public:
-    explicit CModalProbe(std::function<void(HWND)> onInit) : CDialog(IDD_LANGUAGE), m_onInit(std::move(onInit)) {}
+    explicit CModalProbe(std::function<void(HWND)> onInit, CWnd* pOwner = nullptr)
+        : CDialog(IDD_LANGUAGE, pOwner), m_onInit(std::move(onInit))
+    {
+    }
 
     BOOL OnInitDialog() override
     {
@@ -206,15 +209,22 @@ class ModalLoopTest : public ::testing::TestWithParam<ModalCase>
 TEST_P(ModalLoopTest, PostedMessageEndsTheDialogWithItsResult)
 {
     const ModalCase& c = GetParam();
+    CWnd owner;
+    owner.SubclassWindow(::CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
     HWND hDlg = nullptr;
     CModalProbe dlg([&](HWND hWnd) {
         hDlg = hWnd;
         ::PostMessageW(hWnd, c.message, c.wParam, 0);
-    });
+    }, &owner);
 
     EXPECT_EQ(dlg.DoModal(), c.nResult);
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     EXPECT_FALSE(::IsWindow(hDlg));
+    EXPECT_TRUE(owner.IsWindowEnabled()) << "however the loop ended, its owner can be used again";
+    MSG msg{};
+    EXPECT_EQ(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE, c.message == WM_QUIT)
+        << "a quit is left for the loop outside";
+    owner.DestroyWindow();
 }
 
 const ModalCase kModalCases[] = {
@@ -222,6 +232,7 @@ const ModalCase kModalCases[] = {
     {"OwnMessage", WM_END_WITH, 42, 42},
     {"Ok", WM_COMMAND, IDOK, IDOK},
     {"Close", WM_CLOSE, 0, IDCANCEL},
+    {"Quit", WM_QUIT, 0, -1},  // ends the loop without EndDialog
 };
 
 INSTANTIATE_TEST_SUITE_P(Ends, ModalLoopTest, ::testing::ValuesIn(kModalCases),

@@ -23,6 +23,9 @@ trap 'rm -f "$drive"; rm -rf "$broken"' EXIT
 check "$(windows "$content")"
 expect_status 0 "demo disc"
 plain=$output
+# Into a file or a pipe, every line ends in CR LF.
+[ "$("${emulator[@]}" "$disccheck" "$(windows "$content")" 2>/dev/null | grep -c $'\r$')" = "$(wc -l <<<"$plain")" ] ||
+    fail "demo disc: not every line of the report ends in CR LF"
 buttons=$(sed -n '/^[A-Z]/p' <<<"$output" | sed -e '1d' -e '$d' -e '$d' -e 's/ (a hidden button.*//')
 expected="Install Zelvora Corla
 Install Premiere 6.01 updater
@@ -47,8 +50,9 @@ grep -q '^  MISSING  Readme\\readme\.it\.htm .*(Italian) -> Readme\.htm found$' 
     fail "demo disc: the Italian Readme's fallback is not shown"
 
 # With or without a trailing backslash, with forward slashes, as a bare
-# drive or a drive's root: the same findings.
-for root in "$(windows "$content")\\" "Z:$content" "Z:$content/"; do
+# drive or a drive's root, typed in quotes with a trailing backslash (which
+# escapes the closing quote): the same findings.
+for root in "$(windows "$content")\\" "Z:$content" "Z:$content/" "$(windows "$content")\""; do
     check "$root"
     [ "$output" = "$plain" ] || fail "the root given as \"$root\" gives other findings"
 done
@@ -63,20 +67,32 @@ for root in 'Y:\' y: Y:/; do
     [ "$output" = "$bare" ] || fail "the drive given as \"$root\" gives other findings"
 done
 
-# One installer removed, the English Readme misnamed, the DirectX library missing.
+# Several files of one button missing, the English Readme misnamed, and a
+# file of each hidden button missing: the whole report is the demo disc's
+# with exactly those files MISSING, then one problem line per file.
 disc="$broken/Broken disc é 日本"
 cp -r "$content" "$disc"
 chmod -R u+w "$disc"
-rm "$disc/ExtraPlug-ins/3DsMax/setup.exe" "$disc/Corla/Support/Directx8/DSetup.dll"
-mv "$disc/Readme.htm" "$disc/Read me.htm"
-check "$(windows "$disc")"
-expect_status 1 "broken disc"
-[ "$(head -n 1 <<<"$output")" = "Disc root: $(windows "$disc")\\" ] || fail "broken disc: $(head -n 1 <<<"$output")"
-problems="PROBLEM: Install Zelvora Corla: Corla\\Support\\Directx8\\DSetup.dll is missing (needed for: Windows 2000, DirectX check).
+missing=('Corla\Support\Directx8\DSetup.dll' 'Corla\Support\Directx8\Italian\dx81.exe'
+         'Corla\Support\Directx8\Spanish\dx81.exe' 'ExtraPlug-ins\3DsMax\setup.exe'
+         'Bonus\PremiereUpdater\Premiere6.01Setup.exe' 'Bonus\AcrobatReader\Acrobat Reader 5.00.exe'
+         'Docs\Manual_Brisa.pdf' 'Docs\Manual_Quarn.pdf')
+expected="Disc root: $(windows "$disc")\\"$'\n'$(sed -e '1d' -e '$d' <<<"$plain")
+for path in "${missing[@]}" Readme.htm; do
+    [ "$path" = Readme.htm ] && mv "$disc/Readme.htm" "$disc/Read me.htm" || rm "$disc/${path//\\//}"
+    pattern=$(sed 's/[][\\.*^$/]/\\&/g' <<<"$path")
+    expected=$(sed -e "s/^  found    \($pattern\)/  MISSING  \1/" -e "s/-> \($pattern\) found\$/-> \1 MISSING/" <<<"$expected")
+done
+expected+="
+5 problems:
+PROBLEM: Install Zelvora Corla: Corla\\Support\\Directx8\\DSetup.dll is missing (needed for: Windows 2000, DirectX check).
+PROBLEM: Install Zelvora Corla: Corla\\Support\\Directx8\\Italian\\dx81.exe is missing (needed for: Windows 2000 in Italian, DirectX 8.1 setup).
+PROBLEM: Install Zelvora Corla: Corla\\Support\\Directx8\\Spanish\\dx81.exe is missing (needed for: Windows 2000 in Spanish, DirectX 8.1 setup).
 PROBLEM: Install 3ds max plug-in: ExtraPlug-ins\\3DsMax\\setup.exe is missing (the button stays disabled on every machine).
 PROBLEM: View Zelvora Velquin Readme: Readme.htm is missing (needed for: English, Italian, Spanish)."
-[ "$(tail -n 4 <<<"$output")" = "3 problems:"$'\n'"$problems" ] ||
-    fail "broken disc: the problems are:"$'\n'"$(tail -n 4 <<<"$output")"
+check "$(windows "$disc")"
+expect_status 1 "broken disc"
+[ "$output" = "$expected" ] || fail "broken disc: the report differs:"$'\n'"$(diff <(echo "$expected") <(echo "$output"))"
 
 # Roots it cannot read, and wrong arguments: status 2 and one sentence.
 for arguments in "" "''" "C:\\Disc D:\\Disc" "'C:\\no such disc é'" "'$(windows "$content")\\Splash.exe'" Q:; do

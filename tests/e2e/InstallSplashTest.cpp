@@ -2,6 +2,7 @@
 // outside: the suite button on each Windows version, with the DirectX step
 // and the resume after the restart, and an add-on click.
 #include "tests/support/Driver.h"
+#include "actions/SuiteInstaller.h"
 #include "res/resource.h"
 #include "tests/support/TestKeys.h"
 
@@ -164,6 +165,18 @@ TEST_F(InstallSplashTest, OlderThanWindows2000WritesOnlyTheDiscAndStartsNothing)
     EXPECT_TRUE(menu.Running());
 }
 
+const std::pair<WORD, const wchar_t*> kDirectXFolders[] = {
+    {LANG_ENGLISH, L"english"}, {LANG_GERMAN, L"German"},     {LANG_SPANISH, L"Spanish"},
+    {LANG_FRENCH, L"French"},   {LANG_ITALIAN, L"Italian"},   {LANG_JAPANESE, L"Japanese"}};
+
+// Every system language, not only the locales the run below is started in.
+TEST(DirectXFolderMapTest, EachSystemLanguageHasItsFolderAndAnyOtherEnglish)
+{
+    for (const auto& [language, folder] : kDirectXFolders)
+        EXPECT_STREQ(DirectXLanguageFolder(language), folder) << language;
+    EXPECT_STREQ(DirectXLanguageFolder(LANG_DUTCH), L"english");
+}
+
 // Run again under other system languages (German, Japanese, French, Dutch):
 // the DirectX installer comes from that language's folder, whatever the
 // menu's language (French here).
@@ -175,21 +188,19 @@ protected:
 
 TEST_F(DirectXFolderTest, InstallerFolderFollowsTheSystemLanguage)
 {
-    const wchar_t* kFolders[] = {L"english", L"German", L"Spanish", L"French", L"Italian", L"Japanese"};
-    const WORD kLanguages[] = {LANG_ENGLISH, LANG_GERMAN, LANG_SPANISH, LANG_FRENCH, LANG_ITALIAN, LANG_JAPANESE};
     const WORD system = PRIMARYLANGID(::GetSystemDefaultLangID());
     std::wstring expected = L"english";
-    for (size_t i = 0; i < std::size(kFolders); ++i)
+    for (const auto& [language, folder] : kDirectXFolders)
     {
-        m_disc.AddInstaller(kDirectX + kFolders[i] + L"\\dx81.exe");
-        if (kLanguages[i] == system)
-            expected = kFolders[i];
+        m_disc.AddInstaller(kDirectX + folder + L"\\dx81.exe");
+        if (language == system)
+            expected = folder;
     }
     Process menu = StartSuite(L"win2k", nullptr, false);
     Answer(menu, IDYES);
     EXPECT_TRUE(menu.WaitForExit());
     EXPECT_TRUE(WaitUntil([&] { return !m_disc.Runs(kDirectX + expected).empty(); }, 5000));
-    for (const wchar_t* folder : kFolders)
+    for (const auto& [language, folder] : kDirectXFolders)
         EXPECT_EQ(m_disc.Runs(kDirectX + folder).size(), folder == expected ? 1u : 0u)
             << ToUtf8(folder) << ", system language " << system;
 }

@@ -3,6 +3,8 @@
 // temp folder.
 #include "probes/Folder.h"
 #include "probes/Registry.h"
+#include "probes/WindowsVersion.h"
+#include "tests/support/ImportHook.h"
 
 #include <gtest/gtest.h>
 
@@ -255,5 +257,58 @@ TEST(FolderProbeLongPathTest, FindsEntriesBeyondMaxPath)
     ::RemoveDirectoryW((L"\\\\?\\" + folder + L"\\Corla").c_str());
     for (auto it = created.rbegin(); it != created.rend(); ++it)
         ::RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
+}
+
+std::wstring g_searched;
+HANDLE WINAPI RecordingFind(LPCWSTR lpszPattern, LPWIN32_FIND_DATAW)
+{
+    g_searched = lpszPattern;
+    ::SetLastError(ERROR_PATH_NOT_FOUND);
+    return INVALID_HANDLE_VALUE;
+}
+
+// What the search is handed, for roots Wine cannot provide (a network share).
+TEST(FolderProbeLongPathTest, LongDriveAndShareRootsTakeTheirLiteralForm)
+{
+    const std::wstring tail = L"\\" + std::wstring(MAX_PATH, L'x');
+    const std::pair<std::wstring, std::wstring> kCases[] = {
+        {L"D:\\Disc", L"D:\\Disc\\*"},
+        {L"D:" + tail.substr(0, MAX_PATH - 5), L"D:" + tail.substr(0, MAX_PATH - 5) + L"\\*"},  // the longest plain pattern
+        {L"D:" + tail.substr(0, MAX_PATH - 4), L"\\\\?\\D:" + tail.substr(0, MAX_PATH - 4) + L"\\*"},
+        {L"\\\\server\\share", L"\\\\server\\share\\*"},
+        {L"D:" + tail, L"\\\\?\\D:" + tail + L"\\*"},
+        {L"\\\\server\\share" + tail, L"\\\\?\\UNC\\server\\share" + tail + L"\\*"},
+        {L"\\\\?\\D:" + tail, L"\\\\?\\D:" + tail + L"\\*"},
+        {L"Disc" + tail, L"Disc" + tail + L"\\*"},  // relative: it has no literal form
+    };
+    const ImportHook find(L"kernel32.dll", "FindFirstFileW", reinterpret_cast<const void*>(&RecordingFind));
+    for (const auto& [folder, pattern] : kCases)
+    {
+        EXPECT_FALSE(FolderContains(L"setup.exe", folder.c_str()));
+        EXPECT_EQ(g_searched, pattern);
+    }
+}
+
+DWORD g_dwMajor = 0, g_dwMinor = 0;
+BOOL WINAPI ReportedVersion(LPOSVERSIONINFOW pInfo)
+{
+    pInfo->dwMajorVersion = g_dwMajor;
+    pInfo->dwMinorVersion = g_dwMinor;
+    return TRUE;
+}
+
+// Versions Wine is not set to report (Server 2003 and XP x64 are 5.2).
+TEST(WindowsVersionProbeTest, EachVersionTakesItsPath)
+{
+    const struct { DWORD dwMajor, dwMinor; WindowsVersionClass expected; } kVersions[] = {
+        {4, 0, kWindowsOther}, {4, 90, kWindowsOther}, {5, 0, kWindows2000}, {5, 1, kWindowsXP},
+        {5, 2, kWindowsNewer}, {6, 0, kWindowsNewer}, {10, 0, kWindowsNewer}};
+    const ImportHook version(L"kernel32.dll", "GetVersionExW", reinterpret_cast<const void*>(&ReportedVersion));
+    for (const auto& v : kVersions)
+    {
+        g_dwMajor = v.dwMajor;
+        g_dwMinor = v.dwMinor;
+        EXPECT_EQ(ClassifyWindowsVersion(), v.expected) << v.dwMajor << "." << v.dwMinor;
+    }
 }
 }  // namespace

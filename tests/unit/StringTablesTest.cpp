@@ -98,24 +98,28 @@ TEST_P(FixedEntry, ExistsInEnglishOnly) {
 INSTANTIATE_TEST_SUITE_P(StringTables, FixedEntry,
                          testing::ValuesIn(kFixedIds), IdName);
 
-TEST(StringTables, LanguageAndReadmeNamesAreExact) {
+// The system language a first start detects is one the locale runs do not all cover.
+TEST(StringTables, LanguageAndReadmeNamesAreExactAndFollowTheSystemLanguage) {
     struct Language {
         UINT base;
         UINT nameId;
         const wchar_t* name;
         const wchar_t* readme;
+        WORD systemLanguage;
     };
     const Language languages[] = {
-        {0, IDS_LANGUAGE_NAME_ENGLISH, L"English", L"Readme.htm"},
-        {1000, 1000 + IDS_LANGUAGE_NAME, L"Fran\u00e7ais", L"readme.fr.htm"},
-        {2000, 2000 + IDS_LANGUAGE_NAME, L"Deutsch", L"readme.de.htm"},
-        {3000, 3000 + IDS_LANGUAGE_NAME, L"Italiano", L"readme.it.htm"},
-        {4000, 4000 + IDS_LANGUAGE_NAME, L"Espa\u00f1ol", L"readme.es.htm"},
-        {5000, 5000 + IDS_LANGUAGE_NAME, L"\u65e5\u672c\u8a9e", L"readme.jp.htm"},
+        {0, IDS_LANGUAGE_NAME_ENGLISH, L"English", L"Readme.htm", LANG_ENGLISH},
+        {1000, 1000 + IDS_LANGUAGE_NAME, L"Fran\u00e7ais", L"readme.fr.htm", LANG_FRENCH},
+        {2000, 2000 + IDS_LANGUAGE_NAME, L"Deutsch", L"readme.de.htm", LANG_GERMAN},
+        {3000, 3000 + IDS_LANGUAGE_NAME, L"Italiano", L"readme.it.htm", LANG_ITALIAN},
+        {4000, 4000 + IDS_LANGUAGE_NAME, L"Espa\u00f1ol", L"readme.es.htm", LANG_SPANISH},
+        {5000, 5000 + IDS_LANGUAGE_NAME, L"\u65e5\u672c\u8a9e", L"readme.jp.htm", LANG_JAPANESE},
     };
     for (const Language& language : languages) {
         EXPECT_EQ(Load(language.nameId), language.name);
         EXPECT_EQ(Load(language.base + IDS_FILE_README), language.readme);
+        EXPECT_EQ(CLanguage::FromIndex(LanguageFromPrimary(language.systemLanguage).nIndex).Base(),
+                  static_cast<int>(language.base));
     }
 }
 
