@@ -207,7 +207,7 @@ TEST_F(KeyboardMenuTest, EveryKeyFromEveryButtonGoesWhereTheScreenShows)
         {
             ::SetFocus(m_menu.GetDlgItem(static_cast<int>(m.nFrom)));
             Press(m_menu, vk, bShift);
-            const CHoverButton* pPlace = CButtonGrid(m_menu).Place();
+            const CHoverButton* pPlace = m_menu.KeyboardPlace();
             EXPECT_EQ(pPlace != nullptr ? ::GetDlgCtrlID(*pPlace) : 0, static_cast<int>(nTo != 0 ? nTo : m.nFrom))
                 << "from " << m.nFrom << ", key " << vk << (bShift ? " with Shift" : "");
         }

@@ -96,9 +96,9 @@ protected:
     e2e::FixtureDisc m_oddDisc{L"Velquin,v2=x"};
 };
 
-class LaunchTableTest : public LaunchContractTest, public ::testing::WithParamInterface<LaunchCase> {};
+class LaunchCommandTest : public LaunchContractTest, public ::testing::WithParamInterface<LaunchCase> {};
 
-TEST_P(LaunchTableTest, CommandLineAsTheTableSaysWithTheDefaultErrorMode)
+TEST_P(LaunchCommandTest, CommandLineAsTheTableSaysWithTheDefaultErrorMode)
 {
     const LaunchCase& c = GetParam();
     {
@@ -114,9 +114,9 @@ TEST_P(LaunchTableTest, CommandLineAsTheTableSaysWithTheDefaultErrorMode)
         EXPECT_TRUE(uType & MB_SETFOREGROUND) << std::hex << uType;
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, LaunchTableTest, ::testing::ValuesIn(kLaunchCases), docs::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Buttons, LaunchCommandTest, ::testing::ValuesIn(kLaunchCases), docs::kCaseName);
 
-TEST(LaunchTableCoverageTest, EveryButtonThatRunsSomethingHasACase)
+TEST(LaunchCommandCoverageTest, EveryButtonThatRunsSomethingHasACase)
 {
     for (const ButtonRow& row : MenuButtonTable())
         EXPECT_EQ(row.pfnClick != nullptr, std::any_of(std::begin(kLaunchCases), std::end(kLaunchCases),

@@ -445,7 +445,7 @@ BOOL WINAPI RecordingRedraw(HWND hWnd, const RECT* prcUpdate, HRGN hrgnUpdate, U
 {
     constexpr UINT kNow = RDW_INVALIDATE | RDW_UPDATENOW;
     if (hWnd == g_hMenu && prcUpdate == nullptr && hrgnUpdate == nullptr && (flags & kNow) == kNow)
-        g_redraws.push_back(CountVisible(hWnd, kLargeButtons));
+        g_redraws.push_back(CountVisible(hWnd, LargeButtons()));
     return g_pfnRedraw(hWnd, prcUpdate, hrgnUpdate, flags);
 }
 
