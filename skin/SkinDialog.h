@@ -1,7 +1,8 @@
 // CSkinDialog: the base of the menu's dialogs. Paints a bitmap background
-// fitted once to the window (CArtworkFit), shapes the window to the background's pixels
-// that are not of a key colour, moves the window when its surface is dragged,
-// and lets static controls draw straight onto the background. It moves the
+// fitted once to the window (CArtworkFit), shapes the window to the
+// background's pixels that are not of a key colour, moves the window when its
+// surface is dragged, and lets static controls draw straight onto the
+// background. It moves the
 // keyboard over its hover buttons (Tab in template order, the arrow keys over
 // the grid, resting on disabled buttons), shows focus cues from the first
 // navigation key on, and rescales its background when the screen density
