@@ -10,7 +10,7 @@ enum class StartupPoint
     kDialogCreated,    // the main dialog's window and controls exist
     kSettingsRead,     // controls bound; disc root, suite flag and language known
     kBackgroundLoaded, // the background bitmap is loaded from the resources
-    kBackgroundScaled, // and stretched to the window
+    kBackgroundScaled, // and fitted to the window
     kRegionBuilt,      // the window has its region
     kStripsLoaded,     // every button has its state strip
     kButtonsRefreshed, // the hardware model is read and every button refreshed

@@ -1,5 +1,6 @@
 #include "skin/HoverButton.h"
 
+#include "skin/ArtworkFit.h"
 #include "skin/StateStripCache.h"
 
 #include <utility>
@@ -199,11 +200,8 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         crCaption = m_crHover;
     }
 
-    const int nOldMode = ::SetStretchBltMode(dc, HALFTONE);
-    ::SetBrushOrgEx(dc, 0, 0, nullptr);
-    dc.StretchBlt(0, 0, rcButton.Width(), rcButton.Height(), &dcMemory, 0,
-                  nSlice * m_nStateHeight, m_nBitmapWidth, m_nStateHeight, SRCCOPY);
-    ::SetStretchBltMode(dc, nOldMode);
+    CArtworkFit::Draw(dc, rcButton.Size(), dcMemory,
+                      CRect(0, nSlice * m_nStateHeight, m_nBitmapWidth, (nSlice + 1) * m_nStateHeight));
     dc.SetTextColor(crCaption);
     dc.DrawText(*pCaption, &rcButton, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (m_bKeyboardPlace && m_bFocusCues && !(state & ODS_NOFOCUSRECT))

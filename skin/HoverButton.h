@@ -1,6 +1,6 @@
 // CHoverButton: an owner-drawn push button painted from a state strip: four
 // equally tall slices (normal, pressed, hover, disabled), the present one
-// stretched over the button with its state's caption centred on it. It
+// fitted to the button (CArtworkFit) with its state's caption centred on it. It
 // follows the mouse for the hover state, carries a description for when it
 // can be used and one for when it cannot, and can carry a tooltip. For the
 // keyboard it answers the dialog manager as a push button does and draws a

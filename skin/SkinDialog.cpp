@@ -1,6 +1,7 @@
 #include "skin/SkinDialog.h"
 
 #include "framework/StartupTrace.h"
+#include "skin/ArtworkFit.h"
 #include "skin/ButtonGrid.h"
 #include "skin/WindowRegion.h"
 
@@ -73,10 +74,7 @@ BOOL CSkinDialog::ScaleBackgroundToWindow()
         CDC dcTarget;
         dcTarget.CreateCompatibleDC(nullptr);
         CSelectionGuard selectTarget(dcTarget, *pBackground);
-        ::SetStretchBltMode(dcTarget, HALFTONE);
-        ::SetBrushOrgEx(dcTarget, 0, 0, nullptr);
-        dcTarget.StretchBlt(0, 0, rcWindow.Width(), rcWindow.Height(), &dcSource, 0, 0,
-                            bm.bmWidth, bm.bmHeight, SRCCOPY);
+        CArtworkFit::Draw(dcTarget, rcWindow.Size(), dcSource, CRect(0, 0, bm.bmWidth, bm.bmHeight));
     }
     m_pBackground = std::move(pBackground);
     m_bHasBackground = TRUE;

@@ -1,7 +1,8 @@
 // CSkinDialog: the base of the menu's dialogs. Paints a bitmap background
-// scaled once to the window, shapes the window to the background's pixels
-// that are not of a key colour, moves the window when its surface is dragged,
-// and lets static controls draw straight onto the background. It moves the
+// fitted once to the window (CArtworkFit), shapes the window to the
+// background's pixels that are not of a key colour, moves the window when its
+// surface is dragged, and lets static controls draw straight onto the
+// background. It moves the
 // keyboard over its hover buttons (Tab in template order, the arrow keys over
 // the grid, resting on disabled buttons), shows focus cues from the first
 // navigation key on (from the start where the user always wants them), and
@@ -26,7 +27,7 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
-    // Makes bitmap nIDResource, stretched to the window's present outer size,
+    // Makes bitmap nIDResource, fitted to the window's present outer size,
     // the background, and gives the window its plain (or keyed) region.
     BOOL SetBackground(UINT nIDResource);
     void ReleaseBackground();

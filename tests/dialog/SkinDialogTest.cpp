@@ -9,6 +9,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <ostream>
 
 namespace
@@ -159,6 +161,70 @@ TEST_F(SkinDialogTest, DpiChangeTakesTheSuggestedRectangleAndRescalesBackgroundA
     EXPECT_EQ(canvas.GetPixel(size.cx - 1, size.cy / 2), kFrame);
     EXPECT_EQ(canvas.GetPixel(size.cx / 2, size.cy - 1), kFrame);
     EXPECT_EQ(canvas.GetPixel(size.cx / 2, size.cy / 2), kFill);
+}
+
+// The menu's background on its own template, whose window at 96 DPI is
+// within 1 % of the 763 × 560 artwork.
+class MainBackgroundTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dlg.Create()); }
+    void TearDown() override { m_dlg.DestroyWindow(); }
+
+    Pixels BackgroundFor(CSize size)
+    {
+        m_dlg.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        EXPECT_TRUE(m_dlg.SetBackground(IDB_MAIN_BACKGROUND));
+        return m_dlg.BackgroundPixels();
+    }
+    // Summed channel differences between the background and the artwork
+    // pixel that artworkAt(x, y) names for each background pixel.
+    long Distance(const Pixels& background, const std::function<COLORREF(int x, int y)>& artworkAt) const
+    {
+        long nSum = 0;
+        for (int y = 0; y < background.nHeight; ++y)
+            for (int x = 0; x < background.nWidth; ++x)
+            {
+                const COLORREF a = background.At(x, y);
+                const COLORREF b = artworkAt(x, y);
+                nSum += std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
+                        std::abs(GetBValue(a) - GetBValue(b));
+            }
+        return nSum;
+    }
+    // The artwork 1:1, its last column and row repeated beyond its edges.
+    COLORREF Unscaled(int x, int y) const
+    {
+        return m_artwork.At(std::min(x, m_artwork.nWidth - 1), std::min(y, m_artwork.nHeight - 1));
+    }
+
+    CTestSkinDialog m_dlg{IDD_MAIN};
+    const Pixels m_artwork = ResourcePixels(IDB_MAIN_BACKGROUND);
+};
+
+TEST_F(MainBackgroundTest, WithinOnePercentTheArtworkIsCopiedOneToOne)
+{
+    CRect rcWindow;
+    m_dlg.GetWindowRect(&rcWindow);
+    // The template's window here (763 × 561 with its border), the menu on
+    // Windows at 96 DPI (cropped), and a window a little larger (padded).
+    for (const CSize size : {rcWindow.Size(), CSize(760, 559), CSize(767, 565)})
+    {
+        const Pixels background = BackgroundFor(size);
+        ASSERT_EQ(background.nWidth * background.nHeight, size.cx * size.cy);
+        EXPECT_EQ(Distance(background, [this](int x, int y) { return Unscaled(x, y); }), 0)
+            << size.cx << " x " << size.cy;
+    }
+}
+
+TEST_F(MainBackgroundTest, AtOneAndAHalfTimesTheArtworkIsStretchedOverTheWindow)
+{
+    const Pixels background = BackgroundFor(CSize(760 * 3 / 2, 559 * 3 / 2));
+    const long nStretched = Distance(background, [&](int x, int y) {
+        return m_artwork.At(x * m_artwork.nWidth / background.nWidth, y * m_artwork.nHeight / background.nHeight);
+    });
+    const long nUnscaled = Distance(background, [this](int x, int y) { return Unscaled(x, y); });
+    EXPECT_LT(nStretched * 4, nUnscaled);
 }
 
 class DefaultEraseTest : public SkinDialogTest, public ::testing::WithParamInterface<bool>

@@ -1,6 +1,9 @@
 #include "tests/support/DialogTestSupport.h"
 
+#include "framework/ResourceModule.h"
+
 #include <algorithm>
+#include <cstring>
 
 CCanvas::CCanvas(int nWidth, int nHeight, COLORREF crFill)
     : m_nWidth(nWidth), m_nHeight(nHeight), m_hDC(::CreateCompatibleDC(nullptr))
@@ -98,6 +101,44 @@ void CTestSkinDialog::PaintBackgroundRow(int y, const std::function<COLORREF(int
     const int w = ClientSize().cx;
     for (int x = 0; x < w; ++x)
         ::SetPixel(dc, x, y, pixel(x, w));
+}
+
+Pixels CTestSkinDialog::BackgroundPixels() const
+{
+    BITMAP bm{};
+    ::GetObjectW(*m_pBackground, sizeof(bm), &bm);
+    Pixels pixels{bm.bmWidth, bm.bmHeight, std::vector<COLORREF>(static_cast<size_t>(bm.bmWidth) * bm.bmHeight)};
+    BITMAPINFO bmi{{sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight /* top-down */, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
+                   {}};
+    const HDC hScreen = ::GetDC(nullptr);
+    ::GetDIBits(hScreen, *m_pBackground, 0, bm.bmHeight, pixels.values.data(), &bmi, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, hScreen);
+    for (COLORREF& cr : pixels.values)  // 0x00RRGGBB
+        cr = RGB(GetBValue(cr), GetGValue(cr), GetRValue(cr));
+    return pixels;
+}
+
+Pixels ResourcePixels(UINT nIDBitmap)
+{
+    const HINSTANCE hModule = AfxGetResourceHandle();
+    const HRSRC hInfo = ::FindResourceW(hModule, MAKEINTRESOURCEW(nIDBitmap), RT_BITMAP);
+    const auto* pData = static_cast<const BYTE*>(::LockResource(::LoadResource(hModule, hInfo)));
+    if (pData == nullptr)
+        return {};
+    BITMAPINFOHEADER bih{};
+    std::memcpy(&bih, pData, sizeof(bih));
+    if (bih.biBitCount != 24 || bih.biCompression != BI_RGB || bih.biHeight <= 0)
+        return {};
+    Pixels pixels{bih.biWidth, bih.biHeight, {}};
+    const int nStride = (bih.biWidth * 3 + 3) / 4 * 4;
+    const BYTE* pBits = pData + bih.biSize;
+    for (int y = 0; y < pixels.nHeight; ++y)
+        for (int x = 0; x < pixels.nWidth; ++x)
+        {
+            const BYTE* pPixel = pBits + static_cast<size_t>(pixels.nHeight - 1 - y) * nStride + x * 3;  // bottom-up BGR
+            pixels.values.push_back(RGB(pPixel[2], pPixel[1], pPixel[0]));
+        }
+    return pixels;
 }
 
 void CTestSkinDialog::DoDataExchange(CDataExchange* pDX)

@@ -40,6 +40,18 @@ private:
     const DWORD* m_pBits = nullptr;
 };
 
+// A bitmap's pixels, row by row from the top.
+struct Pixels
+{
+    int nWidth = 0;
+    int nHeight = 0;
+    std::vector<COLORREF> values;
+    COLORREF At(int x, int y) const { return values[static_cast<size_t>(y) * nWidth + x]; }
+};
+// The pixels of a 24-bit bitmap resource as stored: its own bits, not a
+// bitmap loaded from them.
+Pixels ResourcePixels(UINT nIDBitmap);
+
 // [left, right) spans of one pixel row, merged and in order.
 using Runs = std::vector<std::pair<int, int>>;
 
@@ -77,6 +89,7 @@ public:
     void SetBackgroundPixel(int x, int y, COLORREF cr);
     // Paints row y of the background, pixel(x, w) for each x of the client width w.
     void PaintBackgroundRow(int y, const std::function<COLORREF(int x, int w)>& pixel);
+    Pixels BackgroundPixels() const;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
