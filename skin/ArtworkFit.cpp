@@ -12,8 +12,10 @@ bool WithinTolerance(long nArtwork, long nPlace) noexcept
     return std::labs(nPlace - nArtwork) * 100 <= nArtwork * kOneToOnePercent;
 }
 
-// One direction of a 1:1 copy: the span both sizes share, then the pad that
-// repeats the artwork's last pixel (empty when the place is not larger).
+// One direction of a 1:1 copy. The artwork's last pixel stays at the place's
+// far edge, so a button's one-pixel frame stays one pixel on both sides; the
+// body before it is cropped there, or padded by repeating the pixel just
+// inside the edge.
 struct Span
 {
     int nTo;
@@ -24,14 +26,17 @@ struct Span
 
 struct Spans
 {
-    Span shared;
+    Span body;
     Span pad;
+    Span edge;
 };
 
 Spans SpansOf(int nArtwork, int nPlace) noexcept
 {
-    const int nShared = std::min(nArtwork, nPlace);
-    return {{0, nShared, 0, nShared}, {nShared, nPlace - nShared, nArtwork - 1, 1}};
+    const int nBody = std::min(nArtwork, nPlace) - 1;
+    return {{0, nBody, 0, nBody},
+            {nBody, nPlace - 1 - nBody, std::max(nArtwork - 2, 0), 1},
+            {nPlace - 1, 1, nArtwork - 1, 1}};
 }
 }  // namespace
 
@@ -57,8 +62,8 @@ BOOL CArtworkFit::Stretch(CDCHandle& dcTarget, CSize szPlace, const CDCHandle& d
     return bDrawn;
 }
 
-// The shared area in one copy; a pad, where there is one, stretches the edge
-// column or row (or the corner pixel) over it, which only repeats pixels.
+// The body in one copy; a pad, where there is one, stretches the column or
+// row inside the edge over it, which only repeats pixels.
 BOOL CArtworkFit::CopyOneToOne(CDCHandle& dcTarget, CSize szPlace, const CDCHandle& dcSource,
                                const CRect& rcArtwork) noexcept
 {
@@ -66,8 +71,8 @@ BOOL CArtworkFit::CopyOneToOne(CDCHandle& dcTarget, CSize szPlace, const CDCHand
     const Spans rows = SpansOf(rcArtwork.Height(), szPlace.cy);
     const int nOldMode = ::SetStretchBltMode(dcTarget, COLORONCOLOR);
     BOOL bDrawn = TRUE;
-    for (const Span& row : {rows.shared, rows.pad})
-        for (const Span& column : {columns.shared, columns.pad})
+    for (const Span& row : {rows.body, rows.pad, rows.edge})
+        for (const Span& column : {columns.body, columns.pad, columns.edge})
             if (row.nToLength > 0 && column.nToLength > 0 &&
                 !dcTarget.StretchBlt(column.nTo, row.nTo, column.nToLength, row.nToLength, &dcSource,
                                      rcArtwork.left + column.nFrom, rcArtwork.top + row.nFrom, column.nFromLength,

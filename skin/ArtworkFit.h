@@ -1,7 +1,8 @@
 // CArtworkFit: how a piece of artwork (the background, a button's slice)
 // covers the place it is drawn on. Where the place is within 1 % of the
-// artwork's size in each direction, the pixels are copied 1:1, cropped at the
-// right and bottom or padded there with the artwork's edge pixels: resampling
+// artwork's size in each direction, the pixels are copied 1:1, cropped or
+// padded just inside the right and bottom edges, whose last pixels stay at
+// the place's edges (a frame keeps its width on every side): resampling
 // by a fraction of a percent only softens every edge, and costs most of the
 // start-up under HALFTONE. Otherwise the artwork is stretched with HALFTONE.
 #pragma once

@@ -64,15 +64,15 @@ BOOL CSkinDialog::ScaleBackgroundToWindow()
     auto pBackground = std::make_unique<CBitmap>();
     {
         CDC dcSource;
-        dcSource.CreateCompatibleDC(nullptr);
+        CDC dcTarget;
+        if (!dcSource.CreateCompatibleDC(nullptr) || !dcTarget.CreateCompatibleDC(nullptr))
+            return FALSE;
         CSelectionGuard selectSource(dcSource, loaded);
         BITMAP bm{};
         loaded.GetBitmap(&bm);
 
         if (!pBackground->CreateCompatibleBitmap(&dcSource, rcWindow.Width(), rcWindow.Height()))
             return FALSE;
-        CDC dcTarget;
-        dcTarget.CreateCompatibleDC(nullptr);
         CSelectionGuard selectTarget(dcTarget, *pBackground);
         CArtworkFit::Draw(dcTarget, rcWindow.Size(), dcSource, CRect(0, 0, bm.bmWidth, bm.bmHeight));
     }

@@ -119,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(States, ButtonStateTest, ::testing::ValuesIn(kStateCase
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The main menu's buttons measure 204 × 26 at 96 DPI: the 202 × 26 slice is
-// copied 1:1 and its last column repeated over the two columns left.
+// copied 1:1, its frame's last column at the button's edge and the column
+// inside it repeated over the two columns left.
 TEST_F(HoverButtonTest, SliceWithinOnePercentOfTheButtonIsCopiedOneToOne)
 {
     const int kWidth = kStripWidth + 2;
@@ -131,7 +132,7 @@ TEST_F(HoverButtonTest, SliceWithinOnePercentOfTheButtonIsCopiedOneToOne)
     const Pixels strip = ResourcePixels(IDB_BUTTON_STRIP);
     for (int y = 0; y < kSliceHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
-            ASSERT_EQ(canvas.GetPixel(x, y), strip.At(std::min(x, kStripWidth - 1), y)) << x << ", " << y;
+            ASSERT_EQ(canvas.GetPixel(x, y), strip.At(OneToOneSource(x, kWidth, kStripWidth), y)) << x << ", " << y;
 }
 
 TEST_F(HoverButtonTest, CaptionsLeftOutTakeTheNormalCaptionAndColour)

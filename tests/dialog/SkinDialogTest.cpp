@@ -193,9 +193,10 @@ protected:
         return nSum;
     }
     // The artwork 1:1, its last column and row repeated beyond its edges.
-    COLORREF Unscaled(int x, int y) const
+    COLORREF Unscaled(int x, int y, CSize place) const
     {
-        return m_artwork.At(std::min(x, m_artwork.nWidth - 1), std::min(y, m_artwork.nHeight - 1));
+        return m_artwork.At(OneToOneSource(x, place.cx, m_artwork.nWidth),
+                            OneToOneSource(y, place.cy, m_artwork.nHeight));
     }
 
     CTestSkinDialog m_dlg{IDD_MAIN};
@@ -212,7 +213,7 @@ TEST_F(MainBackgroundTest, WithinOnePercentTheArtworkIsCopiedOneToOne)
     {
         const Pixels background = BackgroundFor(size);
         ASSERT_EQ(background.nWidth * background.nHeight, size.cx * size.cy);
-        EXPECT_EQ(Distance(background, [this](int x, int y) { return Unscaled(x, y); }), 0)
+        EXPECT_EQ(Distance(background, [&](int x, int y) { return Unscaled(x, y, size); }), 0)
             << size.cx << " x " << size.cy;
     }
 }
@@ -223,7 +224,8 @@ TEST_F(MainBackgroundTest, AtOneAndAHalfTimesTheArtworkIsStretchedOverTheWindow)
     const long nStretched = Distance(background, [&](int x, int y) {
         return m_artwork.At(x * m_artwork.nWidth / background.nWidth, y * m_artwork.nHeight / background.nHeight);
     });
-    const long nUnscaled = Distance(background, [this](int x, int y) { return Unscaled(x, y); });
+    const CSize place(background.nWidth, background.nHeight);
+    const long nUnscaled = Distance(background, [&](int x, int y) { return Unscaled(x, y, place); });
     EXPECT_LT(nStretched * 4, nUnscaled);
 }
 

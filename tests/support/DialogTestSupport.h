@@ -51,6 +51,12 @@ struct Pixels
 // The pixels of a 24-bit bitmap resource as stored: its own bits, not a
 // bitmap loaded from them.
 Pixels ResourcePixels(UINT nIDBitmap);
+// Where a 1:1 copy of nArtwork pixels over nPlace takes pixel n from: the
+// last pixel stays at the far edge; the body is cropped or padded before it.
+inline int OneToOneSource(int n, int nPlace, int nArtwork)
+{
+    return n == nPlace - 1 ? nArtwork - 1 : (n < nArtwork - 1 ? n : nArtwork - 2);
+}
 
 // [left, right) spans of one pixel row, merged and in order.
 using Runs = std::vector<std::pair<int, int>>;
