@@ -5,8 +5,8 @@
 // accessibility layer answers, names and states are read through it.
 #include "tests/support/DialogTestSupport.h"
 
-#include "actions/ModelDlg.h"
 #include "actions/Language.h"
+#include "actions/ModelDlg.h"
 #include "app/LanguageDlg.h"
 #include "app/LauncherDlg.h"
 #include "res/resource.h"
@@ -60,9 +60,8 @@ public:
     bool Read(HWND hWnd, std::wstring& name, long& state) const
     {
         IAccessible* pAccessible = nullptr;
-        if (m_pfnFromWindow == nullptr ||
-            FAILED(m_pfnFromWindow(hWnd, static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
-                                   reinterpret_cast<void**>(&pAccessible))))
+        if (m_pfnFromWindow == nullptr || FAILED(m_pfnFromWindow(hWnd, static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
+                                                                 reinterpret_cast<void**>(&pAccessible))))
             return false;
         VARIANT self;
         ::VariantInit(&self);
@@ -181,8 +180,7 @@ TEST(AccessibleNamesLabelTest, DescriptionAreaAnnouncesOnlyANewText)
     CLauncherDlg menu;
     ASSERT_TRUE(menu.Create());
     const HWINEVENTHOOK hHook = ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
-                                                  RecordNameChange, ::GetCurrentProcessId(), 0,
-                                                  WINEVENT_OUTOFCONTEXT);
+                                                  RecordNameChange, ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(hHook, nullptr);
     Pump();
     g_named.clear();

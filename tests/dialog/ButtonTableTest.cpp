@@ -64,8 +64,8 @@ protected:
     void SetUp() override
     {
         // Nothing installed but what each button needs to be asked about the disc.
-        for (const wchar_t* code : {keys::kSuiteCode, keys::kVfwCodecsCode, keys::kAfterEffectsCode,
-                                    keys::k3dsMaxCode, keys::kLightWaveCode, keys::kWallpapersCode})
+        for (const wchar_t* code : {keys::kSuiteCode, keys::kVfwCodecsCode, keys::kAfterEffectsCode, keys::k3dsMaxCode,
+                                    keys::kLightWaveCode, keys::kWallpapersCode})
             m_registry.RemovedKey(HKEY_LOCAL_MACHINE, keys::kUninstall + code);
         m_registry.RemovedKey(HKEY_LOCAL_MACHINE, keys::kAppPaths + L"AcroRd32.exe")
             .RemovedKey(HKEY_LOCAL_MACHINE, keys::kAppPaths + L"Premiere.exe");
@@ -167,7 +167,15 @@ TEST(ButtonTable, EveryButtonOfTheMenuHasOneRow)
 
 // An add-on click through the context: its setup with the context's language
 // switch, and what the menu must refresh afterwards.
-struct ClickCase { const char* name; AddOn addOn; UINT nButton; const wchar_t* pszProgram; const wchar_t* pszSwitch; AfterClick after; };
+struct ClickCase
+{
+    const char* name;
+    AddOn addOn;
+    UINT nButton;
+    const wchar_t* pszProgram;
+    const wchar_t* pszSwitch;
+    AfterClick after;
+};
 void PrintTo(const ClickCase& c, std::ostream* os) { *os << c.name; }
 
 const ClickCase kClickCases[] = {
@@ -179,7 +187,8 @@ const ClickCase kClickCases[] = {
      AfterClick::Nothing},
 };
 
-class AddOnClickTest : public ::testing::TestWithParam<ClickCase> {};
+class AddOnClickTest : public ::testing::TestWithParam<ClickCase>
+{};
 
 TEST_P(AddOnClickTest, RunsTheSetupOfItsRowAndSaysWhatToRefresh)
 {

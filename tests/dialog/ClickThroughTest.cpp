@@ -50,10 +50,7 @@ void CALLBACK CloseChooser(HWND, UINT, UINT_PTR nTimer, DWORD)
     }
 }
 
-std::vector<ButtonRow> Rows()
-{
-    return {MenuButtonTable().begin(), MenuButtonTable().end()};
-}
+std::vector<ButtonRow> Rows() { return {MenuButtonTable().begin(), MenuButtonTable().end()}; }
 
 class ClickThroughTest : public ::testing::TestWithParam<ButtonRow>
 {

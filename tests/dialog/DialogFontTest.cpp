@@ -31,7 +31,7 @@ TemplateFont ReadTemplateFont(UINT nId)
     if (p == nullptr || p[1] != 0xFFFF)
         return font;
     std::memcpy(&font.dwStyle, p + 6, sizeof font.dwStyle);
-    p += 13;  // past dlgVer .. cy
+    p += 13;                                    // past dlgVer .. cy
     for (int nField = 0; nField < 3; ++nField)  // menu, class, title: ordinal or string
         p = *p == 0xFFFF ? p + 2 : p + std::wcslen(reinterpret_cast<const wchar_t*>(p)) + 1;
     if ((font.dwStyle & DS_SETFONT) == 0)

@@ -3,8 +3,8 @@
 #include "tests/dialog/DocumentTestSupport.h"
 
 #include "actions/DocumentButtons.h"
-#include "tests/support/ImportHook.h"
 #include "res/strings.h"
+#include "tests/support/ImportHook.h"
 
 namespace
 {
@@ -16,7 +16,13 @@ const wchar_t kReaderInstaller[] = L"\\Bonus\\AcrobatReader\\Acrobat Reader 5.00
 
 // The manual's or the reader installer's refresh step (bManual), with the
 // reader registered or not and one file on the disc: what the button shows.
-struct RefreshCase { const char* name; bool bManual, bReader; const wchar_t* pszFile; UINT nStatus; };  // 0: available
+struct RefreshCase
+{
+    const char* name;
+    bool bManual, bReader;
+    const wchar_t* pszFile;
+    UINT nStatus;
+};  // 0: available
 void PrintTo(const RefreshCase& c, std::ostream* os) { *os << c.name; }
 
 const RefreshCase kRefreshCases[] = {
@@ -29,7 +35,8 @@ const RefreshCase kRefreshCases[] = {
     {"ReaderOffered", false, false, kReaderInstaller, 0},
 };
 
-class DocumentRefreshTest : public MenuTest, public ::testing::WithParamInterface<RefreshCase> {};
+class DocumentRefreshTest : public MenuTest, public ::testing::WithParamInterface<RefreshCase>
+{};
 
 TEST_P(DocumentRefreshTest, EnabledOrWhyNot)
 {
@@ -139,7 +146,8 @@ const ReadmeCase kReadmeCases[] = {
     {"EnglishNotFromReadmeFolder", 0, {L"\\Readme\\Readme.htm"}, nullptr, L"Readme.htm could not be found."},
 };
 
-class ReadmeTest : public MenuTest, public ::testing::WithParamInterface<ReadmeCase> {};
+class ReadmeTest : public MenuTest, public ::testing::WithParamInterface<ReadmeCase>
+{};
 
 TEST_P(ReadmeTest, MenuLanguageFirstThenEnglishFromTheRoot)
 {

@@ -49,10 +49,7 @@ protected:
     }
     void TearDown() override { m_menu.DestroyWindow(); }
 
-    void SetLanguage(int nIndex)
-    {
-        m_menu.m_language = CLanguage::FromIndex(nIndex);
-    }
+    void SetLanguage(int nIndex) { m_menu.m_language = CLanguage::FromIndex(nIndex); }
     std::wstring Text(UINT nId) const { return static_cast<LPCWSTR>(m_menu.LoadText(nId)); }
     // Usable exactly when available; hovering it shows that text.
     void ExpectButton(const CHoverButton& button, AvailableFlag flag, bool bAvailable, const std::wstring& shown)

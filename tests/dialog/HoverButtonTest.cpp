@@ -84,8 +84,8 @@ protected:
 
 TEST_P(ButtonStateTest, DrawsTheSliceAndCaptionOfTheState)
 {
-    m_btn.SetCaptions(kCaption, kCaptionColour[0], kCaption, kCaptionColour[1], kCaption, kCaptionColour[2],
-                      kCaption, kCaptionColour[3]);
+    m_btn.SetCaptions(kCaption, kCaptionColour[0], kCaption, kCaptionColour[1], kCaption, kCaptionColour[2], kCaption,
+                      kCaptionColour[3]);
     DrawState();
 
     const int k = GetParam().nSlice;
@@ -215,8 +215,7 @@ BOOL WINAPI RecordingTrackMouseEvent(LPTRACKMOUSEEVENT pTrack)
 // too: on Windows the slice would not come back without it.)
 TEST_F(HoverButtonTest, PointerRestingOnTheButtonShowsHoverUntilItLeavesEveryTime)
 {
-    const ImportHook watch(L"user32.dll", "TrackMouseEvent",
-                           reinterpret_cast<const void*>(&RecordingTrackMouseEvent));
+    const ImportHook watch(L"user32.dll", "TrackMouseEvent", reinterpret_cast<const void*>(&RecordingTrackMouseEvent));
     POINT ptSaved;
     ::GetCursorPos(&ptSaved);
     m_dlg.ShowWindow(SW_SHOWNOACTIVATE);

@@ -6,8 +6,8 @@
 // the real program (tests/e2e/KeyboardTest.cpp).
 #include "tests/support/DialogTestSupport.h"
 
-#include "actions/ModelDlg.h"
 #include "actions/Language.h"
+#include "actions/ModelDlg.h"
 #include "app/LanguageDlg.h"
 #include "app/LauncherDlg.h"
 #include "res/resource.h"
@@ -46,7 +46,7 @@ std::vector<COLORREF> Paint(CHoverButton& button)
     CRect rc;
     button.GetClientRect(&rc);
     CCanvas canvas(rc.Width(), rc.Height(), RGB(255, 0, 255));
-    DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, button.IsWindowEnabled() ? 0u : ODS_DISABLED, button,
+    DRAWITEMSTRUCT dis{ODT_BUTTON,     0,  0, ODA_DRAWENTIRE, button.IsWindowEnabled() ? 0u : ODS_DISABLED, button,
                        canvas.GetDC(), rc, 0};
     button.DrawItem(&dis);
     std::vector<COLORREF> pixels;
@@ -172,7 +172,10 @@ TEST_F(KeyboardMenuTest, ArrowsRestOnDisabledButtonsToTellWhyAndRunNothing)
 // 0: the key leaves the keyboard where it is.
 namespace
 {
-struct Moves { UINT nFrom, nUp, nDown, nLeft, nRight, nTab, nShiftTab; };
+struct Moves
+{
+    UINT nFrom, nUp, nDown, nLeft, nRight, nTab, nShiftTab;
+};
 const Moves kMoves[] = {
     {IDC_SUITE, IDOK, IDC_AFTER_EFFECTS, 0, IDC_README, IDC_AFTER_EFFECTS, IDOK},
     {IDC_AFTER_EFFECTS, IDC_SUITE, IDC_3DS_MAX, 0, IDC_README, IDC_3DS_MAX, IDC_SUITE},
@@ -201,9 +204,12 @@ TEST_F(KeyboardMenuTest, EveryKeyFromEveryButtonGoesWhereTheScreenShows)
     }
     for (const Moves& m : kMoves)
     {
-        for (const auto& [vk, bShift, nTo] : {std::tuple{VK_UP, false, m.nUp}, {VK_DOWN, false, m.nDown},
-                                              {VK_LEFT, false, m.nLeft}, {VK_RIGHT, false, m.nRight},
-                                              {VK_TAB, false, m.nTab}, {VK_TAB, true, m.nShiftTab}})
+        for (const auto& [vk, bShift, nTo] : {std::tuple{VK_UP, false, m.nUp},
+                                              {VK_DOWN, false, m.nDown},
+                                              {VK_LEFT, false, m.nLeft},
+                                              {VK_RIGHT, false, m.nRight},
+                                              {VK_TAB, false, m.nTab},
+                                              {VK_TAB, true, m.nShiftTab}})
         {
             ::SetFocus(m_menu.GetDlgItem(static_cast<int>(m.nFrom)));
             Press(m_menu, vk, bShift);
@@ -287,7 +293,12 @@ TEST_F(KeyboardMenuTest, ChooserOpenedFromTheKeyboardShowsItsFocusMarkAtOnce)
 
 TEST(KeyboardChooserTest, ModelChooserAnswersTabArrowsEnterAndEsc)
 {
-    const struct { UINT vk; int nTabs; int nModel; } kCases[] = {
+    const struct
+    {
+        UINT vk;
+        int nTabs;
+        int nModel;
+    } kCases[] = {
         {VK_RETURN, 1, kModelLite}, {VK_RETURN, 2, kModelPro}, {VK_RETURN, 3, kModelNone}, {VK_ESCAPE, 1, kModelNone}};
     for (const auto& c : kCases)
     {

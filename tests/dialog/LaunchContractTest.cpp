@@ -14,7 +14,11 @@
 
 namespace
 {
-struct Launch { std::wstring commandLine; DWORD dwFlags; };
+struct Launch
+{
+    std::wstring commandLine;
+    DWORD dwFlags;
+};
 std::vector<Launch> g_launches;
 std::vector<UINT> g_boxStyles;
 bool g_bStartFails = false;
@@ -37,7 +41,14 @@ constexpr DWORD kWindowless = CREATE_NO_WINDOW | NORMAL_PRIORITY_CLASS;
 
 // In the command line %R is the disc root, %A the reader's folder, %W the
 // system's Windows folder and %X the DirectX language folder.
-struct LaunchCase { const char* name; UINT nId; bool bWindows2000; const wchar_t* pszCommand; DWORD dwFlags; };
+struct LaunchCase
+{
+    const char* name;
+    UINT nId;
+    bool bWindows2000;
+    const wchar_t* pszCommand;
+    DWORD dwFlags;
+};
 void PrintTo(const LaunchCase& c, std::ostream* os) { *os << c.name; }
 
 const LaunchCase kLaunchCases[] = {
@@ -84,7 +95,8 @@ protected:
     {
         wchar_t sz[MAX_PATH];
         const std::pair<const wchar_t*, std::wstring> fields[] = {
-            {L"%R", m_oddDisc.Root()}, {L"%A", m_programs.Root()},
+            {L"%R", m_oddDisc.Root()},
+            {L"%A", m_programs.Root()},
             {L"%W", std::wstring(sz, ::GetSystemWindowsDirectoryW(sz, MAX_PATH))},
             {L"%X", DirectXLanguageFolder(PRIMARYLANGID(::GetSystemDefaultLangID()))}};
         for (const auto& [pszField, value] : fields)
@@ -96,7 +108,8 @@ protected:
     e2e::FixtureDisc m_oddDisc{L"Velquin,v2=x"};
 };
 
-class LaunchCommandTest : public LaunchContractTest, public ::testing::WithParamInterface<LaunchCase> {};
+class LaunchCommandTest : public LaunchContractTest, public ::testing::WithParamInterface<LaunchCase>
+{};
 
 TEST_P(LaunchCommandTest, CommandLineAsTheTableSaysWithTheDefaultErrorMode)
 {

@@ -1,20 +1,20 @@
 // The menu dialog created in-process: start-up state from the registry and
 // the program's folder, the stored and detected language, the description
 // area under the real cursor, and the language chooser.
-#include "tests/support/DialogTestSupport.h"
-#include "tests/support/TestKeys.h"
+#include "app/LauncherDlg.h"
 #include "actions/Language.h"
 #include "actions/RunKeyResume.h"
 #include "app/LanguageDlg.h"
-#include "app/LauncherDlg.h"
 #include "res/resource.h"
 #include "res/strings.h"
+#include "tests/support/DialogTestSupport.h"
 #include "tests/support/Driver.h"
 #include "tests/support/ImportHook.h"
+#include "tests/support/TestKeys.h"
 
 #include <commctrl.h>
-#include <sddl.h>
 #include <gtest/gtest.h>
+#include <sddl.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -62,7 +62,6 @@ int CountVisible(HWND hDlg, const std::vector<UINT>& ids)
         return (::GetWindowLongW(::GetDlgItem(hDlg, static_cast<int>(nID)), GWL_STYLE) & WS_VISIBLE) != 0;
     }));
 }
-
 
 BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
 {
@@ -114,7 +113,10 @@ std::vector<std::wstring> ShownTexts(CLauncherDlg& dlg)
 }
 
 template <typename Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
+std::string CaseName(const ::testing::TestParamInfo<Case>& info)
+{
+    return info.param.name;
+}
 
 // Gives an existing key an ACL that lets everyone read it and nobody change
 // it, and its own back (through the handle opened first) on destruction.
@@ -175,7 +177,10 @@ protected:
         m_registry.RemovedValue(HKEY_LOCAL_MACHINE, kCodecKey, L"Codec");
         WriteDword(kLanguageKey, kLanguageValueName, 9);
     }
-    void TearDown() override { std::for_each(m_dialogs.begin(), m_dialogs.end(), [](auto& p) { p->DestroyWindow(); }); }
+    void TearDown() override
+    {
+        std::for_each(m_dialogs.begin(), m_dialogs.end(), [](auto& p) { p->DestroyWindow(); });
+    }
     CLauncherDlg& Open()
     {
         m_dialogs.push_back(std::make_unique<CLauncherDlg>());
@@ -191,10 +196,17 @@ protected:
 // --- Start-up ---------------------------------------------------------------
 
 // Run value (null: none), disc root (null: the program's own folder), value kept.
-struct DiscRootCase { const char* name; const wchar_t* runValue; const wchar_t* root; bool bValueKept; };
+struct DiscRootCase
+{
+    const char* name;
+    const wchar_t* runValue;
+    const wchar_t* root;
+    bool bValueKept;
+};
 void PrintTo(const DiscRootCase& c, std::ostream* os) { *os << c.name; }
 
-class LauncherDiscRootTest : public LauncherTest, public ::testing::WithParamInterface<DiscRootCase> {};
+class LauncherDiscRootTest : public LauncherTest, public ::testing::WithParamInterface<DiscRootCase>
+{};
 
 TEST_P(LauncherDiscRootTest, TakesResumeEntryOnceElseOwnFolder)
 {
@@ -216,7 +228,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, LauncherDiscRootTest,
                                            DiscRootCase{"NoBackslash", L"setup.exe", nullptr, true}),
                          CaseName<DiscRootCase>);
 
-class LauncherHardwareTest : public LauncherTest, public ::testing::WithParamInterface<std::pair<int, int>> {};
+class LauncherHardwareTest : public LauncherTest, public ::testing::WithParamInterface<std::pair<int, int>>
+{};
 
 TEST_P(LauncherHardwareTest, ModelIsCodecMinusFourOrNone)
 {
@@ -308,8 +321,12 @@ INSTANTIATE_TEST_SUITE_P(Stored, LauncherLanguageTest,
 TEST_F(LauncherLanguageTest, FirstStartStoresSystemLanguage)
 {
     // Wine gives a process the system language of its Unix locale.
-    const struct { const char* locale; int nValue, nBase; } kByLocale[] = {
-        {"fr_FR", 1036, 1000}, {"de_AT", 7, 2000}, {"ja_JP", 17, 5000}, {"nl_NL", 9, 0}, {"C", 9, 0}, {"en", 9, 0}};
+    const struct
+    {
+        const char* locale;
+        int nValue, nBase;
+    } kByLocale[] = {{"fr_FR", 1036, 1000}, {"de_AT", 7, 2000}, {"ja_JP", 17, 5000},
+                     {"nl_NL", 9, 0},       {"C", 9, 0},        {"en", 9, 0}};
     const char* env = std::getenv("LC_ALL") != nullptr ? std::getenv("LC_ALL") : std::getenv("LANG");
     const std::string locale = env != nullptr && *env != 0 ? env : "C";
     for (const auto& entry : kByLocale)
@@ -327,7 +344,13 @@ TEST_F(LauncherLanguageTest, FirstStartStoresSystemLanguage)
 // --- Description area -------------------------------------------------------
 
 // Target 0 is the bare background.
-struct HoverCase { const char* name; UINT nTarget; bool bEnabled; const wchar_t* expected; };
+struct HoverCase
+{
+    const char* name;
+    UINT nTarget;
+    bool bEnabled;
+    const wchar_t* expected;
+};
 void PrintTo(const HoverCase& c, std::ostream* os) { *os << c.name; }
 
 class LauncherDescriptionTest : public LauncherTest, public ::testing::WithParamInterface<HoverCase>
@@ -400,7 +423,13 @@ TEST_F(LauncherDescriptionTest, UnchangedTextRepaintsNothing)
 // --- Language chooser -------------------------------------------------------
 
 // Button 0 is Esc; kNone stored means nothing is written.
-struct ChoiceCase { const char* name; UINT nButton; int nStored; int nBase; };
+struct ChoiceCase
+{
+    const char* name;
+    UINT nButton;
+    int nStored;
+    int nBase;
+};
 void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
 
 UINT g_nChooserButton = 0;
@@ -427,8 +456,8 @@ void CALLBACK VisitChooser(HWND, UINT, UINT_PTR nTimer, DWORD)
     std::vector<std::wstring> captions;
     for (CHoverButton* pButton : ChildButtons(hChooser))
         captions.push_back(DrawnCaption(*pButton));
-    EXPECT_EQ(captions, (std::vector<std::wstring>{L"English", L"Français", L"Deutsch", L"Italiano", L"Español",
-                                                   L"日本語"}));
+    EXPECT_EQ(captions,
+              (std::vector<std::wstring>{L"English", L"Français", L"Deutsch", L"Italiano", L"Español", L"日本語"}));
     EXPECT_EQ(CountVisible(g_hMenu, LargeButtons()), 0);
     if (g_nChooserButton == 0)
         ::PostMessageW(hChooser, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -449,7 +478,8 @@ BOOL WINAPI RecordingRedraw(HWND hWnd, const RECT* prcUpdate, HRGN hrgnUpdate, U
     return g_pfnRedraw(hWnd, prcUpdate, hrgnUpdate, flags);
 }
 
-class LanguageChooserTest : public LauncherTest, public ::testing::WithParamInterface<ChoiceCase> {};
+class LanguageChooserTest : public LauncherTest, public ::testing::WithParamInterface<ChoiceCase>
+{};
 
 // The menu starts in Japanese; each case opens the chooser and uses one button.
 TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
@@ -493,12 +523,10 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     EXPECT_EQ(TipText(dlg.m_btnExit), Text(c.nBase + IDS_TIP_EXIT));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, LanguageChooserTest,
-                         ::testing::Values(ChoiceCase{"English", IDC_LANG_ENGLISH, 9, 0},
-                                           ChoiceCase{"French", IDC_LANG_FRENCH, 1036, 1000},
-                                           ChoiceCase{"German", IDC_LANG_GERMAN, 7, 2000},
-                                           ChoiceCase{"Italian", IDC_LANG_ITALIAN, 16, 3000},
-                                           ChoiceCase{"Spanish", IDC_LANG_SPANISH, 10, 4000},
-                                           ChoiceCase{"SameLanguage", IDC_LANG_JAPANESE, kNone, 5000},
-                                           ChoiceCase{"Esc", 0, kNone, 5000}),
-                         CaseName<ChoiceCase>);
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LanguageChooserTest,
+    ::testing::Values(ChoiceCase{"English", IDC_LANG_ENGLISH, 9, 0}, ChoiceCase{"French", IDC_LANG_FRENCH, 1036, 1000},
+                      ChoiceCase{"German", IDC_LANG_GERMAN, 7, 2000}, ChoiceCase{"Italian", IDC_LANG_ITALIAN, 16, 3000},
+                      ChoiceCase{"Spanish", IDC_LANG_SPANISH, 10, 4000},
+                      ChoiceCase{"SameLanguage", IDC_LANG_JAPANESE, kNone, 5000}, ChoiceCase{"Esc", 0, kNone, 5000}),
+    CaseName<ChoiceCase>);

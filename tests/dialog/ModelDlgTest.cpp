@@ -15,12 +15,22 @@ namespace
 using docs::MenuTest;
 
 // Keys, posted to the focused Exit button as the keyboard would send them.
-struct Key { UINT message; WPARAM key; LPARAM flags; };
+struct Key
+{
+    UINT message;
+    WPARAM key;
+    LPARAM flags;
+};
 const Key kKeys[] = {{WM_KEYDOWN, VK_ESCAPE, 0}, {WM_KEYDOWN, VK_RETURN, 0}, {WM_SYSKEYDOWN, VK_F4, 1 << 29 /* Alt */}};
 const int kEscape = 0, kEnter = 1, kAltF4 = 2, kQuit = 3;
 constexpr WPARAM kQuitCode = 7;
 
-struct ChooserCase { const char* name; int nAnswer, nModel; const wchar_t* pszManual; };  // null: nothing opened
+struct ChooserCase
+{
+    const char* name;
+    int nAnswer, nModel;
+    const wchar_t* pszManual;
+};  // null: nothing opened
 void PrintTo(const ChooserCase& c, std::ostream* os) { *os << c.name; }
 
 const ChooserCase kChooserCases[] = {
@@ -114,9 +124,9 @@ TEST_F(ModelChooserCaptionTest, StayEnglishInEveryMenuLanguage)
         m_menu.RefreshAllButtons(nLanguage);
         CModelDlg chooser(&m_menu);
         ASSERT_TRUE(chooser.Create());
-        for (auto [pButton, pszCaption] : {std::make_pair(&chooser.m_btnLite, L"Velquin Lite"),
-                                           std::make_pair(&chooser.m_btnPro, L"Velquin Pro"),
-                                           std::make_pair(&chooser.m_btnCancel, L"Exit")})
+        for (auto [pButton, pszCaption] :
+             {std::make_pair(&chooser.m_btnLite, L"Velquin Lite"), std::make_pair(&chooser.m_btnPro, L"Velquin Pro"),
+              std::make_pair(&chooser.m_btnCancel, L"Exit")})
         {
             const auto draw = [pButton = pButton] {
                 CCanvas canvas(202, 26, RGB(255, 0, 255));

@@ -17,7 +17,12 @@ const wchar_t kGerman[] = L"\\German\\Premiere6.01SetupGER.exe";
 
 // Path: what follows Premiere's folder in "Path" (null: not installed); PremInfo: the fixture folder of its
 // preminfo.dll, or null; Updater: the one on the disc; Status 0: available, ~0u: disabled without a text.
-struct RefreshCase { const char* name; const wchar_t *pszPath, *pszPremInfo, *pszUpdater; UINT nStatus; };
+struct RefreshCase
+{
+    const char* name;
+    const wchar_t *pszPath, *pszPremInfo, *pszUpdater;
+    UINT nStatus;
+};
 void PrintTo(const RefreshCase& c, std::ostream* os) { *os << c.name; }
 
 const RefreshCase kRefreshCases[] = {
@@ -31,7 +36,8 @@ const RefreshCase kRefreshCases[] = {
     {"OnlyGermanUpdater", L"", L"preminfo-60", kGerman, IDS_STATUS_PREMIERE_NOT_FOUND},
 };
 
-class PremiereRefreshTest : public MenuTest, public ::testing::WithParamInterface<RefreshCase> {};
+class PremiereRefreshTest : public MenuTest, public ::testing::WithParamInterface<RefreshCase>
+{};
 
 TEST_P(PremiereRefreshTest, OfferedForAnOlderPremiere)
 {
@@ -63,7 +69,11 @@ TEST_F(PremiereFolderTest, SameFolderWithOrWithoutTrailingBackslash)
 }
 
 // Premiere: the fixture folder of premiere.exe; L"": registered without it; null: none.
-struct InstallCase { const char* name; const wchar_t *pszPremiere, *pszUpdater; };
+struct InstallCase
+{
+    const char* name;
+    const wchar_t *pszPremiere, *pszUpdater;
+};
 void PrintTo(const InstallCase& c, std::ostream* os) { *os << c.name; }
 
 const InstallCase kInstallCases[] = {
@@ -77,7 +87,8 @@ const InstallCase kInstallCases[] = {
     {"NotInstalled", nullptr, kInternational},
 };
 
-class PremiereInstallTest : public MenuTest, public ::testing::WithParamInterface<InstallCase> {};
+class PremiereInstallTest : public MenuTest, public ::testing::WithParamInterface<InstallCase>
+{};
 
 // Whatever the menu's language (French here), the updater of Premiere's language runs.
 TEST_P(PremiereInstallTest, RunsTheUpdaterOfPremieresLanguage)

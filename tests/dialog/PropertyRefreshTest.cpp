@@ -3,8 +3,6 @@
 // is in the menu's language, an enabled button has no status text and its
 // program is on the disc, an installed product's button is disabled, and a
 // visible disabled button always says why. SPLASH_PROPERTY_SEED=<n> replays.
-#include "tests/support/DialogTestSupport.h"
-#include "tests/support/TestKeys.h"
 #include "actions/DiscFiles.h"
 #include "actions/Language.h"
 #include "actions/MenuSettings.h"
@@ -12,7 +10,9 @@
 #include "app/LauncherDlg.h"
 #include "probes/Registry.h"
 #include "res/resource.h"
+#include "tests/support/DialogTestSupport.h"
 #include "tests/support/Driver.h"
+#include "tests/support/TestKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,11 @@ using keys::kAppPaths;
 using keys::kUninstall;
 
 // A product code or disc file, and the button it belongs to.
-struct Owned { std::wstring name; UINT nButton; };
+struct Owned
+{
+    std::wstring name;
+    UINT nButton;
+};
 
 // The products the rows install: an installed one disables its button.
 std::vector<Owned> Products()
@@ -89,7 +93,6 @@ void SetAppPath(const wchar_t* exe, int nKind, const std::wstring& folder)
         WriteRegistryString((kAppPaths + exe).c_str(), L"Path", folder.c_str());
 }
 
-
 // A button's description for either enabled state, read with the style bit
 // set for a moment (no repaint, no focus change).
 std::wstring DescriptionWhen(CHoverButton& button, bool bEnabled)
@@ -105,7 +108,8 @@ std::wstring DescriptionWhen(CHoverButton& button, bool bEnabled)
 TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage)
 {
     const char* pszSeed = std::getenv("SPLASH_PROPERTY_SEED");
-    const unsigned nSeed = pszSeed != nullptr ? static_cast<unsigned>(std::strtoul(pszSeed, nullptr, 10)) : kDefaultSeed;
+    const unsigned nSeed =
+        pszSeed != nullptr ? static_cast<unsigned>(std::strtoul(pszSeed, nullptr, 10)) : kDefaultSeed;
     std::printf("PropertyRefreshTest seed %u (SPLASH_PROPERTY_SEED replays it), %d states\n", nSeed, kStates);
     std::mt19937 random(nSeed);
 
@@ -130,7 +134,8 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
     ASSERT_EQ(std::wstring(dlg.m_strDiscRoot), disc.Root());
     std::vector<CHoverButton*> buttons;
     for (const auto& refreshed : kRefreshed)
-        buttons.push_back(dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(dlg.GetDlgItem(static_cast<int>(refreshed.first)))));
+        buttons.push_back(
+            dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(dlg.GetDlgItem(static_cast<int>(refreshed.first)))));
     // Captions are read from metafiles, which would copy each button's strip
     // every time (and Wine keeps the copies): the strips go.
     for (CHoverButton* pButton : buttons)
@@ -158,16 +163,19 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
             SetKey(kUninstall + product.name, installed.emplace_back(pick(2) == 1));
         const int nCodec = pick(4);  // none, 4, 5, anything
         nCodec == 0 ? (void)DeleteRegistryValue(keys::kCodecKey, L"Codec")
-                    : (void)WriteRegistryDword(keys::kCodecKey, L"Codec", static_cast<DWORD>(nCodec == 3 ? pick(20) : 3 + nCodec));
+                    : (void)WriteRegistryDword(keys::kCodecKey, L"Codec",
+                                               static_cast<DWORD>(nCodec == 3 ? pick(20) : 3 + nCodec));
         WriteRegistryDword(kLanguageKey, kLanguageValueName, kLanguageValues[pick(std::size(kLanguageValues))]);
         const int nPremiere = pick(3);  // none, updated, not updated
-        SetAppPath(L"Premiere.exe", nPremiere != 0 ? 2 : 0, e2e::FixturePath(nPremiere == 1 ? L"preminfo-601" : L"preminfo-60"));
+        SetAppPath(L"Premiere.exe", nPremiere != 0 ? 2 : 0,
+                   e2e::FixturePath(nPremiere == 1 ? L"preminfo-601" : L"preminfo-60"));
         SetAppPath(L"AcroRd32.exe", pick(3), disc.Root());
         for (size_t i = 0; i < files.size(); ++i)
         {
             const bool bWanted = pick(3) != 0;
             if (bWanted != files[i])
-                bWanted ? (void)disc.AddText(kDiscFiles[i].name, {}) : (void)::DeleteFileW(disc.Path(kDiscFiles[i].name).c_str());
+                bWanted ? (void)disc.AddText(kDiscFiles[i].name, {})
+                        : (void)::DeleteFileW(disc.Path(kDiscFiles[i].name).c_str());
             files[i] = bWanted;
         }
         SCOPED_TRACE(trace);
@@ -192,7 +200,8 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
             const std::wstring status = DescriptionWhen(btn, false);
             EXPECT_TRUE(nFlag < 0 || dlg.m_bAvailable[nFlag] == bEnabled) << "available flag of " << nId;
             EXPECT_TRUE(!bEnabled || status.empty()) << "enabled button " << nId << " has a status text";
-            EXPECT_TRUE(bEnabled || !btn.IsWindowVisible() || !status.empty()) << "disabled " << nId << " gives no reason";
+            EXPECT_TRUE(bEnabled || !btn.IsWindowVisible() || !status.empty())
+                << "disabled " << nId << " gives no reason";
             if (!status.empty())
                 inLanguage(status, "status", nId);
             inLanguage(DescriptionWhen(btn, true), "description", nId);

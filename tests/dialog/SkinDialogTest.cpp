@@ -56,8 +56,7 @@ struct RunCase
 void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
 
 class RegionRunTest : public SkinDialogTest, public ::testing::WithParamInterface<RunCase>
-{
-};
+{};
 
 TEST_P(RegionRunTest, KeyPixelsCutTheRowIntoOpaqueRuns)
 {
@@ -73,18 +72,27 @@ TEST_P(RegionRunTest, KeyPixelsCutTheRowIntoOpaqueRuns)
 const RunCase kRunCases[] = {
     // key, opaque, opaque, key, key, opaque; everything after x = 5 is key,
     // so the row reads like one six pixels wide.
-    {"SixPixelRow",
-     [](int x, int) { return x == 0 || x == 3 || x == 4 || x >= 6 ? kKey : kFill; },
-     [](int) { return Runs{{1, 3}, {5, 6}}; }},
+    {"SixPixelRow", [](int x, int) { return x == 0 || x == 3 || x == 4 || x >= 6 ? kKey : kFill; },
+     [](int) {
+         return Runs{{1, 3}, {5, 6}};
+     }},
     {"KeyAtLeftEdge", [](int x, int) { return x == 0 ? kKey : kFill; },
-     [](int w) { return Runs{{1, w}}; }},
+     [](int w) {
+         return Runs{{1, w}};
+     }},
     {"KeyAtRightEdge", [](int x, int w) { return x == w - 1 ? kKey : kFill; },
-     [](int w) { return Runs{{0, w - 1}}; }},
+     [](int w) {
+         return Runs{{0, w - 1}};
+     }},
     {"LoneOpaquePixelAtRightEdge", [](int x, int w) { return x == w - 1 ? kFill : kKey; },
-     [](int w) { return Runs{{w - 1, w}}; }},
+     [](int w) {
+         return Runs{{w - 1, w}};
+     }},
     {"AllKey", [](int, int) { return kKey; }, [](int) { return Runs{}; }},
     {"OneBitOffKeyIsOpaque", [](int x, int) { return x % 2 == 0 ? RGB(255, 0, 254) : RGB(255, 1, 255); },
-     [](int w) { return Runs{{0, w}}; }},
+     [](int w) {
+         return Runs{{0, w}};
+     }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, RegionRunTest, ::testing::ValuesIn(kRunCases),
@@ -230,8 +238,7 @@ TEST_F(MainBackgroundTest, AtOneAndAHalfTimesTheArtworkIsStretchedOverTheWindow)
 }
 
 class DefaultEraseTest : public SkinDialogTest, public ::testing::WithParamInterface<bool>
-{
-};
+{};
 
 TEST_P(DefaultEraseTest, EraseWithoutBackgroundPaintsNoBitmapPixel)
 {
@@ -264,15 +271,14 @@ struct ColourCase
 void PrintTo(const ColourCase& c, std::ostream* os) { *os << c.name; }
 
 class ControlColourTest : public SkinDialogTest, public ::testing::WithParamInterface<ColourCase>
-{
-};
+{};
 
 TEST_P(ControlColourTest, OnlyStaticsOtherThanTrackbarsGetTheHollowBrush)
 {
     ASSERT_TRUE(AfxEnsureCommonControls());
     const ColourCase& c = GetParam();
-    const HWND hCtl = ::CreateWindowExW(0, c.lpszClass, L"Text", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20,
-                                        m_dlg, nullptr, nullptr, nullptr);
+    const HWND hCtl = ::CreateWindowExW(0, c.lpszClass, L"Text", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, m_dlg, nullptr,
+                                        nullptr, nullptr);
     ASSERT_NE(hCtl, nullptr);
     m_dlg.m_bTransparentStatics = c.bTransparentStatics;
     CCanvas canvas(1, 1, kKey);

@@ -1,7 +1,7 @@
 // CStateStripCache: one load per strip for all of a dialog's buttons, and a
 // strip deleted once, when its last holder lets it go, whichever goes first.
-#include "res/resource.h"
 #include "skin/StateStripCache.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,7 @@ HGDIOBJ HandleOf(const std::shared_ptr<const CBitmap>& pStrip)
     return pStrip != nullptr ? pStrip->GetSafeHandle() : nullptr;
 }
 
-bool IsLiveBitmap(HGDIOBJ hObject)
-{
-    return ::GetObjectType(hObject) == OBJ_BITMAP;
-}
+bool IsLiveBitmap(HGDIOBJ hObject) { return ::GetObjectType(hObject) == OBJ_BITMAP; }
 
 TEST(StateStripCacheTest, EachStripIsLoadedOnceAndShared)
 {

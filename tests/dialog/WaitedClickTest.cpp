@@ -41,28 +41,53 @@ int WINAPI CountingBox(HWND, LPCWSTR, LPCWSTR, UINT)
 }
 
 // Refreshed: the buttons that show the new language afterwards (0: none).
-struct LaunchCase { const char* name; UINT nId; const wchar_t* pszProgram; DWORD dwTimeout; bool bReport; UINT refreshed[2]; };
+struct LaunchCase
+{
+    const char* name;
+    UINT nId;
+    const wchar_t* pszProgram;
+    DWORD dwTimeout;
+    bool bReport;
+    UINT refreshed[2];
+};
 void PrintTo(const LaunchCase& c, std::ostream* os) { *os << c.name; }
 
 const LaunchCase kLaunchCases[] = {
     {"Suite", IDC_SUITE, L"\\Corla\\setup.exe", INFINITE, true, {}},
-    {"PremiereUpdater", IDC_PREMIERE_UPDATER, L"\\Bonus\\PremiereUpdater\\Premiere6.01Setup.exe", kTenMinutesMs, true,
+    {"PremiereUpdater",
+     IDC_PREMIERE_UPDATER,
+     L"\\Bonus\\PremiereUpdater\\Premiere6.01Setup.exe",
+     kTenMinutesMs,
+     true,
      {IDC_PREMIERE_UPDATER}},
-    {"AfterEffects", IDC_AFTER_EFFECTS, L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", kTenMinutesMs, false,
+    {"AfterEffects",
+     IDC_AFTER_EFFECTS,
+     L"\\ExtraPlug-ins\\AfterEffects\\setup.exe",
+     kTenMinutesMs,
+     false,
      {IDC_AFTER_EFFECTS}},
     {"3dsMax", IDC_3DS_MAX, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", kTenMinutesMs, true, {IDC_3DS_MAX}},
     {"LightWave", IDC_LIGHTWAVE, L"\\ExtraPlug-ins\\LightWave\\setup.exe", kTenMinutesMs, true, {IDC_LIGHTWAVE}},
     {"Effects", IDC_EFFECTS, L"\\ExtraPlug-ins\\Effects\\Setup.exe", kTenMinutesMs, false, {IDC_EFFECTS}},
     {"Wallpapers", IDC_WALLPAPERS, L"\\Bonus\\DesktopWallpapers\\setup.exe", kTenMinutesMs, true, {IDC_WALLPAPERS}},
-    {"VfwCodecs", IDC_VFW_CODECS, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", kTenMinutesMs, true,
+    {"VfwCodecs",
+     IDC_VFW_CODECS,
+     L"\\Bonus\\VFWSoftwareCodecs\\setup.exe",
+     kTenMinutesMs,
+     true,
      {IDC_SUITE, IDC_VFW_CODECS}},
     {"SpiceMaster", IDC_SPICEMASTER, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", kNoWait, false, {}},
     {"Manual", IDC_MANUAL, L"\\Docs\\Manual_Brisa.pdf", kTenMinutesMs, true, {}},
-    {"AcrobatReader", IDC_ACROBAT_READER, L"\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe", kNoWait, false,
+    {"AcrobatReader",
+     IDC_ACROBAT_READER,
+     L"\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe",
+     kNoWait,
+     false,
      {IDC_ACROBAT_READER}},
 };
 
-class LaunchTableTest : public MenuTest, public ::testing::WithParamInterface<LaunchCase> {};
+class LaunchTableTest : public MenuTest, public ::testing::WithParamInterface<LaunchCase>
+{};
 
 TEST_P(LaunchTableTest, WaitReportAndRefreshAsEachLaunchAsks)
 {
@@ -76,7 +101,8 @@ TEST_P(LaunchTableTest, WaitReportAndRefreshAsEachLaunchAsks)
     g_timeouts.clear();
     g_nBoxes = 0;
     {
-        const ImportHook wait(L"user32.dll", "MsgWaitForMultipleObjects", reinterpret_cast<const void*>(&TimingOutWait));
+        const ImportHook wait(L"user32.dll", "MsgWaitForMultipleObjects",
+                              reinterpret_cast<const void*>(&TimingOutWait));
         const ImportHook box(L"user32.dll", "MessageBoxW", reinterpret_cast<const void*>(&CountingBox));
         m_menu.SendMessage(WM_COMMAND, MAKEWPARAM(c.nId, BN_CLICKED),
                            reinterpret_cast<LPARAM>(m_menu.GetDlgItem(static_cast<int>(c.nId))));

@@ -3,9 +3,9 @@
 // two regions must be identical, rectangle for rectangle, on fixed and on
 // seeded random backgrounds; and a background that cannot be read gives the
 // plain window rectangle, not part of a region.
+#include "skin/WindowRegion.h"
 #include "framework/DC.h"
 #include "framework/Rgn.h"
-#include "skin/WindowRegion.h"
 
 #include <gtest/gtest.h>
 
@@ -49,8 +49,7 @@ private:
 };
 
 // The region as the per-pixel algorithm builds it.
-void BuildReference(CRgn& rgn, HBITMAP hBackground, COLORREF crKey, const CRect& rcKeep, CSize szWindow,
-                    CSize szClient)
+void BuildReference(CRgn& rgn, HBITMAP hBackground, COLORREF crKey, const CRect& rcKeep, CSize szWindow, CSize szClient)
 {
     rgn.CreateRectRgn(0, 0, szWindow.cx, szWindow.cy);
     CRgn rgnClient;
@@ -96,8 +95,8 @@ std::string Describe(const std::vector<RECT>& rects)
 {
     std::string text;
     for (const RECT& rc : rects)
-        text += "(" + std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) +
-                "," + std::to_string(rc.bottom) + ")";
+        text += "(" + std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
+                std::to_string(rc.bottom) + ")";
     return text.empty() ? "empty" : text;
 }
 
@@ -129,8 +128,7 @@ struct FixedCase
 void PrintTo(const FixedCase& c, std::ostream* os) { *os << c.name; }
 
 class WindowRegionFixedTest : public ::testing::TestWithParam<FixedCase>
-{
-};
+{};
 
 TEST_P(WindowRegionFixedTest, MatchesThePerPixelRegion)
 {
@@ -200,8 +198,8 @@ TEST(WindowRegionRandomTest, MatchesThePerPixelRegionOnSeededBackgrounds)
         std::vector<COLORREF> pixels(static_cast<size_t>(szWindow.cx * szWindow.cy));
         for (COLORREF& cr : pixels)
             cr = between(0, 4) < nKeyShare ? kKey : palette[between(0, 4)];
-        const CTestBackground background(szWindow.cx, szWindow.cy,
-                                         [&](int x, int y) { return pixels[static_cast<size_t>(y * szWindow.cx + x)]; });
+        const CTestBackground background(
+            szWindow.cx, szWindow.cy, [&](int x, int y) { return pixels[static_cast<size_t>(y * szWindow.cx + x)]; });
         const CRect rcKeep(between(-5, szClient.cx + 5), between(-5, szClient.cy + 5), between(-5, szClient.cx + 5),
                            between(-5, szClient.cy + 5));
         SCOPED_TRACE("case " + std::to_string(i));
@@ -236,7 +234,8 @@ TEST(WindowRegionFallbackTest, AKeepRectangleOverTheClientNeedsNoPixels)
     // Nothing is read, so even without a background the shape is the client
     // area and the frame strips.
     CRgn actual;
-    ASSERT_TRUE(actual.Attach(CWindowRegion(nullptr, kKey, CRect(0, 0, 24, 16)).Create(CSize(30, 20), CSize(24, 16)).Release()));
+    ASSERT_TRUE(actual.Attach(
+        CWindowRegion(nullptr, kKey, CRect(0, 0, 24, 16)).Create(CSize(30, 20), CSize(24, 16)).Release()));
     CRgn expected;
     expected.CreateRectRgn(0, 0, 30, 20);
     EXPECT_TRUE(::EqualRgn(actual, expected));

@@ -47,8 +47,8 @@ END_MESSAGE_MAP()
 
 HWND CreateStatic(LPCWSTR lpszText, HWND hParent = nullptr)
 {
-    return ::CreateWindowExW(0, L"Static", lpszText, hParent != nullptr ? WS_CHILD : WS_POPUP, 0, 0, 10, 10,
-                             hParent, nullptr, nullptr, nullptr);
+    return ::CreateWindowExW(0, L"Static", lpszText, hParent != nullptr ? WS_CHILD : WS_POPUP, 0, 0, 10, 10, hParent,
+                             nullptr, nullptr, nullptr);
 }
 
 TEST(MessageMapTest, LookupFallsBackToTheBaseMapThenToTheWindowsOwnProcedure)
@@ -179,7 +179,11 @@ public:
 
 protected:
     void OnEnglish() { EndDialog(IDC_LANG_ENGLISH); }
-    LRESULT OnEndWith(WPARAM wParam, LPARAM) { EndDialog(static_cast<int>(wParam)); return 0; }
+    LRESULT OnEndWith(WPARAM wParam, LPARAM)
+    {
+        EndDialog(static_cast<int>(wParam));
+        return 0;
+    }
 
     DECLARE_MESSAGE_MAP()
 
@@ -203,8 +207,7 @@ struct ModalCase
 void PrintTo(const ModalCase& c, std::ostream* os) { *os << c.name; }
 
 class ModalLoopTest : public ::testing::TestWithParam<ModalCase>
-{
-};
+{};
 
 TEST_P(ModalLoopTest, PostedMessageEndsTheDialogWithItsResult)
 {
@@ -212,10 +215,12 @@ TEST_P(ModalLoopTest, PostedMessageEndsTheDialogWithItsResult)
     CWnd owner;
     owner.SubclassWindow(::CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
     HWND hDlg = nullptr;
-    CModalProbe dlg([&](HWND hWnd) {
-        hDlg = hWnd;
-        ::PostMessageW(hWnd, c.message, c.wParam, 0);
-    }, &owner);
+    CModalProbe dlg(
+        [&](HWND hWnd) {
+            hDlg = hWnd;
+            ::PostMessageW(hWnd, c.message, c.wParam, 0);
+        },
+        &owner);
 
     EXPECT_EQ(dlg.DoModal(), c.nResult);
     EXPECT_EQ(dlg.m_hWnd, nullptr);

@@ -5,14 +5,17 @@
 
 #include <vector>
 
-namespace e2e {
+namespace e2e
+{
 
-namespace {
+namespace
+{
 
 // Wine's own mount-manager request (include/wine/mountmgr.h since Wine 6).
 constexpr DWORD kDefineUnixDrive = CTL_CODE(0x6d, 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
 
-struct UnixDriveRequest {
+struct UnixDriveRequest
+{
     ULONG size;
     ULONG type;
     ULONG fsType;
@@ -24,10 +27,9 @@ struct UnixDriveRequest {
     USHORT labelOffset;
 };
 
-} // namespace
+}  // namespace
 
-CdromDrive::CdromDrive(wchar_t letter, const std::string& unixFolder)
-    : m_letter(letter), m_defined(false)
+CdromDrive::CdromDrive(wchar_t letter, const std::string& unixFolder) : m_letter(letter), m_defined(false)
 {
     // A letter left by an earlier run that ended abruptly is replaced.
     m_defined = Define(unixFolder);
@@ -50,7 +52,8 @@ bool CdromDrive::Define(const std::string& unixFolder) const
     request->size = static_cast<ULONG>(buffer.size());
     request->letter = static_cast<WCHAR>(towlower(m_letter));
     request->type = unixFolder.empty() ? DRIVE_NO_ROOT_DIR : DRIVE_CDROM;
-    if (!unixFolder.empty()) {
+    if (!unixFolder.empty())
+    {
         request->mountPointOffset = sizeof(UnixDriveRequest);
         unixFolder.copy(buffer.data() + sizeof(UnixDriveRequest), unixFolder.size());
     }
@@ -61,4 +64,4 @@ bool CdromDrive::Define(const std::string& unixFolder) const
     return done;
 }
 
-} // namespace e2e
+}  // namespace e2e

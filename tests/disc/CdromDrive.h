@@ -8,9 +8,11 @@
 
 #include <string>
 
-namespace e2e {
+namespace e2e
+{
 
-class CdromDrive {
+class CdromDrive
+{
 public:
     CdromDrive(wchar_t letter, const std::string& unixFolder);
     ~CdromDrive();
@@ -29,4 +31,4 @@ private:
     bool m_defined;
 };
 
-} // namespace e2e
+}  // namespace e2e

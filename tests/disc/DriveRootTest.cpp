@@ -12,7 +12,8 @@
 
 using namespace e2e;
 
-namespace {
+namespace
+{
 
 // The content taken out of the demo disc's image, as Windows and Unix paths.
 const std::wstring kDiscContent = SPLASH_DISC_CONTENT;
@@ -35,7 +36,8 @@ void DeleteEverywhere(const std::wstring& folder, const std::wstring& name)
     HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
-    do {
+    do
+    {
         const std::wstring entry = found.cFileName;
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && entry != L"." && entry != L"..")
             DeleteEverywhere(folder + L"\\" + entry, name);
@@ -48,7 +50,8 @@ bool Enabled(HWND menu, int id) { return IsWindowEnabled(GetDlgItem(menu, id)) !
 std::vector<std::string> SplitAtNul(const std::string& bytes)
 {
     std::vector<std::string> parts;
-    for (size_t start = 0; start < bytes.size();) {
+    for (size_t start = 0; start < bytes.size();)
+    {
         size_t end = bytes.find('\0', start);
         if (end == std::string::npos)
             end = bytes.size();
@@ -74,7 +77,8 @@ std::vector<std::wstring> ShellArguments()
     HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &found);
     if (search == INVALID_HANDLE_VALUE)
         return arguments;
-    do {
+    do
+    {
         const std::wstring process = std::wstring(L"Z:\\proc\\") + found.cFileName;
         const std::vector<std::string> command = SplitAtNul(ReadTextFile(process + L"\\cmdline"));
         if (command.size() != 2 || command[0] != shell)
@@ -87,7 +91,8 @@ std::vector<std::wstring> ShellArguments()
     return arguments;
 }
 
-class DriveRootTest : public ::testing::Test {
+class DriveRootTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -140,7 +145,8 @@ std::wstring WineDriveType(const wchar_t* drive)
     DWORD size = sizeof type - sizeof(wchar_t);
     HKEY drives = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Wine\\Drives", 0, KEY_READ | KEY_WOW64_64KEY, &drives) ==
-        ERROR_SUCCESS) {
+        ERROR_SUCCESS)
+    {
         RegQueryValueExW(drives, drive, nullptr, nullptr, reinterpret_cast<BYTE*>(type), &size);
         RegCloseKey(drives);
     }
@@ -161,14 +167,16 @@ TEST(CdromDriveTest, GivenAsCdromAndTakenBack)
     EXPECT_FALSE(FileExists(L"X:\\Splash.exe"));
 }
 
-struct StateCase {
+struct StateCase
+{
     const char* name;
     bool bSuiteInstalled;
     std::vector<int> enabled, disabled;
 };
 void PrintTo(const StateCase& c, std::ostream* os) { *os << c.name; }
 
-class DriveRootStateTest : public DriveRootTest, public ::testing::WithParamInterface<StateCase> {};
+class DriveRootStateTest : public DriveRootTest, public ::testing::WithParamInterface<StateCase>
+{};
 
 TEST_P(DriveRootStateTest, ButtonsFindTheirFilesOnTheDrive)
 {
@@ -183,16 +191,18 @@ TEST_P(DriveRootStateTest, ButtonsFindTheirFilesOnTheDrive)
         EXPECT_FALSE(Enabled(window, id)) << id;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Machines, DriveRootStateTest,
-    ::testing::Values(StateCase{"Fresh", false,
-                                {IDC_SUITE, IDC_SPICEMASTER, IDC_README, IDC_WALLPAPERS, IDC_VFW_CODECS},
-                                {IDC_AFTER_EFFECTS, IDC_3DS_MAX, IDC_LIGHTWAVE, IDC_EFFECTS}},
-                      StateCase{"SuiteOnVelquinPro", true,
-                                {IDC_AFTER_EFFECTS, IDC_3DS_MAX, IDC_LIGHTWAVE, IDC_EFFECTS, IDC_SPICEMASTER,
-                                 IDC_README, IDC_WALLPAPERS},
-                                {IDC_SUITE, IDC_VFW_CODECS}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Machines, DriveRootStateTest,
+                         ::testing::Values(StateCase{"Fresh",
+                                                     false,
+                                                     {IDC_SUITE, IDC_SPICEMASTER, IDC_README, IDC_WALLPAPERS,
+                                                      IDC_VFW_CODECS},
+                                                     {IDC_AFTER_EFFECTS, IDC_3DS_MAX, IDC_LIGHTWAVE, IDC_EFFECTS}},
+                                           StateCase{"SuiteOnVelquinPro",
+                                                     true,
+                                                     {IDC_AFTER_EFFECTS, IDC_3DS_MAX, IDC_LIGHTWAVE, IDC_EFFECTS,
+                                                      IDC_SPICEMASTER, IDC_README, IDC_WALLPAPERS},
+                                                     {IDC_SUITE, IDC_VFW_CODECS}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DriveRootTest, AddOnRunsFromTheDriveWithOneBackslash)
 {
@@ -207,14 +217,16 @@ TEST_F(DriveRootTest, AddOnRunsFromTheDriveWithOneBackslash)
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window) && !Enabled(window, IDC_3DS_MAX); }, 10000));
 }
 
-struct ReadmeCase {
+struct ReadmeCase
+{
     const char* name;
     DWORD language;
     const wchar_t* path;
 };
 void PrintTo(const ReadmeCase& c, std::ostream* os) { *os << c.name; }
 
-class DriveRootReadmeTest : public DriveRootTest, public ::testing::WithParamInterface<ReadmeCase> {};
+class DriveRootReadmeTest : public DriveRootTest, public ::testing::WithParamInterface<ReadmeCase>
+{};
 
 TEST_P(DriveRootReadmeTest, ShellOpensTheReadmeOnTheDrive)
 {
@@ -271,4 +283,4 @@ TEST_F(DriveRootTest, DirectXResumeEntryNamesTheDriveAndBringsTheMenuBackToIt)
     EXPECT_EQ(Runs(L"\\Corla")[0].currentFolder, L"X:\\Corla");
 }
 
-} // namespace
+}  // namespace

@@ -11,11 +11,13 @@
 
 using namespace e2e;
 
-namespace {
+namespace
+{
 
 // A plain window of this process, with its own message loop, standing for
 // another program's window behind the menu.
-class OtherProgramWindow {
+class OtherProgramWindow
+{
 public:
     OtherProgramWindow()
         : m_thread([this] {
@@ -24,8 +26,8 @@ public:
               wc.hInstance = GetModuleHandleW(nullptr);
               wc.lpszClassName = L"OtherProgram";
               RegisterClassW(&wc);
-              m_window = CreateWindowExW(0, wc.lpszClassName, L"Other program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                         0, 0, 1000, 700, nullptr, nullptr, wc.hInstance, nullptr);
+              m_window = CreateWindowExW(0, wc.lpszClassName, L"Other program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                         1000, 700, nullptr, nullptr, wc.hInstance, nullptr);
               SetForegroundWindow(m_window);
               m_threadId = GetCurrentThreadId();
               m_ready = true;
@@ -64,7 +66,8 @@ void PressKey(WORD key)
 HWND FindDialogWith(DWORD processId, int id)
 {
     for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, nullptr); window;
-         window = FindWindowExW(nullptr, window, nullptr, nullptr)) {
+         window = FindWindowExW(nullptr, window, nullptr, nullptr))
+    {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == processId && IsWindowVisible(window) && GetDlgItem(window, id))
@@ -77,14 +80,15 @@ bool ActiveAndForeground(HWND menu)
 {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    return GetForegroundWindow() == menu &&
-           GetGUIThreadInfo(GetWindowThreadProcessId(menu, nullptr), &info) && info.hwndActive == menu;
+    return GetForegroundWindow() == menu && GetGUIThreadInfo(GetWindowThreadProcessId(menu, nullptr), &info) &&
+           info.hwndActive == menu;
 }
 
-struct ChooserCase {
+struct ChooserCase
+{
     const char* name;
-    int opener;      // the menu's button that opens the chooser
-    int chooserItem; // an item only that chooser has
+    int opener;       // the menu's button that opens the chooser
+    int chooserItem;  // an item only that chooser has
     std::function<void(HWND chooser)> close;
 };
 void PrintTo(const ChooserCase& c, std::ostream* os) { *os << c.name; }
@@ -96,7 +100,8 @@ const ChooserCase kChooserCases[] = {
     {"ModelEscape", IDC_MANUAL, IDC_MODEL_PRO, [](HWND) { PressKey(VK_ESCAPE); }},
 };
 
-class ChooserActivationTest : public ::testing::TestWithParam<ChooserCase> {};
+class ChooserActivationTest : public ::testing::TestWithParam<ChooserCase>
+{};
 
 TEST_P(ChooserActivationTest, MenuIsActiveAgainAndEnterRunsTheSuite)
 {
@@ -133,4 +138,4 @@ TEST_P(ChooserActivationTest, MenuIsActiveAgainAndEnterRunsTheSuite)
 INSTANTIATE_TEST_SUITE_P(Choosers, ChooserActivationTest, ::testing::ValuesIn(kChooserCases),
                          [](const ::testing::TestParamInfo<ChooserCase>& info) { return info.param.name; });
 
-} // namespace
+}  // namespace

@@ -1,14 +1,15 @@
 // The Readme click of the real menu: the shell comes from the Windows
 // folder, so an "explorer.exe" planted on the disc, where the program's own
 // folder and the current folder would be searched first, never runs.
-#include "tests/support/Driver.h"
 #include "res/resource.h"
+#include "tests/support/Driver.h"
 
 #include <gtest/gtest.h>
 
 using namespace e2e;
 
-namespace {
+namespace
+{
 
 TEST(ReadmeLaunchTest, ShellFromTheWindowsFolderNotThePlantedCanary)
 {
@@ -29,4 +30,4 @@ TEST(ReadmeLaunchTest, ShellFromTheWindowsFolderNotThePlantedCanary)
     EXPECT_FALSE(FileExists(marker));
 }
 
-} // namespace
+}  // namespace

@@ -11,7 +11,8 @@
 
 using namespace e2e;
 
-namespace {
+namespace
+{
 
 const std::wstring kUninstallKey = keys::kUninstall;
 const std::wstring kTestCode = L"{0E2E0E2E-0000-4000-8000-F1C7D0E2E001}";
@@ -23,7 +24,7 @@ DWORD RunToEnd(const std::wstring& exe, const std::wstring& arguments = {}, cons
     return process.ExitCode();
 }
 
-} // namespace
+}  // namespace
 
 TEST(FakeInstallerTest, LogsCommandLineCurrentFolderAndNameOfEachCopy)
 {
@@ -136,8 +137,8 @@ TEST(FakeDSetupTest, ReportsVersionFromItsFileAndLogsEachLoad)
     HMODULE module = LoadLibraryW(dll.c_str());
     ASSERT_NE(module, nullptr);
     using GetVersion = INT(WINAPI*)(DWORD*, DWORD*);
-    auto getVersion = reinterpret_cast<GetVersion>(
-        reinterpret_cast<void*>(GetProcAddress(module, "DirectXSetupGetVersion")));
+    auto getVersion =
+        reinterpret_cast<GetVersion>(reinterpret_cast<void*>(GetProcAddress(module, "DirectXSetupGetVersion")));
     ASSERT_NE(getVersion, nullptr);
 
     DWORD version = 0xDEAD, revision = 0xDEAD;
@@ -154,7 +155,8 @@ TEST(FakeDSetupTest, ReportsVersionFromItsFileAndLogsEachLoad)
     EXPECT_EQ(ReadTextFile(folder + L"\\dsetup.log"), "loaded\n");
 }
 
-namespace {
+namespace
+{
 
 // A value of the file's version resource; null when it has none.
 std::optional<std::wstring> VersionValue(const std::wstring& file, const std::wstring& name)
@@ -178,7 +180,7 @@ std::wstring FileVersion(const wchar_t* preminfo, const wchar_t* block)
         .value_or(L"?");
 }
 
-} // namespace
+}  // namespace
 
 TEST(VersionStubTest, PremiereReportsItsLanguage)
 {
@@ -206,12 +208,10 @@ TEST(VersionStubTest, PreminfoCarriesFileVersionInTheIntendedTable)
     EXPECT_TRUE(FileExists(FixturePath(L"preminfo-none\\preminfo.dll")));
 }
 
-TEST(DriverTest, SplashIsBuiltWhereTheDriverLooks)
-{
-    EXPECT_TRUE(FileExists(SplashExe()));
-}
+TEST(DriverTest, SplashIsBuiltWhereTheDriverLooks) { EXPECT_TRUE(FileExists(SplashExe())); }
 
-namespace {
+namespace
+{
 
 // The machine a PE image is built for, from its file header (0 when unreadable).
 WORD ImageMachine(const BYTE* image, size_t size)
@@ -239,21 +239,25 @@ void CollectPrograms(const std::wstring& folder, std::vector<std::wstring>& prog
     HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
-    do {
+    do
+    {
         std::wstring name = found.cFileName;
         std::wstring path = folder + L"\\" + name;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        {
             if (name != L"." && name != L"..")
                 CollectPrograms(path, programs);
-        } else if (name.size() > 4 && (_wcsicmp(name.c_str() + name.size() - 4, L".exe") == 0 ||
-                                       _wcsicmp(name.c_str() + name.size() - 4, L".dll") == 0)) {
+        }
+        else if (name.size() > 4 && (_wcsicmp(name.c_str() + name.size() - 4, L".exe") == 0 ||
+                                     _wcsicmp(name.c_str() + name.size() - 4, L".dll") == 0))
+        {
             programs.push_back(path);
         }
     } while (FindNextFileW(search, &found));
     FindClose(search);
 }
 
-} // namespace
+}  // namespace
 
 // A host without 32-bit support starts no 32-bit program, so the menu and
 // every stand-in it starts or loads must match the tests' own target.
@@ -300,7 +304,8 @@ TEST(DriverTest, ReadsAndAnswersMessageBoxes)
     auto answer = std::make_shared<int>(0);
     std::thread shower([answer] { *answer = MessageBoxW(nullptr, L"Install now?", L"Question", MB_YESNO); });
     auto box = WaitForMessageBox(GetCurrentProcessId(), 5000);
-    if (!box) {
+    if (!box)
+    {
         shower.detach();
         FAIL() << "no message box";
     }

@@ -19,7 +19,7 @@ using namespace e2e;
 namespace
 {
 using keys::kUninstall;
-const wchar_t* const kCodes[] = {keys::kSuiteCode, keys::kVfwCodecsCode, keys::kAfterEffectsCode,
+const wchar_t* const kCodes[] = {keys::kSuiteCode,  keys::kVfwCodecsCode, keys::kAfterEffectsCode,
                                  keys::k3dsMaxCode, keys::kLightWaveCode, keys::kWallpapersCode};
 const wchar_t kEnabled[] = L"(enabled)";
 
@@ -27,7 +27,11 @@ std::wstring Text(UINT id) { return static_cast<LPCWSTR>(CLauncherDlg::LoadFixed
 CString Quoted(const std::wstring& path) { return (L"\"" + path + L"\"").c_str(); }
 std::wstring Folder(const std::wstring& path) { return path.substr(0, path.rfind(L'\\')); }
 
-struct SeenBox { std::wstring caption, text; bool bMenuVisible; };
+struct SeenBox
+{
+    std::wstring caption, text;
+    bool bMenuVisible;
+};
 
 // Notes whether the menu was ever hidden; records and answers every message box.
 class BoxWatcher
@@ -97,7 +101,8 @@ protected:
 
 // A wait that ends before the setup does is reported only where asked,
 // while the menu is still hidden.
-class InstallWaitTest : public InstallMenuTest, public ::testing::WithParamInterface<bool> {};
+class InstallWaitTest : public InstallMenuTest, public ::testing::WithParamInterface<bool>
+{};
 
 TEST_P(InstallWaitTest, TimeOutShowsTheMenuAgainAndReportsOnlyWhenAsked)
 {
@@ -189,7 +194,12 @@ TEST_F(InstallMenuTest, DirectXVersionFromTheDiscLibrary)
     }
 }
 
-enum class Rule { None, ProWithSuite, WithoutSuite };
+enum class Rule
+{
+    None,
+    ProWithSuite,
+    WithoutSuite
+};
 
 // Program: after the disc root; its folder is the one probed. Code null: no installed test.
 struct AddOnCase
@@ -210,18 +220,18 @@ const AddOnCase kAddOns[] = {
     {"AfterEffects", &CLauncherDlg::m_btnAfterEffects, kCodes[2], Rule::ProWithSuite,
      L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", 0x40C, L" /l0x40C", true, IDS_STATUS_AFTER_EFFECTS_INSTALLED,
      IDS_STATUS_AFTER_EFFECTS_RULE, IDS_STATUS_AFTER_EFFECTS_NOT_FOUND},
-    {"ThreeDsMax", &CLauncherDlg::m_btn3dsMax, kCodes[3], Rule::ProWithSuite, L"\\ExtraPlug-ins\\3DsMax\\setup.exe",
-     9, L" /l0x09", true, IDS_STATUS_3DS_MAX_INSTALLED, IDS_STATUS_3DS_MAX_RULE, IDS_STATUS_3DS_MAX_NOT_FOUND},
+    {"ThreeDsMax", &CLauncherDlg::m_btn3dsMax, kCodes[3], Rule::ProWithSuite, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", 9,
+     L" /l0x09", true, IDS_STATUS_3DS_MAX_INSTALLED, IDS_STATUS_3DS_MAX_RULE, IDS_STATUS_3DS_MAX_NOT_FOUND},
     {"LightWave", &CLauncherDlg::m_btnLightWave, kCodes[4], Rule::ProWithSuite,
      L"\\ExtraPlug-ins\\LightWave\\setup.exe", 7, L" /l0x07", true, IDS_STATUS_LIGHTWAVE_INSTALLED,
      IDS_STATUS_LIGHTWAVE_RULE, IDS_STATUS_LIGHTWAVE_NOT_FOUND},
-    {"Effects", &CLauncherDlg::m_btnEffects, nullptr, Rule::ProWithSuite, L"\\ExtraPlug-ins\\Effects\\Setup.exe",
-     0x10, L" /l0x10", true, 0, IDS_STATUS_EFFECTS_RULE, IDS_STATUS_EFFECTS_NOT_FOUND},
-    {"Wallpapers", &CLauncherDlg::m_btnWallpapers, kCodes[5], Rule::None, L"\\Bonus\\DesktopWallpapers\\setup.exe",
-     0xA, L" /l0x0A", true, IDS_STATUS_WALLPAPERS_INSTALLED, 0, IDS_STATUS_WALLPAPERS_NOT_FOUND},
+    {"Effects", &CLauncherDlg::m_btnEffects, nullptr, Rule::ProWithSuite, L"\\ExtraPlug-ins\\Effects\\Setup.exe", 0x10,
+     L" /l0x10", true, 0, IDS_STATUS_EFFECTS_RULE, IDS_STATUS_EFFECTS_NOT_FOUND},
+    {"Wallpapers", &CLauncherDlg::m_btnWallpapers, kCodes[5], Rule::None, L"\\Bonus\\DesktopWallpapers\\setup.exe", 0xA,
+     L" /l0x0A", true, IDS_STATUS_WALLPAPERS_INSTALLED, 0, IDS_STATUS_WALLPAPERS_NOT_FOUND},
     {"VfwCodecs", &CLauncherDlg::m_btnVfwCodecs, kCodes[1], Rule::WithoutSuite,
-     L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", 0x11, L" /l0x11", true, IDS_STATUS_VFW_INSTALLED,
-     IDS_STATUS_VFW_RULE, IDS_STATUS_VFW_NOT_FOUND},
+     L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", 0x11, L" /l0x11", true, IDS_STATUS_VFW_INSTALLED, IDS_STATUS_VFW_RULE,
+     IDS_STATUS_VFW_NOT_FOUND},
     {"SpiceMaster", &CLauncherDlg::m_btnSpiceMaster, nullptr, Rule::None,
      L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", 9, L"", false, 0, 0, IDS_STATUS_SPICEMASTER_NOT_FOUND},
 };
@@ -278,7 +288,8 @@ TEST_P(InstallAddOnTest, RuleThenDiscDecide)
     for (const auto& [bSuite, nModel] : {std::pair{TRUE, 1}, {FALSE, 1}, {TRUE, 0}, {TRUE, 3}, {TRUE, 5}, {FALSE, 3}})
     {
         Refresh(bSuite, nModel);
-        EXPECT_EQ(State(), RuleMet() ? kEnabled : Text(GetParam().nRuleId)) << "suite " << bSuite << " model " << nModel;
+        EXPECT_EQ(State(), RuleMet() ? kEnabled : Text(GetParam().nRuleId))
+            << "suite " << bSuite << " model " << nModel;
     }
     ::DeleteFileW(file.c_str());
     RefreshWithRuleMet();

@@ -1,9 +1,9 @@
 // The real Splash.exe on a fixture disc whose root holds a blank, driven from
 // outside: the suite button on each Windows version, with the DirectX step
 // and the resume after the restart, and an add-on click.
-#include "tests/support/Driver.h"
 #include "actions/SuiteInstaller.h"
 #include "res/resource.h"
+#include "tests/support/Driver.h"
 #include "tests/support/TestKeys.h"
 
 #include <gtest/gtest.h>
@@ -40,8 +40,7 @@ protected:
         m_registry.RemovedValue(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath");
         // The menu in French: the DirectX question stays English.
         WriteRegDword(HKEY_LOCAL_MACHINE, keys::kLanguageKey, L"Language", 0x40C);
-        for (const wchar_t* code : {keys::kSuiteCode, keys::kVfwCodecsCode,
-                                 kWallpapersCode})
+        for (const wchar_t* code : {keys::kSuiteCode, keys::kVfwCodecsCode, kWallpapersCode})
             m_registry.RemovedKey(HKEY_LOCAL_MACHINE, kUninstall + code);
     }
 
@@ -80,10 +79,17 @@ protected:
 };
 
 // Asks: and is answered No.
-struct VersionCase { const char* name; const wchar_t* windows; const char* dsetupVersion; bool bAsks, bLoadsLibrary; };
+struct VersionCase
+{
+    const char* name;
+    const wchar_t* windows;
+    const char* dsetupVersion;
+    bool bAsks, bLoadsLibrary;
+};
 void PrintTo(const VersionCase& c, std::ostream* os) { *os << c.name; }
 
-class InstallSuiteVersionTest : public InstallSplashTest, public ::testing::WithParamInterface<VersionCase> {};
+class InstallSuiteVersionTest : public InstallSplashTest, public ::testing::WithParamInterface<VersionCase>
+{};
 
 TEST_P(InstallSuiteVersionTest, RunsTheSetupOrAsksAboutDirectX)
 {
@@ -153,8 +159,8 @@ TEST_F(InstallSplashTest, DirectXInstallerThatCannotStartIsReportedAndNothingReg
 TEST_F(InstallSplashTest, OlderThanWindows2000WritesOnlyTheDiscAndStartsNothing)
 {
     Process menu = StartSuite(L"nt40", "8");
-    ASSERT_TRUE(WaitUntil([&] { return ReadRegString(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath").has_value(); },
-                          5000));
+    ASSERT_TRUE(
+        WaitUntil([&] { return ReadRegString(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath").has_value(); }, 5000));
     ::Sleep(500);
     EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath"), m_disc.Path(L"setup.exe"));
     EXPECT_TRUE(m_disc.Runs(L"\\Corla").empty());
@@ -165,9 +171,9 @@ TEST_F(InstallSplashTest, OlderThanWindows2000WritesOnlyTheDiscAndStartsNothing)
     EXPECT_TRUE(menu.Running());
 }
 
-const std::pair<WORD, const wchar_t*> kDirectXFolders[] = {
-    {LANG_ENGLISH, L"english"}, {LANG_GERMAN, L"German"},     {LANG_SPANISH, L"Spanish"},
-    {LANG_FRENCH, L"French"},   {LANG_ITALIAN, L"Italian"},   {LANG_JAPANESE, L"Japanese"}};
+const std::pair<WORD, const wchar_t*> kDirectXFolders[] = {{LANG_ENGLISH, L"english"}, {LANG_GERMAN, L"German"},
+                                                           {LANG_SPANISH, L"Spanish"}, {LANG_FRENCH, L"French"},
+                                                           {LANG_ITALIAN, L"Italian"}, {LANG_JAPANESE, L"Japanese"}};
 
 // Every system language, not only the locales the run below is started in.
 TEST(DirectXFolderMapTest, EachSystemLanguageHasItsFolderAndAnyOtherEnglish)

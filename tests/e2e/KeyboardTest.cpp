@@ -14,7 +14,8 @@
 
 using namespace e2e;
 
-namespace {
+namespace
+{
 
 using keys::kLanguageKey;
 
@@ -59,7 +60,8 @@ void Press(HWND window, UINT vk, bool shift = false)
     AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
 }
 
-class KeyboardE2ETest : public ::testing::Test {
+class KeyboardE2ETest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -81,19 +83,21 @@ protected:
     HWND window = nullptr;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(KeyboardE2ETest, TabAndShiftTabVisitUsableButtonsAndTheDescriptionFollows)
 {
     // Usable on this disc: suite, Readme, wallpapers, Language and Exit.
     std::vector<int> forward, backward;
     std::vector<std::wstring> descriptions;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i)
+    {
         Press(window, VK_TAB);
         forward.push_back(FocusId(window));
         descriptions.push_back(Text(GetDlgItem(window, IDC_DESCRIPTION)));
     }
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i)
+    {
         Press(window, VK_TAB, true);
         backward.push_back(FocusId(window));
     }
@@ -111,7 +115,8 @@ TEST_F(KeyboardE2ETest, EnterAtStartRunsTheSuite)
     EXPECT_TRUE(disc.Runs(L"\\Bonus\\DesktopWallpapers").empty());
 }
 
-class KeyboardKeyE2ETest : public KeyboardE2ETest, public ::testing::WithParamInterface<UINT> {};
+class KeyboardKeyE2ETest : public KeyboardE2ETest, public ::testing::WithParamInterface<UINT>
+{};
 
 TEST_P(KeyboardKeyE2ETest, EnterOrSpaceRunsTheFocusedWallpapersButton)
 {
@@ -134,7 +139,8 @@ TEST_F(KeyboardE2ETest, EnterOnTheFocusedReadmeOpensIt)
     EXPECT_TRUE(disc.Runs(L"\\Corla").empty());
 }
 
-class KeyboardChooserE2ETest : public KeyboardE2ETest, public ::testing::WithParamInterface<bool> {};
+class KeyboardChooserE2ETest : public KeyboardE2ETest, public ::testing::WithParamInterface<bool>
+{};
 
 // Shift+Tab twice from the suite reaches Language; Enter opens the chooser,
 // where Tab and the arrows move and Enter chooses, or Esc leaves.
@@ -146,12 +152,14 @@ TEST_P(KeyboardChooserE2ETest, LanguageChooserAnswersTabArrowsEnterAndEsc)
     ASSERT_EQ(FocusId(window), IDC_LANGUAGE);
     Press(window, VK_RETURN);
     HWND chooser = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        for (HWND h = nullptr; (h = FindWindowExW(nullptr, h, nullptr, nullptr)) != nullptr;)
-            if (GetDlgItem(h, IDC_LANG_ENGLISH) != nullptr && IsWindowVisible(h))
-                chooser = h;
-        return chooser != nullptr && Focus(chooser) != nullptr;
-    }, 5000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            for (HWND h = nullptr; (h = FindWindowExW(nullptr, h, nullptr, nullptr)) != nullptr;)
+                if (GetDlgItem(h, IDC_LANG_ENGLISH) != nullptr && IsWindowVisible(h))
+                    chooser = h;
+            return chooser != nullptr && Focus(chooser) != nullptr;
+        },
+        5000));
     Press(chooser, VK_TAB);   // French
     Press(chooser, VK_DOWN);  // German
     EXPECT_EQ(FocusId(chooser), IDC_LANG_GERMAN);

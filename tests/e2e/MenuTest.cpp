@@ -1,8 +1,8 @@
 // The real Splash.exe on a fixture disc: what it shows, that it runs once,
 // the ways it closes, and how its start hardens the process.
 #include "framework/WinApp.h"
-#include "tests/support/Driver.h"
 #include "res/resource.h"
+#include "tests/support/Driver.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,8 @@
 
 using namespace e2e;
 
-namespace {
+namespace
+{
 
 // The three ways to close: the Exit button, Esc and the system's close command.
 const UINT kCloseMessages[][3] = {{WM_COMMAND, IDOK, 0}, {WM_KEYDOWN, VK_ESCAPE, 0}, {WM_SYSCOMMAND, SC_CLOSE, 0}};
@@ -20,9 +21,10 @@ const UINT kCloseMessages[][3] = {{WM_COMMAND, IDOK, 0}, {WM_KEYDOWN, VK_ESCAPE,
 bool Enabled(HWND menu, int id) { return IsWindowEnabled(GetDlgItem(menu, id)) != FALSE; }
 bool Visible(HWND menu, int id) { return IsWindowVisible(GetDlgItem(menu, id)) != FALSE; }
 
-} // namespace
+}  // namespace
 
-class MenuCloseTest : public ::testing::TestWithParam<int> {};
+class MenuCloseTest : public ::testing::TestWithParam<int>
+{};
 
 TEST_P(MenuCloseTest, ShowsDiscOffersAndEndsWithoutAnotherWindow)
 {
@@ -40,8 +42,8 @@ TEST_P(MenuCloseTest, ShowsDiscOffersAndEndsWithoutAnotherWindow)
     EXPECT_STREQ(title, kMenuTitle);
     // The title comes early in the start-up; the window shows once it is done.
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 5000));
-    EXPECT_TRUE(Enabled(window, IDC_SUITE));   // suite: its setup is on the disc
-    EXPECT_TRUE(Enabled(window, IDC_README));   // Readme
+    EXPECT_TRUE(Enabled(window, IDC_SUITE));           // suite: its setup is on the disc
+    EXPECT_TRUE(Enabled(window, IDC_README));          // Readme
     EXPECT_FALSE(Enabled(window, IDC_AFTER_EFFECTS));  // After Effects: needs the suite and Velquin Pro
     EXPECT_TRUE(Visible(window, IDC_AFTER_EFFECTS));
     EXPECT_FALSE(Visible(window, IDC_PREMIERE_UPDATER));  // the updater is never shown

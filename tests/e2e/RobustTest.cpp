@@ -80,8 +80,8 @@ struct KnownMachine : RegistryGuard
 {
     KnownMachine()
     {
-        for (const auto& [subkey, name] : {std::pair{kRunKey, L"Splash"}, {kCodecKey, L"Codec"},
-                                           {keys::kZelvoraKey, L"SplashPath"}})
+        for (const auto& [subkey, name] :
+             {std::pair{kRunKey, L"Splash"}, {kCodecKey, L"Codec"}, {keys::kZelvoraKey, L"SplashPath"}})
         {
             Value(HKEY_LOCAL_MACHINE, subkey, name);
             DeleteRegValue(HKEY_LOCAL_MACHINE, subkey, name);
@@ -167,8 +167,23 @@ protected:
 // Registry values of every odd shape. The disc holds what each signal button
 // needs; the "Splash" rows name a folder beside it that holds nothing.
 
-enum class Data { AllOnes, EightBytes, ThreeBytes, Five, Megabyte, ElsewhereExpand, ElsewhereOdd, ElsewhereThenMegabyte };
-enum class After { Kept, Deleted, StoredEnglish };
+enum class Data
+{
+    AllOnes,
+    EightBytes,
+    ThreeBytes,
+    Five,
+    Megabyte,
+    ElsewhereExpand,
+    ElsewhereOdd,
+    ElsewhereThenMegabyte
+};
+enum class After
+{
+    Kept,
+    Deleted,
+    StoredEnglish
+};
 
 Bytes Make(Data data, const std::wstring& elsewhere)
 {
@@ -205,9 +220,11 @@ const RegistryCase kRegistryCases[] = {
     {"SplashExpandSz", kRunKey, L"Splash", REG_EXPAND_SZ, Data::ElsewhereExpand, IDC_README, true, After::Kept},
     {"SplashOddNoNul", kRunKey, L"Splash", REG_SZ, Data::ElsewhereOdd, IDC_README, false, After::Deleted},
     {"SplashMegabyte", kRunKey, L"Splash", REG_SZ, Data::Megabyte, IDC_README, true, After::Kept},
-    {"SplashMegabyteAfterDisc", kRunKey, L"Splash", REG_SZ, Data::ElsewhereThenMegabyte, IDC_README, false, After::Deleted},
+    {"SplashMegabyteAfterDisc", kRunKey, L"Splash", REG_SZ, Data::ElsewhereThenMegabyte, IDC_README, false,
+     After::Deleted},
     {"LanguageQword", kLanguageKey, L"Language", REG_QWORD, Data::EightBytes, IDC_README, true, After::StoredEnglish},
-    {"LanguageOddBytes", kLanguageKey, L"Language", REG_BINARY, Data::ThreeBytes, IDC_README, true, After::StoredEnglish},
+    {"LanguageOddBytes", kLanguageKey, L"Language", REG_BINARY, Data::ThreeBytes, IDC_README, true,
+     After::StoredEnglish},
     {"LanguageMegabyte", kLanguageKey, L"Language", REG_SZ, Data::Megabyte, IDC_README, true, After::StoredEnglish},
     {"LanguageAllOnes", kLanguageKey, L"Language", REG_DWORD, Data::AllOnes, IDC_README, true, After::Kept},
     {"CodecBinaryFive", kCodecKey, L"Codec", REG_BINARY, Data::Five, IDC_AFTER_EFFECTS, true, After::Kept},
@@ -224,16 +241,16 @@ const RegistryCase kRegistryCases[] = {
 };
 
 class RobustRegistryTest : public RobustMenuTest, public ::testing::WithParamInterface<RegistryCase>
-{
-};
+{};
 
 TEST_P(RobustRegistryTest, MenuStartsWithDefaultsAndLeavesTheValue)
 {
     const RegistryCase& c = GetParam();
     m_machine.Key(HKEY_LOCAL_MACHINE, c.subkey);
     WriteRaw(kSuiteKey, L"", {REG_SZ, Sz(L"")});
-    for (const std::wstring& file : {std::wstring(L"Readme.htm"), std::wstring(L"\\ExtraPlug-ins\\AfterEffects\\setup.exe"),
-                                     kUpdater, std::wstring(L"\\Docs\\Manual_Brisa.pdf"), kWallpapers})
+    for (const std::wstring& file :
+         {std::wstring(L"Readme.htm"), std::wstring(L"\\ExtraPlug-ins\\AfterEffects\\setup.exe"), kUpdater,
+          std::wstring(L"\\Docs\\Manual_Brisa.pdf"), kWallpapers})
         m_disc.AddText(file, "");
     const RawValue planted{c.type, Make(c.data, m_disc.Path(L"elsewhere"))};
     WriteRaw(c.subkey, c.value, planted);
@@ -258,8 +275,7 @@ INSTANTIATE_TEST_SUITE_P(OddValues, RobustRegistryTest, ::testing::ValuesIn(kReg
 // from the resume entry, and its installers cannot start: reported, no crash.
 
 class RobustDiscPathTest : public RobustMenuTest, public ::testing::WithParamInterface<std::wstring>
-{
-};
+{};
 
 TEST_P(RobustDiscPathTest, MenuFindsAndRunsItsInstallers)
 {
@@ -317,8 +333,8 @@ struct Canary
     }
     ~Canary()
     {
-        for (const std::wstring& file : {m_program, Stem() + L".behaviour",
-                                         m_program.substr(0, m_program.rfind(L'\\')) + L"\\installer.log"})
+        for (const std::wstring& file :
+             {m_program, Stem() + L".behaviour", m_program.substr(0, m_program.rfind(L'\\')) + L"\\installer.log"})
             DeleteFileW(file.c_str());
     }
     std::wstring Stem() const { return m_program.substr(0, m_program.rfind(L'.')); }
@@ -350,11 +366,17 @@ TEST_F(RobustPlantedProgramTest, NoButtonRunsAPlantedProgram)
     m_disc.AddText(L"Readme.htm", "");
     m_disc.AddText(L"\\Docs\\Manual_Quarn.pdf", "");
     const std::pair<int, std::wstring> clicks[] = {
-        {IDC_SUITE, kSuite}, {IDC_PREMIERE_UPDATER, kUpdater}, {IDC_AFTER_EFFECTS, L"\\ExtraPlug-ins\\AfterEffects\\setup.exe"},
-        {IDC_3DS_MAX, L"\\ExtraPlug-ins\\3DsMax\\setup.exe"}, {IDC_LIGHTWAVE, L"\\ExtraPlug-ins\\LightWave\\setup.exe"},
-        {IDC_EFFECTS, L"\\ExtraPlug-ins\\Effects\\Setup.exe"}, {IDC_WALLPAPERS, kWallpapers},
-        {IDC_VFW_CODECS, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe"}, {IDC_SPICEMASTER, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe"},
-        {IDC_ACROBAT_READER, L"\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe"}, {IDC_MANUAL, L"\\Reader\\acrord32.exe"}};
+        {IDC_SUITE, kSuite},
+        {IDC_PREMIERE_UPDATER, kUpdater},
+        {IDC_AFTER_EFFECTS, L"\\ExtraPlug-ins\\AfterEffects\\setup.exe"},
+        {IDC_3DS_MAX, L"\\ExtraPlug-ins\\3DsMax\\setup.exe"},
+        {IDC_LIGHTWAVE, L"\\ExtraPlug-ins\\LightWave\\setup.exe"},
+        {IDC_EFFECTS, L"\\ExtraPlug-ins\\Effects\\Setup.exe"},
+        {IDC_WALLPAPERS, kWallpapers},
+        {IDC_VFW_CODECS, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe"},
+        {IDC_SPICEMASTER, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe"},
+        {IDC_ACROBAT_READER, L"\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe"},
+        {IDC_MANUAL, L"\\Reader\\acrord32.exe"}};
     for (const auto& [id, program] : clicks)
         m_disc.AddInstaller(program);
     Process menu = Process::Start(m_disc.AddSplash());
@@ -367,8 +389,9 @@ TEST_F(RobustPlantedProgramTest, NoButtonRunsAPlantedProgram)
     const auto runs = [&](const std::wstring& program) {
         return m_disc.Runs(program.substr(0, program.rfind(L'\\'))).size();
     };
-    WaitUntil([&] { return std::all_of(std::begin(clicks), std::end(clicks), [&](auto& c) { return runs(c.second); }); },
-              20000);
+    WaitUntil(
+        [&] { return std::all_of(std::begin(clicks), std::end(clicks), [&](auto& c) { return runs(c.second); }); },
+        20000);
     for (const auto& [id, program] : clicks)
         EXPECT_EQ(runs(program), 1u) << id;
     EXPECT_FALSE(FindMessageBox(menu.Id()).has_value());
@@ -422,8 +445,7 @@ TEST_F(RobustMenuTest, PlantedSystemDllsNeverLoad)
 // (One that outlasts the wait is covered in-process by InstallWaitTest.)
 
 class RobustInstallerTest : public RobustMenuTest, public ::testing::WithParamInterface<const char*>
-{
-};
+{};
 
 TEST_P(RobustInstallerTest, MenuComesBackAfterTheInstaller)
 {
@@ -480,7 +502,11 @@ void PrintTo(const BrokenFile& c, std::ostream* os) { *os << c.name; }
 const BrokenFile kBrokenFiles[] = {
     {"Missing", nullptr},
     {"ZeroBytes", [](auto&) { return std::string(); }},
-    {"Truncated", [](auto& sound) { const std::string pe = ReadTextFile(sound); return pe.substr(0, ResourceOffset(pe) + 64); }},
+    {"Truncated",
+     [](auto& sound) {
+         const std::string pe = ReadTextFile(sound);
+         return pe.substr(0, ResourceOffset(pe) + 64);
+     }},
     {"Corrupt", [](auto&) { return "MZ" + std::string(4096, '\x90'); }},
     {"NoExportOrResource", [](auto&) { return ReadTextFile(FixturePath(L"canary.dll")); }},
     {"SixtyFourBit", [](auto&) { return ReadTextFile(L"C:\\windows\\sysnative\\version.dll"); }},
@@ -539,8 +565,7 @@ INSTANTIATE_TEST_SUITE_P(Damage, RobustDiscFileTest, ::testing::ValuesIn(kBroken
 // an add-on's click, shows the not-found texts; a click gives the 1028 message.
 
 class RobustDiscGoneTest : public RobustMenuTest, public ::testing::WithParamInterface<std::tuple<bool, bool>>
-{
-};
+{};
 
 TEST_P(RobustDiscGoneTest, NextRefreshShowsNotFoundAndAClickReportsTheFile)
 {
@@ -562,10 +587,12 @@ TEST_P(RobustDiscGoneTest, NextRefreshShowsNotFoundAndAClickReportsTheFile)
     {
         ClickButton(m_window, IDC_LANGUAGE);
         HWND chooser = nullptr;
-        ASSERT_TRUE(WaitUntil([&] {
-            chooser = FindWindowExW(nullptr, nullptr, L"#32770", nullptr);
-            return chooser && GetDlgItem(chooser, IDC_LANG_GERMAN);
-        }, 5000));
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                chooser = FindWindowExW(nullptr, nullptr, L"#32770", nullptr);
+                return chooser && GetDlgItem(chooser, IDC_LANG_GERMAN);
+            },
+            5000));
         ClickButton(chooser, IDC_LANG_GERMAN);
         EXPECT_TRUE(WaitUntil([&] { return !Enabled(m_window, IDC_README); }, 5000));
         EXPECT_EQ(Describe(m_window, IDC_README), Localised(base + IDS_STATUS_README_NOT_FOUND));

@@ -8,9 +8,11 @@
 #include <cwchar>
 #include <utility>
 
-namespace e2e {
+namespace e2e
+{
 
-namespace {
+namespace
+{
 
 std::wstring Parent(const std::wstring& path)
 {
@@ -22,15 +24,20 @@ void DeleteFolder(const std::wstring& folder)
 {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
+    if (search != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
             std::wstring name = found.cFileName;
             if (name == L"." || name == L"..")
                 continue;
             std::wstring path = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            {
                 DeleteFolder(path);
-            } else {
+            }
+            else
+            {
                 SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
                 DeleteFileW(path.c_str());
             }
@@ -48,8 +55,10 @@ void CopyInto(const std::wstring& source, const std::wstring& target)
 }
 
 // A key's content, for putting it back.
-struct KeyContent {
-    struct Value {
+struct KeyContent
+{
+    struct Value
+    {
         std::wstring name;
         DWORD type;
         std::vector<BYTE> data;
@@ -62,7 +71,8 @@ KeyContent ReadKey(HKEY key)
 {
     KeyContent content;
     std::vector<wchar_t> name(16384);
-    for (DWORD index = 0;; ++index) {
+    for (DWORD index = 0;; ++index)
+    {
         DWORD nameLength = static_cast<DWORD>(name.size());
         DWORD type = 0, size = 0;
         if (RegEnumValueW(key, index, name.data(), &nameLength, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
@@ -71,13 +81,15 @@ KeyContent ReadKey(HKEY key)
         RegQueryValueExW(key, value.name.c_str(), nullptr, nullptr, value.data.data(), &size);
         content.values.push_back(std::move(value));
     }
-    for (DWORD index = 0;; ++index) {
+    for (DWORD index = 0;; ++index)
+    {
         DWORD nameLength = static_cast<DWORD>(name.size());
         if (RegEnumKeyExW(key, index, name.data(), &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
         std::wstring subkeyName(name.data(), nameLength);
         HKEY subkey;
-        if (RegOpenKeyExW(key, subkeyName.c_str(), 0, KEY_READ, &subkey) == ERROR_SUCCESS) {
+        if (RegOpenKeyExW(key, subkeyName.c_str(), 0, KEY_READ, &subkey) == ERROR_SUCCESS)
+        {
             content.subkeys.emplace_back(subkeyName, ReadKey(subkey));
             RegCloseKey(subkey);
         }
@@ -102,8 +114,8 @@ void WriteValue(HKEY root, const std::wstring& subkey, const std::wstring& name,
                 DWORD size)
 {
     HKEY key;
-    if (RegCreateKeyExW(root, subkey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS) {
+    if (RegCreateKeyExW(root, subkey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    {
         ADD_FAILURE() << "cannot create key " << ToUtf8(subkey);
         return;
     }
@@ -119,23 +131,18 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
-} // namespace
+}  // namespace
 
-std::wstring SplashExe()
-{
-    return SPLASH_EXE_PATH;
-}
+std::wstring SplashExe() { return SPLASH_EXE_PATH; }
 
-std::wstring FixturePath(const std::wstring& relative)
-{
-    return std::wstring(SPLASH_FIXTURE_DIR) + L"\\" + relative;
-}
+std::wstring FixturePath(const std::wstring& relative) { return std::wstring(SPLASH_FIXTURE_DIR) + L"\\" + relative; }
 
 std::vector<InstallerRun> ReadInstallerLog(const std::wstring& folder)
 {
     std::vector<InstallerRun> runs;
     std::wstring text = FromUtf8(ReadTextFile(folder + L"\\installer.log"));
-    for (size_t start = 0; start < text.size();) {
+    for (size_t start = 0; start < text.size();)
+    {
         size_t end = std::min(text.find(L'\n', start), text.size());
         std::wstring line = text.substr(start, end - start);
         size_t tab1 = line.find(L'\t');
@@ -162,8 +169,8 @@ void WriteTextFile(const std::wstring& path, const std::string& utf8)
 std::string ReadTextFile(const std::wstring& path)
 {
     std::string bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return bytes;
     char buffer[4096];
@@ -174,10 +181,7 @@ std::string ReadTextFile(const std::wstring& path)
     return bytes;
 }
 
-bool FileExists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 void CreateParentFolders(const std::wstring& path)
 {
@@ -245,14 +249,17 @@ RegistryGuard::~RegistryGuard()
 RegistryGuard& RegistryGuard::Key(HKEY root, const std::wstring& subkey)
 {
     HKEY key;
-    if (RegOpenKeyExW(root, subkey.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+    if (RegOpenKeyExW(root, subkey.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS)
+    {
         KeyContent content = ReadKey(key);
         RegCloseKey(key);
         m_restores.push_back([=] {
             DeleteRegTree(root, subkey);
             WriteKey(root, subkey, content);
         });
-    } else {
+    }
+    else
+    {
         std::wstring topMissing = subkey;
         while (!Parent(topMissing).empty() && !KeyExists(root, Parent(topMissing)))
             topMissing = Parent(topMissing);
@@ -318,7 +325,8 @@ std::optional<std::wstring> ReadRegString(HKEY root, const std::wstring& subkey,
     DWORD type = 0, size = 0;
     std::optional<std::wstring> value;
     if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-        (type == REG_SZ || type == REG_EXPAND_SZ)) {
+        (type == REG_SZ || type == REG_EXPAND_SZ))
+    {
         std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
         RegQueryValueExW(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&text[0]), &size);
         text.resize(wcslen(text.c_str()));
@@ -349,7 +357,8 @@ void WriteRegDword(HKEY root, const std::wstring& subkey, const std::wstring& na
 void DeleteRegValue(HKEY root, const std::wstring& subkey, const std::wstring& name)
 {
     HKEY key;
-    if (RegOpenKeyExW(root, subkey.c_str(), 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+    if (RegOpenKeyExW(root, subkey.c_str(), 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS)
+    {
         RegDeleteValueW(key, name.c_str());
         RegCloseKey(key);
     }
@@ -362,7 +371,8 @@ void DeleteRegTree(HKEY root, const std::wstring& subkey)
         return;
     std::vector<std::wstring> children;
     wchar_t name[256];
-    for (DWORD index = 0;; ++index) {
+    for (DWORD index = 0;; ++index)
+    {
         DWORD length = ARRAYSIZE(name);
         if (RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
@@ -384,7 +394,8 @@ void SetWindowsVersion(RegistryGuard& registry, const std::wstring& exeName, con
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
     DWORD start = GetTickCount();
-    for (;;) {
+    for (;;)
+    {
         if (condition())
             return true;
         if (GetTickCount() - start >= timeoutMs)
@@ -416,7 +427,8 @@ Process Process::Start(const std::wstring& exe, const std::wstring& arguments, c
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
     if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+    {
         ADD_FAILURE() << "cannot start " << ToUtf8(commandLine) << ", error " << GetLastError();
         return process;
     }
@@ -469,8 +481,8 @@ DWORD Process::ExitCode() const
 DWORD Process::LiveProcessCount() const
 {
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
-    if (!m_job || !QueryInformationJobObject(m_job, JobObjectBasicAccountingInformation, &accounting,
-                                             sizeof accounting, nullptr))
+    if (!m_job ||
+        !QueryInformationJobObject(m_job, JobObjectBasicAccountingInformation, &accounting, sizeof accounting, nullptr))
         return 0;
     return accounting.ActiveProcesses;
 }
@@ -479,7 +491,8 @@ void Process::Kill()
 {
     if (m_job)
         TerminateJobObject(m_job, 1);
-    if (m_process) {
+    if (m_process)
+    {
         TerminateProcess(m_process, 1);
         WaitForSingleObject(m_process, 5000);
     }
@@ -488,7 +501,8 @@ void Process::Kill()
 HWND Process::FindWindowTitled(const wchar_t* title) const
 {
     for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, title); window;
-         window = FindWindowExW(nullptr, window, nullptr, title)) {
+         window = FindWindowExW(nullptr, window, nullptr, title))
+    {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == m_id)
@@ -512,7 +526,8 @@ void ClickButton(HWND dialog, int id)
 std::optional<MessageBoxInfo> FindMessageBox(DWORD processId)
 {
     for (HWND window = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); window;
-         window = FindWindowExW(nullptr, window, L"#32770", nullptr)) {
+         window = FindWindowExW(nullptr, window, L"#32770", nullptr))
+    {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         HWND text = GetDlgItem(window, 0xFFFF);
@@ -534,4 +549,4 @@ void DismissMessageBox(HWND box, int answer)
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
 }
 
-} // namespace e2e
+}  // namespace e2e

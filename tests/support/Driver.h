@@ -14,7 +14,8 @@
 #include <thread>
 #include <vector>
 
-namespace e2e {
+namespace e2e
+{
 
 inline constexpr const wchar_t* kMenuTitle = L"Zelvora Velquin";
 
@@ -25,7 +26,8 @@ std::wstring SplashExe();
 std::wstring FixturePath(const std::wstring& relative);
 
 // One start of a fake installer, as recorded in its folder's installer.log.
-struct InstallerRun {
+struct InstallerRun
+{
     std::wstring commandLine;
     std::wstring currentFolder;
     std::wstring exeName;
@@ -42,7 +44,8 @@ void CreateParentFolders(const std::wstring& path);
 
 // A disc laid out in a fresh temp folder, deleted again on destruction.
 // Relative paths may start with a backslash, as the menu writes them.
-class FixtureDisc {
+class FixtureDisc
+{
 public:
     // folderName ends the root's name, e.g. L"disc with blanks"; the disc
     // lies in a fresh folder under baseFolder (default: the temp folder).
@@ -74,7 +77,8 @@ private:
 // Puts chosen registry keys and values back as they were, on destruction,
 // in reverse order: recreated with their old content, or deleted when they
 // did not exist (missing parent keys included).
-class RegistryGuard {
+class RegistryGuard
+{
 public:
     RegistryGuard() = default;
     ~RegistryGuard();
@@ -93,7 +97,8 @@ private:
 
 // What every start of the menu touches: the resume entry, removed for the
 // test, and the stored language.
-class MenuRegistry : public RegistryGuard {
+class MenuRegistry : public RegistryGuard
+{
 public:
     MenuRegistry();
 };
@@ -116,7 +121,8 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
 // Calls poll on a helper thread every few milliseconds until Stop: it answers
 // the windows of a modal loop the test thread sits in.
-class Poller {
+class Poller
+{
 public:
     explicit Poller(std::function<void()> poll);
     ~Poller() { Stop(); }
@@ -132,13 +138,13 @@ private:
 // A started program and everything it starts (one job), all killed on
 // destruction, so no test leaves processes behind. Declare it after the
 // FixtureDisc it runs from: files in use cannot be deleted.
-class Process {
+class Process
+{
 public:
     // Wine gives a child the system language of this process's Unix
     // environment, so the language is set per test executable (CTest
     // ENVIRONMENT LANG=... LC_ALL=...), not here.
-    static Process Start(const std::wstring& exe, const std::wstring& arguments = {},
-                         const std::wstring& folder = {});
+    static Process Start(const std::wstring& exe, const std::wstring& arguments = {}, const std::wstring& folder = {});
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) = delete;
     ~Process();
@@ -166,7 +172,8 @@ private:
 // Clicks a dialog button without waiting for the dialog's thread.
 void ClickButton(HWND dialog, int id);
 
-struct MessageBoxInfo {
+struct MessageBoxInfo
+{
     HWND window = nullptr;
     std::wstring caption;
     std::wstring text;
@@ -179,4 +186,4 @@ std::optional<MessageBoxInfo> WaitForMessageBox(DWORD processId, DWORD timeoutMs
 // Answers with IDOK, IDYES, IDNO...
 void DismissMessageBox(HWND box, int answer = IDOK);
 
-} // namespace e2e
+}  // namespace e2e

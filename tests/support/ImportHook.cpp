@@ -7,10 +7,7 @@ ImportHook::ImportHook(const wchar_t* pszModule, const char* pszFunction, const 
     Repoint(m_original, m_replacement);
 }
 
-ImportHook::~ImportHook()
-{
-    Repoint(m_replacement, m_original);
-}
+ImportHook::~ImportHook() { Repoint(m_replacement, m_original); }
 
 void ImportHook::Repoint(ULONG_PTR from, ULONG_PTR to)
 {

@@ -5,7 +5,8 @@
 
 #include <string>
 
-namespace keys {
+namespace keys
+{
 
 inline const std::wstring kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 inline const std::wstring kAppPaths = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
@@ -21,4 +22,4 @@ inline constexpr wchar_t k3dsMaxCode[] = L"{7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3
 inline constexpr wchar_t kLightWaveCode[] = L"{9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}";
 inline constexpr wchar_t kWallpapersCode[] = L"{5F683762-A1AE-4043-9BED-E8443F625D9B}";
 
-} // namespace keys
+}  // namespace keys

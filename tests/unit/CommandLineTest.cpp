@@ -14,8 +14,12 @@ namespace
 {
 TEST(CommandLine, LanguageSwitchIsUpperCaseHexWithAtLeastTwoDigits)
 {
-    for (const auto& [nValue, pszSwitch] : {std::pair{9, L" /l0x09"}, {0x40C, L" /l0x40C"}, {7, L" /l0x07"},
-                                            {0x10, L" /l0x10"}, {0xA, L" /l0x0A"}, {0x11, L" /l0x11"}})
+    for (const auto& [nValue, pszSwitch] : {std::pair{9, L" /l0x09"},
+                                            {0x40C, L" /l0x40C"},
+                                            {7, L" /l0x07"},
+                                            {0x10, L" /l0x10"},
+                                            {0xA, L" /l0x0A"},
+                                            {0x11, L" /l0x11"}})
         EXPECT_STREQ(LanguageSwitch(nValue), pszSwitch) << nValue;
 }
 

@@ -15,8 +15,8 @@ const GetProcAddressFn g_pfnRealGetProcAddress = &::GetProcAddress;
 FARPROC WINAPI GetProcAddressOfWindows2000(HMODULE hModule, LPCSTR pszName)
 {
     const bool bByName = reinterpret_cast<ULONG_PTR>(pszName) > 0xFFFF;
-    if (bByName && (std::strcmp(pszName, "SetDefaultDllDirectories") == 0 ||
-                    std::strcmp(pszName, "SetDllDirectoryW") == 0))
+    if (bByName &&
+        (std::strcmp(pszName, "SetDefaultDllDirectories") == 0 || std::strcmp(pszName, "SetDllDirectoryW") == 0))
         return nullptr;
     return g_pfnRealGetProcAddress(hModule, pszName);
 }

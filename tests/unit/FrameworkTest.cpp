@@ -17,8 +17,8 @@ TEST(RuntimeClassTest, HoverButtonAnswersForItsWholeAncestry)
     const CSkinLabel label;
 
     EXPECT_STREQ(hover.GetRuntimeClass()->m_lpszClassName, "CHoverButton");
-    for (const CRuntimeClass* pClass : {RUNTIME_CLASS(CHoverButton), RUNTIME_CLASS(CBitmapButton),
-                                        RUNTIME_CLASS(CButton), &CObject::classCObject})
+    for (const CRuntimeClass* pClass :
+         {RUNTIME_CLASS(CHoverButton), RUNTIME_CLASS(CBitmapButton), RUNTIME_CLASS(CButton), &CObject::classCObject})
         EXPECT_TRUE(hover.IsKindOf(pClass)) << pClass->m_lpszClassName;
     EXPECT_FALSE(button.IsKindOf(RUNTIME_CLASS(CHoverButton)));
     EXPECT_FALSE(button.IsKindOf(RUNTIME_CLASS(CBitmapButton)));

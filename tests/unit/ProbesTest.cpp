@@ -18,10 +18,7 @@ const wchar_t kTestKey[] = L"SOFTWARE\\SplashTest";
 const wchar_t kMissingKey[] = L"SOFTWARE\\SplashTest\\Missing";
 const wchar_t kTestProduct[] = L"{0D2C5A77-53A1-4F0B-9E1C-5A7E57C0DE01}";
 
-std::wstring TestSubKey(LPCWSTR lpszChild)
-{
-    return std::wstring(kTestKey) + L"\\" + lpszChild;
-}
+std::wstring TestSubKey(LPCWSTR lpszChild) { return std::wstring(kTestKey) + L"\\" + lpszChild; }
 
 bool KeyExists(const std::wstring& subKey)
 {
@@ -49,11 +46,10 @@ protected:
     static void SetRawValue(LPCWSTR lpszName, DWORD dwType, const void* pData, DWORD cbData)
     {
         HKEY hKey = nullptr;
-        ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                    &hKey, nullptr),
-                  ERROR_SUCCESS);
-        EXPECT_EQ(::RegSetValueExW(hKey, lpszName, 0, dwType, static_cast<const BYTE*>(pData), cbData),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr),
+            ERROR_SUCCESS);
+        EXPECT_EQ(::RegSetValueExW(hKey, lpszName, 0, dwType, static_cast<const BYTE*>(pData), cbData), ERROR_SUCCESS);
         ::RegCloseKey(hKey);
     }
 };
@@ -71,8 +67,7 @@ struct RawStringCase
 void PrintTo(const RawStringCase& c, std::ostream* os) { *os << c.name; }
 
 class ReadStringTest : public RegistryProbeTest, public ::testing::WithParamInterface<RawStringCase>
-{
-};
+{};
 
 TEST_P(ReadStringTest, ReadsOnlyStringValuesAndEndsTheTextWithTheData)
 {
@@ -136,8 +131,8 @@ TEST_F(RegistryProbeTest, WritesReportTheErrorCode)
 {
     // A volatile key cannot hold a lasting subkey, so creating one fails.
     HKEY hKey = nullptr;
-    ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kTestKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                                nullptr, &hKey, nullptr),
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kTestKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                                &hKey, nullptr),
               ERROR_SUCCESS);
     ::RegCloseKey(hKey);
     const std::wstring child = TestSubKey(L"Child");
@@ -163,9 +158,9 @@ TEST(UninstallKeyTest, KeyWithoutValuesCountsAsInstalled)
 {
     const std::wstring key = std::wstring(kUninstallKeyPrefix) + kTestProduct;
     HKEY hKey = nullptr;
-    ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
-                                nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr),
+        ERROR_SUCCESS);
     ::RegCloseKey(hKey);
 
     EXPECT_TRUE(UninstallKeyExists(kTestProduct));
@@ -219,12 +214,9 @@ TEST_P(FolderProbeTest, FindsEntriesWhateverTheirCase)
 }
 
 const EntryCase kEntryCases[] = {
-    {"LowerCaseName", L"setup.exe", true},
-    {"MixedCaseName", L"Setup.Exe", true},
-    {"AccentedName", L"éclair.TXT", true},
-    {"Subfolder", L"manuals", true},
-    {"NameWithoutExtension", L"setup", false},
-    {"AbsentName", L"readme.txt", false},
+    {"LowerCaseName", L"setup.exe", true},     {"MixedCaseName", L"Setup.Exe", true},
+    {"AccentedName", L"éclair.TXT", true},     {"Subfolder", L"manuals", true},
+    {"NameWithoutExtension", L"setup", false}, {"AbsentName", L"readme.txt", false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Names, FolderProbeTest, ::testing::ValuesIn(kEntryCases),
@@ -273,7 +265,8 @@ TEST(FolderProbeLongPathTest, LongDriveAndShareRootsTakeTheirLiteralForm)
     const std::wstring tail = L"\\" + std::wstring(MAX_PATH, L'x');
     const std::pair<std::wstring, std::wstring> kCases[] = {
         {L"D:\\Disc", L"D:\\Disc\\*"},
-        {L"D:" + tail.substr(0, MAX_PATH - 5), L"D:" + tail.substr(0, MAX_PATH - 5) + L"\\*"},  // the longest plain pattern
+        {L"D:" + tail.substr(0, MAX_PATH - 5),
+         L"D:" + tail.substr(0, MAX_PATH - 5) + L"\\*"},  // the longest plain pattern
         {L"D:" + tail.substr(0, MAX_PATH - 4), L"\\\\?\\D:" + tail.substr(0, MAX_PATH - 4) + L"\\*"},
         {L"\\\\server\\share", L"\\\\server\\share\\*"},
         {L"D:" + tail, L"\\\\?\\D:" + tail + L"\\*"},
@@ -300,9 +293,12 @@ BOOL WINAPI ReportedVersion(LPOSVERSIONINFOW pInfo)
 // Versions Wine is not set to report (Server 2003 and XP x64 are 5.2).
 TEST(WindowsVersionProbeTest, EachVersionTakesItsPath)
 {
-    const struct { DWORD dwMajor, dwMinor; WindowsVersionClass expected; } kVersions[] = {
-        {4, 0, kWindowsOther}, {4, 90, kWindowsOther}, {5, 0, kWindows2000}, {5, 1, kWindowsXP},
-        {5, 2, kWindowsNewer}, {6, 0, kWindowsNewer}, {10, 0, kWindowsNewer}};
+    const struct
+    {
+        DWORD dwMajor, dwMinor;
+        WindowsVersionClass expected;
+    } kVersions[] = {{4, 0, kWindowsOther}, {4, 90, kWindowsOther}, {5, 0, kWindows2000},  {5, 1, kWindowsXP},
+                     {5, 2, kWindowsNewer}, {6, 0, kWindowsNewer},  {10, 0, kWindowsNewer}};
     const ImportHook version(L"kernel32.dll", "GetVersionExW", reinterpret_cast<const void*>(&ReportedVersion));
     for (const auto& v : kVersions)
     {

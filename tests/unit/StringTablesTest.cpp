@@ -14,10 +14,12 @@
 #include "actions/Language.h"
 #include "res/strings.h"
 
-namespace {
+namespace
+{
 
 // The bases of the languages but English.
-std::vector<UINT> TranslatedBases() {
+std::vector<UINT> TranslatedBases()
+{
     std::vector<UINT> bases;
     for (int index = 1; index < kLanguageCount; ++index)
         bases.push_back(static_cast<UINT>(index * kLanguageBaseStep));
@@ -27,27 +29,28 @@ const std::vector<UINT> kTranslatedBases = TranslatedBases();
 
 // Loaded at the bare id whatever the language.
 const UINT kFixedIds[] = {
-    IDS_TITLE_SPLASH, IDS_TITLE_DIRECTX,
-    IDS_FOLDER_ACROBAT_READER, IDS_FOLDER_WALLPAPERS, IDS_FOLDER_PIXELAN,
-    IDS_FOLDER_VFW_CODECS, IDS_FOLDER_3DS_MAX, IDS_FOLDER_AFTER_EFFECTS,
-    IDS_FOLDER_LIGHTWAVE, IDS_FILE_ACROBAT_READER, IDS_FILE_SETUP,
-    IDS_FOLDER_PREMIERE_UPDATER, IDS_FILE_PREMIERE_UPDATER, IDS_FOLDER_DOCS,
-    IDS_FILE_MANUAL_LITE, IDS_FILE_MANUAL_PRO, IDS_FOLDER_README,
-    IDS_FOLDER_CORLA, IDS_FOLDER_EFFECTS, IDS_FILE_EFFECTS_SETUP,
-    IDS_FILE_SPICEMASTER, IDS_LANGUAGE_NAME_ENGLISH,
+    IDS_TITLE_SPLASH,          IDS_TITLE_DIRECTX,        IDS_FOLDER_ACROBAT_READER,
+    IDS_FOLDER_WALLPAPERS,     IDS_FOLDER_PIXELAN,       IDS_FOLDER_VFW_CODECS,
+    IDS_FOLDER_3DS_MAX,        IDS_FOLDER_AFTER_EFFECTS, IDS_FOLDER_LIGHTWAVE,
+    IDS_FILE_ACROBAT_READER,   IDS_FILE_SETUP,           IDS_FOLDER_PREMIERE_UPDATER,
+    IDS_FILE_PREMIERE_UPDATER, IDS_FOLDER_DOCS,          IDS_FILE_MANUAL_LITE,
+    IDS_FILE_MANUAL_PRO,       IDS_FOLDER_README,        IDS_FOLDER_CORLA,
+    IDS_FOLDER_EFFECTS,        IDS_FILE_EFFECTS_SETUP,   IDS_FILE_SPICEMASTER,
+    IDS_LANGUAGE_NAME_ENGLISH,
 };
 
 // Empty when the id is absent: the tables hold no empty texts.
-std::wstring Load(UINT id) {
+std::wstring Load(UINT id)
+{
     const wchar_t* text = nullptr;
-    const int length = LoadStringW(GetModuleHandleW(nullptr), id,
-                                   reinterpret_cast<LPWSTR>(&text), 0);
+    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
     return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
 }
 
 // Loaded at language base + id: every English text in the texts' id range
 // but the English-only entries.
-std::vector<UINT> TranslatedIds() {
+std::vector<UINT> TranslatedIds()
+{
     std::vector<UINT> ids;
     for (UINT id = IDS_FIRST_TEXT; id < IDS_END_TEXT; ++id)
         if (!Load(id).empty() && std::find(std::begin(kFixedIds), std::end(kFixedIds), id) == std::end(kFixedIds))
@@ -55,24 +58,25 @@ std::vector<UINT> TranslatedIds() {
     return ids;
 }
 
-size_t Count(const std::wstring& text, const std::wstring& needle) {
+size_t Count(const std::wstring& text, const std::wstring& needle)
+{
     size_t n = 0;
-    for (size_t at = text.find(needle); at != std::wstring::npos;
-         at = text.find(needle, at + needle.size()))
+    for (size_t at = text.find(needle); at != std::wstring::npos; at = text.find(needle, at + needle.size()))
         ++n;
     return n;
 }
 
-std::string IdName(const testing::TestParamInfo<UINT>& info) {
-    return "Id" + std::to_string(info.param);
-}
+std::string IdName(const testing::TestParamInfo<UINT>& info) { return "Id" + std::to_string(info.param); }
 
-class TranslatedText : public testing::TestWithParam<UINT> {};
+class TranslatedText : public testing::TestWithParam<UINT>
+{};
 
-TEST_P(TranslatedText, ExistsInEveryLanguageWithTheSameFormat) {
+TEST_P(TranslatedText, ExistsInEveryLanguageWithTheSameFormat)
+{
     const std::wstring english = Load(GetParam());
     ASSERT_FALSE(english.empty());
-    for (UINT base : kTranslatedBases) {
+    for (UINT base : kTranslatedBases)
+    {
         SCOPED_TRACE(base + GetParam());
         const std::wstring text = Load(base + GetParam());
         ASSERT_FALSE(text.empty());
@@ -84,23 +88,25 @@ TEST_P(TranslatedText, ExistsInEveryLanguageWithTheSameFormat) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(StringTables, TranslatedText,
-                         testing::ValuesIn(TranslatedIds()), IdName);
+INSTANTIATE_TEST_SUITE_P(StringTables, TranslatedText, testing::ValuesIn(TranslatedIds()), IdName);
 
-class FixedEntry : public testing::TestWithParam<UINT> {};
+class FixedEntry : public testing::TestWithParam<UINT>
+{};
 
-TEST_P(FixedEntry, ExistsInEnglishOnly) {
+TEST_P(FixedEntry, ExistsInEnglishOnly)
+{
     EXPECT_FALSE(Load(GetParam()).empty());
     for (UINT base : kTranslatedBases)
         EXPECT_TRUE(Load(base + GetParam()).empty()) << base + GetParam();
 }
 
-INSTANTIATE_TEST_SUITE_P(StringTables, FixedEntry,
-                         testing::ValuesIn(kFixedIds), IdName);
+INSTANTIATE_TEST_SUITE_P(StringTables, FixedEntry, testing::ValuesIn(kFixedIds), IdName);
 
 // The system language a first start detects is one the locale runs do not all cover.
-TEST(StringTables, LanguageAndReadmeNamesAreExactAndFollowTheSystemLanguage) {
-    struct Language {
+TEST(StringTables, LanguageAndReadmeNamesAreExactAndFollowTheSystemLanguage)
+{
+    struct Language
+    {
         UINT base;
         UINT nameId;
         const wchar_t* name;
@@ -115,7 +121,8 @@ TEST(StringTables, LanguageAndReadmeNamesAreExactAndFollowTheSystemLanguage) {
         {4000, 4000 + IDS_LANGUAGE_NAME, L"Espa\u00f1ol", L"readme.es.htm", LANG_SPANISH},
         {5000, 5000 + IDS_LANGUAGE_NAME, L"\u65e5\u672c\u8a9e", L"readme.jp.htm", LANG_JAPANESE},
     };
-    for (const Language& language : languages) {
+    for (const Language& language : languages)
+    {
         EXPECT_EQ(Load(language.nameId), language.name);
         EXPECT_EQ(Load(language.base + IDS_FILE_README), language.readme);
         EXPECT_EQ(CLanguage::FromIndex(LanguageFromPrimary(language.systemLanguage).nIndex).Base(),
@@ -124,13 +131,15 @@ TEST(StringTables, LanguageAndReadmeNamesAreExactAndFollowTheSystemLanguage) {
 }
 
 // The reviewed list, id to text; "\\n" stands for a line break, "\\\\" for a backslash.
-std::map<UINT, std::wstring> ReadReviewedTexts() {
+std::map<UINT, std::wstring> ReadReviewedTexts()
+{
     std::map<UINT, std::wstring> texts;
     FILE* file = _wfopen(SPLASH_STRINGS_LIST, L"rb");
     if (file == nullptr)
         return texts;
     char line[2048];
-    while (fgets(line, sizeof line, file) != nullptr) {
+    while (fgets(line, sizeof line, file) != nullptr)
+    {
         wchar_t wide[2048];
         const int length = MultiByteToWideChar(CP_UTF8, 0, line, -1, wide, 2048) - 1;
         std::wstring entry(wide, static_cast<size_t>(length > 0 ? length : 0));
@@ -150,7 +159,8 @@ std::map<UINT, std::wstring> ReadReviewedTexts() {
 
 // Each text stands at its reviewed id in every language (two texts swapped
 // between ids show), and no text is in the tables without being reviewed.
-TEST(StringTables, EveryTextIsTheReviewedOneAtItsId) {
+TEST(StringTables, EveryTextIsTheReviewedOneAtItsId)
+{
     const std::map<UINT, std::wstring> reviewed = ReadReviewedTexts();
     ASSERT_GT(reviewed.size(), 300u);
     for (const auto& [id, text] : reviewed)
@@ -160,14 +170,14 @@ TEST(StringTables, EveryTextIsTheReviewedOneAtItsId) {
 }
 
 // Resource-compiler escapes: backslashes, doubled quotes and line breaks.
-TEST(StringTables, EnglishOnlyTextsAndEscapesSurviveCompilation) {
+TEST(StringTables, EnglishOnlyTextsAndEscapesSurviveCompilation)
+{
     EXPECT_EQ(Load(IDS_TITLE_SPLASH), L"Splash.exe");
     EXPECT_EQ(Load(IDS_TITLE_DIRECTX), L"Directx 8.1 setup");
     // A lone backslash before "3" would compile to an octal escape.
     EXPECT_EQ(Load(IDS_FOLDER_3DS_MAX), L"%s\\ExtraPlug-ins\\3DsMax");
     EXPECT_EQ(Load(IDS_MSG_CANNOT_FIND_FILE), L"Cannot find the file : '%s'");
-    EXPECT_NE(Load(IDS_STATUS_SUITE_VFW_INSTALLED).find(L"(using \"Add/Remove Programs\" in"),
-              std::wstring::npos);
+    EXPECT_NE(Load(IDS_STATUS_SUITE_VFW_INSTALLED).find(L"(using \"Add/Remove Programs\" in"), std::wstring::npos);
     EXPECT_NE(Load(IDS_MSG_DIRECTX_QUESTION).find(L"continue?\nIf you"), std::wstring::npos);
 }
 
