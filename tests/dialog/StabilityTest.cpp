@@ -168,8 +168,7 @@ public:
         ::SetCursorPos(rc.left + 4, rc.top + 4);
         m_dlg.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_dlg.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     }
-    // The theme on and off again, told once by each message the system sends
-    // on a switch: the look follows both ways.
+    // The theme on and off, told by each message of a switch in turn: the look follows.
     void SwitchContrast(int nRound)
     {
         const CHighContrastReport report(false);
@@ -180,8 +179,7 @@ public:
             CRgn rgn;
             ASSERT_EQ(ReadWindowRegion(m_dlg, rgn), !bOn);
             ::SendMessageW(m_dlg, WM_ERASEBKGND, reinterpret_cast<WPARAM>(m_canvas.GetDC()), 0);
-            // Inside the menu's upper left corner: the artwork, or the window colour.
-            ASSERT_EQ(m_canvas.GetPixel(8, 8) == ::GetSysColor(COLOR_WINDOW), bOn);
+            ASSERT_EQ(m_canvas.GetPixel(8, 8) == ::GetSysColor(COLOR_WINDOW), bOn) << "artwork or window colour";
         }
     }
     void Launch(int)

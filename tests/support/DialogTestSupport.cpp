@@ -49,31 +49,18 @@ int CCanvas::CountPixels(COLORREF cr, const RECT& rc) const
 
 void PaintDialog(const CWnd& dialog, CCanvas& canvas)
 {
-    const HDC hDC = canvas.GetDC();
-    ::SendMessageW(dialog, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hDC), 0);
-    for (HWND hWnd = ::GetWindow(dialog, GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    ::SendMessageW(dialog, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.GetDC()), 0);
+    for (CHoverButton* pButton : ShownButtons(dialog))
     {
-        if ((::GetWindowLongW(hWnd, GWL_STYLE) & WS_VISIBLE) == 0)
-            continue;
         RECT rc;
-        ::GetWindowRect(hWnd, &rc);
+        ::GetWindowRect(*pButton, &rc);
         ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rc), 2);
-        POINT ptOld;
-        ::SetViewportOrgEx(hDC, rc.left, rc.top, &ptOld);
-        // Wine prints no owner-drawn button: it is drawn as its parent asks.
-        if (auto* pButton = dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(hWnd)))
-        {
-            DRAWITEMSTRUCT dis{ODT_BUTTON, static_cast<UINT>(::GetDlgCtrlID(hWnd)), 0, ODA_DRAWENTIRE,
-                               ::IsWindowEnabled(hWnd) ? 0U : ODS_DISABLED, hWnd, hDC, {}, 0};
-            ::GetClientRect(hWnd, &dis.rcItem);
-            pButton->DrawItem(&dis);
-        }
-        else
-        {
-            ::SendMessageW(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hDC), PRF_CLIENT);
-        }
-        ::SetViewportOrgEx(hDC, ptOld.x, ptOld.y, nullptr);
+        ::SetViewportOrgEx(canvas.GetDC(), rc.left, rc.top, nullptr);
+        DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, pButton->IsWindowEnabled() ? 0U : ODS_DISABLED,
+                           *pButton, canvas.GetDC(), {}, 0};
+        pButton->DrawItem(&dis);
     }
+    ::SetViewportOrgEx(canvas.GetDC(), 0, 0, nullptr);
 }
 
 std::vector<int> CCanvas::PixelsOf(COLORREF cr) const

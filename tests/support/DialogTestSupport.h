@@ -62,8 +62,8 @@ inline int OneToOneSource(int n, int nPlace, int nArtwork)
 // [left, right) spans of one pixel row, merged and in order.
 using Runs = std::vector<std::pair<int, int>>;
 
-// The dialog as it shows: its background, then each child whose style shows
-// it, printed in its place.
+// The dialog's background, then each hover button it shows drawn in its place
+// as the dialog asks it to (Wine prints no owner-drawn button).
 void PaintDialog(const CWnd& dialog, CCanvas& canvas);
 
 // The window's region (false when it has none).
