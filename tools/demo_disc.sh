@@ -108,7 +108,8 @@ high_contrast_colours() {
 # see; SPLASH_DPI (96 when unset) gives one per screen density, and
 # SPLASH_HIGH_CONTRAST=1 one with high-contrast colours.
 ensure_demo_prefix() {
-    local dpi=${SPLASH_DPI:-96} setup=(demo_machine "$dpi")
+    local dpi=${SPLASH_DPI:-96}
+    local setup=(demo_machine "$dpi")
     export WINEPREFIX=$BUILD_DIR/wineprefix-demo
     [ "$dpi" = 96 ] || WINEPREFIX=$WINEPREFIX-$dpi
     if [ -n "${SPLASH_HIGH_CONTRAST:-}" ]; then
