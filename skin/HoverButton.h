@@ -3,11 +3,11 @@
 // fitted to the button (CArtworkFit) with its state's caption centred on it. It
 // follows the mouse for the hover state, carries a description for when it
 // can be used and one for when it cannot, and can carry a tooltip. In a
-// high-contrast theme it draws in system colours, with a cross for a button
-// that has no caption. For the
-// keyboard it answers the dialog manager as a push button does and draws a
-// focus mark on its place while keyboard cues are shown; for screen readers
-// its window text is its caption (or, without one, its tip).
+// high-contrast theme it draws in system colours instead, with a cross for a
+// button that has no caption. For the keyboard it answers the dialog manager
+// as a push button does and draws a focus mark on its place while keyboard
+// cues are shown; for screen readers its window text is its caption (or,
+// without one, its tip).
 #pragma once
 
 #include "framework/Bitmap.h"

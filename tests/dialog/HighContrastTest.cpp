@@ -26,7 +26,7 @@ struct DialogCase
     int nHovered, nDisabled;
     int nClose;  // the menu's close button, left of which its title stands; 0 in a chooser
 };
-void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.name; }
+template <class T> std::unique_ptr<CDialog> Make() { return std::make_unique<T>(); }
 
 class HighContrastTest : public ::testing::TestWithParam<DialogCase>
 {
@@ -77,10 +77,7 @@ TEST_P(HighContrastTest, DrawsInSystemColoursWithoutArtworkOrRegion)
 
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, HighContrastTest,
-    ::testing::Values(
-        DialogCase{"Menu", [] { return std::unique_ptr<CDialog>(new CLauncherDlg); }, IDC_LANGUAGE, IDC_SUITE, IDOK},
-        DialogCase{"LanguageChooser", [] { return std::unique_ptr<CDialog>(new CLanguageDlg); }, IDC_LANG_GERMAN,
-                   IDC_LANG_FRENCH, 0},
-        DialogCase{"ModelChooser", [] { return std::unique_ptr<CDialog>(new CModelDlg); }, IDC_MODEL_PRO,
-                   IDC_MODEL_LITE, 0}),
+    ::testing::Values(DialogCase{"Menu", &Make<CLauncherDlg>, IDC_LANGUAGE, IDC_SUITE, IDOK},
+                      DialogCase{"LanguageChooser", &Make<CLanguageDlg>, IDC_LANG_GERMAN, IDC_LANG_FRENCH, 0},
+                      DialogCase{"ModelChooser", &Make<CModelDlg>, IDC_MODEL_PRO, IDC_MODEL_LITE, 0}),
     [](const auto& info) { return std::string(info.param.name); });
