@@ -1,8 +1,8 @@
 // In a high-contrast theme the menu and both choosers draw in the prefix's
 // system colours only: no artwork, no region, the buttons' state colours.
+#include "tests/support/HighContrast.h"
 #include "tests/support/DialogTestSupport.h"
 #include "tests/support/Driver.h"
-#include "tests/support/HighContrast.h"
 
 #include "actions/Language.h"
 #include "actions/ModelDlg.h"
@@ -26,7 +26,11 @@ struct DialogCase
     int nHovered, nDisabled;
     int nClose;  // the menu's close button, left of which its title stands; 0 in a chooser
 };
-template <class T> std::unique_ptr<CDialog> Make() { return std::make_unique<T>(); }
+template <class T>
+std::unique_ptr<CDialog> Make()
+{
+    return std::make_unique<T>();
+}
 
 class HighContrastTest : public ::testing::TestWithParam<DialogCase>
 {
