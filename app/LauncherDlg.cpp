@@ -11,6 +11,12 @@
 namespace
 {
 constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+// In system colours: where the artwork's title stands, and how far around the
+// description area its frame lies, in dialog units.
+constexpr RECT kTitleArea = {30, 30, 400, 72};
+constexpr int kDescriptionMargin = 4;
+// The title's letters fill this share of its area's height.
+constexpr int kTitleHeightPercent = 75;
 
 // The same caption in every state, in the disabled colour while disabled.
 void SetMenuCaption(CHoverButton& button, const CString& strCaption)
@@ -227,6 +233,42 @@ void CLauncherDlg::OnPaint()
     const int x = (rcClient.Width() - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (rcClient.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
     dc.DrawIcon(x, y, m_hIcon);
+}
+
+// The window still says what it is where the artwork's title stood, and the
+// description area keeps a frame where the artwork's panel was.
+void CLauncherDlg::DrawArtworkStandIns(CDCHandle& dc)
+{
+    CRect rcTitle = kTitleArea;
+    ::MapDialogRect(m_hWnd, &rcTitle);
+    CSelectionGuard selectFont(dc, TitleFont(rcTitle.Height() * kTitleHeightPercent / 100));
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+    dc.DrawText(kMainTitle, &rcTitle, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+
+    CRect rcFrame;
+    m_description.GetWindowRect(&rcFrame);
+    ScreenToClient(&rcFrame);
+    CRect rcMargin(0, 0, kDescriptionMargin, kDescriptionMargin);
+    ::MapDialogRect(m_hWnd, &rcMargin);
+    ::InflateRect(&rcFrame, rcMargin.right, rcMargin.bottom);
+    ::FrameRect(dc, &rcFrame, ::GetSysColorBrush(COLOR_WINDOWTEXT));
+}
+
+// The dialog's face in bold, made again only when the height changes.
+HFONT CLauncherDlg::TitleFont(int nHeight)
+{
+    if (m_fontTitle.IsNull() || nHeight != m_nTitleHeight)
+    {
+        LOGFONTW logFont{};
+        ::GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)), sizeof(logFont), &logFont);
+        logFont.lfHeight = -nHeight;
+        logFont.lfWidth = 0;
+        logFont.lfWeight = FW_BOLD;
+        m_fontTitle.CreateFontIndirect(&logFont);
+        m_nTitleHeight = nHeight;
+    }
+    return m_fontTitle;
 }
 
 HCURSOR CLauncherDlg::OnQueryDragIcon()

@@ -12,6 +12,7 @@
 #include "actions/MenuSettings.h"
 #include "actions/ModelDlg.h"
 #include "actions/ProgramLauncher.h"
+#include "framework/Font.h"
 #include "skin/HoverButton.h"
 #include "skin/SkinDialog.h"
 #include "skin/SkinLabel.h"
@@ -86,6 +87,7 @@ protected:
     HCURSOR OnQueryDragIcon();
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     void OnKeyboardPlace(CHoverButton& button) override;
+    void DrawArtworkStandIns(CDCHandle& dc) override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -101,5 +103,9 @@ private:
     void DescribeButton(const CHoverButton& button);
     void RedrawWholeDialog();
 
+    HFONT TitleFont(int nHeight);
+
     CProgramLauncher m_launcher;
+    CFont m_fontTitle;  // the title drawn in system colours
+    int m_nTitleHeight = 0;
 };

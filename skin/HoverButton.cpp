@@ -1,8 +1,10 @@
 #include "skin/HoverButton.h"
 
 #include "skin/ArtworkFit.h"
+#include "skin/SkinColours.h"
 #include "skin/StateStripCache.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace
@@ -22,6 +24,21 @@ constexpr UINT_PTR kTipToolId = 1;
 constexpr int kFocusMarkInset = 3;
 // A button without a caption (the close button) marks its focus in white.
 constexpr COLORREF kUncaptionedMarkColour = RGB(255, 255, 255);
+
+// In the user's high-contrast colours: each slice's face and caption.
+struct SystemLook
+{
+    int nFace;
+    int nText;
+};
+constexpr SystemLook kSystemLooks[kSliceCount] = {
+    {COLOR_BTNFACE, COLOR_BTNTEXT},
+    {COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT},
+    {COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT},
+    {COLOR_BTNFACE, COLOR_GRAYTEXT},
+};
+// The close glyph's cross spans half the button's shorter side.
+constexpr int kCrossDivisor = 4;
 
 LPCWSTR TextOr(LPCWSTR lpsz, LPCWSTR lpszDefault)
 {
@@ -171,12 +188,6 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     GetWindowRect(&rcButton);
     rcButton.MoveToOrigin();
 
-    CDC dcMemory;
-    if (!dcMemory.CreateCompatibleDC(&dc))
-        return;
-    CSelectionGuard select(dcMemory, m_pStates != nullptr ? m_pStates->GetSafeHandle() : nullptr);
-    dc.SetBkMode(TRANSPARENT);
-
     const UINT state = lpDrawItemStruct->itemState;
     int nSlice = kSliceNormal;
     const CString* pCaption = &m_strNormal;
@@ -200,12 +211,56 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         crCaption = m_crHover;
     }
 
+    COLORREF crMark = pCaption->IsEmpty() ? kUncaptionedMarkColour : crCaption;
+    const bool bSystemColours = CSkinColours::IsHighContrast();
+    if (bSystemColours)
+    {
+        CSkinColours::FillFramed(dc, rcButton, kSystemLooks[nSlice].nFace);
+        crCaption = ::GetSysColor(kSystemLooks[nSlice].nText);
+        crMark = ::GetSysColor(COLOR_WINDOWTEXT);
+    }
+    else if (!DrawSlice(dc, rcButton, nSlice))
+    {
+        return;
+    }
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(crCaption);
+    if (bSystemColours && pCaption->IsEmpty())
+        DrawCross(dc, rcButton, crCaption);
+    else
+        dc.DrawText(*pCaption, &rcButton, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (m_bKeyboardPlace && m_bFocusCues && !(state & ODS_NOFOCUSRECT))
+        DrawFocusMark(dc, rcButton, crMark);
+}
+
+bool CHoverButton::DrawSlice(CDCHandle& dc, const CRect& rcButton, int nSlice) const
+{
+    CDC dcMemory;
+    if (!dcMemory.CreateCompatibleDC(&dc))
+        return false;
+    CSelectionGuard select(dcMemory, m_pStates != nullptr ? m_pStates->GetSafeHandle() : nullptr);
     CArtworkFit::Draw(dc, rcButton.Size(), dcMemory,
                       CRect(0, nSlice * m_nStateHeight, m_nBitmapWidth, (nSlice + 1) * m_nStateHeight));
-    dc.SetTextColor(crCaption);
-    dc.DrawText(*pCaption, &rcButton, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    if (m_bKeyboardPlace && m_bFocusCues && !(state & ODS_NOFOCUSRECT))
-        DrawFocusMark(dc, rcButton, pCaption->IsEmpty() ? kUncaptionedMarkColour : crCaption);
+    return true;
+}
+
+// The close button's bitmap is its only sign; without it a cross says Exit.
+void CHoverButton::DrawCross(CDCHandle& dc, const CRect& rcButton, COLORREF crGlyph) const
+{
+    const int nHalf = std::min(rcButton.Width(), rcButton.Height()) / kCrossDivisor;
+    const int x = rcButton.Width() / 2;
+    const int y = rcButton.Height() / 2;
+    CSelectionGuard selectPen(dc, ::GetStockObject(DC_PEN));
+    const COLORREF crOld = ::SetDCPenColor(dc, crGlyph);
+    // Two pixels wide, so the cross reads as well as a caption does.
+    for (int nShift = 0; nShift <= 1; ++nShift)
+    {
+        ::MoveToEx(dc, x - nHalf + nShift, y - nHalf, nullptr);
+        ::LineTo(dc, x + nHalf + nShift + 1, y + nHalf + 1);
+        ::MoveToEx(dc, x + nHalf - nShift, y - nHalf, nullptr);
+        ::LineTo(dc, x - nHalf - nShift - 1, y + nHalf + 1);
+    }
+    ::SetDCPenColor(dc, crOld);
 }
 
 void CHoverButton::DrawFocusMark(CDCHandle& dc, const CRect& rcButton, COLORREF crMark) const

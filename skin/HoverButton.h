@@ -2,10 +2,12 @@
 // equally tall slices (normal, pressed, hover, disabled), the present one
 // fitted to the button (CArtworkFit) with its state's caption centred on it. It
 // follows the mouse for the hover state, carries a description for when it
-// can be used and one for when it cannot, and can carry a tooltip. For the
-// keyboard it answers the dialog manager as a push button does and draws a
-// focus mark on its place while keyboard cues are shown; for screen readers
-// its window text is its caption (or, without one, its tip).
+// can be used and one for when it cannot, and can carry a tooltip. In a
+// high-contrast theme it draws in system colours instead, with a cross for a
+// button that has no caption. For the keyboard it answers the dialog manager
+// as a push button does and draws a focus mark on its place while keyboard
+// cues are shown; for screen readers its window text is its caption (or,
+// without one, its tip).
 #pragma once
 
 #include "framework/Bitmap.h"
@@ -72,6 +74,9 @@ private:
     bool EnsureTip();
     void NotifyParent(WORD wCode) const;
     void UpdateAccessibleName();
+    // The state's slice of the strip, fitted to the button.
+    bool DrawSlice(CDCHandle& dc, const CRect& rcButton, int nSlice) const;
+    void DrawCross(CDCHandle& dc, const CRect& rcButton, COLORREF crGlyph) const;
     void DrawFocusMark(CDCHandle& dc, const CRect& rcButton, COLORREF crCaption) const;
 
     CToolTipCtrl m_toolTip;

@@ -3,6 +3,7 @@
 #include "framework/StartupTrace.h"
 #include "skin/ArtworkFit.h"
 #include "skin/ButtonGrid.h"
+#include "skin/SkinColours.h"
 #include "skin/WindowRegion.h"
 
 #include <cwchar>
@@ -29,6 +30,8 @@ BEGIN_MESSAGE_MAP(CSkinDialog, CDialog)
     ON_WM_LBUTTONDOWN()
     ON_WM_CTLCOLOR()
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+    ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
+    ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
 CSkinDialog::CSkinDialog(UINT nIDTemplate, CWnd* pParent)
@@ -46,7 +49,8 @@ BOOL CSkinDialog::SetBackground(UINT nIDResource)
 {
     ReleaseBackground();
     m_nBackgroundId = nIDResource;
-    if (!ScaleBackgroundToWindow())
+    // In system colours the artwork is not shown: it is not even loaded.
+    if (!CSkinColours::IsHighContrast() && !ScaleBackgroundToWindow())
         return FALSE;
     BuildWindowRegion(CRect(0, 0, 0, 0));
     return TRUE;
@@ -91,6 +95,11 @@ void CSkinDialog::ReleaseBackground()
 void CSkinDialog::BuildWindowRegion(CRect rcKeep)
 {
     m_rcKeep = rcKeep;
+    if (CSkinColours::IsHighContrast())
+    {
+        SetWindowRgn(nullptr, TRUE);
+        return;
+    }
     CRect rcWindow;
     GetWindowRect(&rcWindow);
     // Keying needs pixels to read: without a background the window stays a rectangle.
@@ -114,6 +123,14 @@ void CSkinDialog::GiveWindowRegion(CRegionHandle rgn)
 
 BOOL CSkinDialog::OnEraseBkgnd(CDCHandle* pDC)
 {
+    if (CSkinColours::IsHighContrast())
+    {
+        CRect rcClient;
+        GetClientRect(&rcClient);
+        CSkinColours::FillFramed(*pDC, rcClient, COLOR_WINDOW);
+        DrawArtworkStandIns(*pDC);
+        return TRUE;
+    }
     if (!m_bHasBackground)
         return CDialog::OnEraseBkgnd(pDC);
 
@@ -161,6 +178,35 @@ LRESULT CSkinDialog::OnDpiChanged(WPARAM, LPARAM lParam)
         BuildWindowRegion(m_rcKeep);
     Invalidate(TRUE);
     return 0;
+}
+
+LRESULT CSkinDialog::OnSettingChange(WPARAM wParam, LPARAM)
+{
+    if (wParam == SPI_SETHIGHCONTRAST)
+        FollowSystemColours();
+    return Default();
+}
+
+LRESULT CSkinDialog::OnSysColorChange(WPARAM, LPARAM)
+{
+    FollowSystemColours();
+    return Default();
+}
+
+// A theme switched while the dialog runs: the artwork and the region are
+// dropped or made again, and everything repaints in the present colours.
+void CSkinDialog::FollowSystemColours()
+{
+    if (CSkinColours::IsHighContrast())
+        ReleaseBackground();
+    else if (m_bHasBackground || m_nBackgroundId == 0 || !ScaleBackgroundToWindow())
+        return;  // the skin as it is: nothing in it follows the system's colours
+    BuildWindowRegion(m_rcKeep);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void CSkinDialog::DrawArtworkStandIns(CDCHandle&)
+{
 }
 
 BOOL CSkinDialog::OnInitDialog()

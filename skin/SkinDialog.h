@@ -6,7 +6,9 @@
 // keyboard over its hover buttons (Tab in template order, the arrow keys over
 // the grid, resting on disabled buttons), shows focus cues from the first
 // navigation key on (from the start where the user always wants them), and
-// rescales its background when the screen density changes.
+// rescales its background when the screen density changes. In a high-contrast
+// theme it shows no artwork and no region: a framed window in the system's
+// colours, switched both ways while it runs.
 #pragma once
 
 #include "framework/Bitmap.h"
@@ -50,6 +52,10 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point);
     HBRUSH OnCtlColor(CDCHandle* pDC, CWnd* pWnd, UINT nCtlColor);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
+    // In system colours, draws what stands in for the artwork (a title).
+    virtual void DrawArtworkStandIns(CDCHandle& dc);
     // The keyboard has moved to button (given the focus, or resting on it
     // while it is disabled).
     virtual void OnKeyboardPlace(CHoverButton& button);
@@ -64,6 +70,7 @@ protected:
 
 private:
     BOOL ScaleBackgroundToWindow();
+    void FollowSystemColours();
     void MoveKeyboardTo(HWND hTarget);
     void SetKeyboardPlace(HWND hButton);
     void GiveWindowRegion(CRegionHandle rgn);

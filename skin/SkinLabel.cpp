@@ -1,5 +1,7 @@
 #include "skin/SkinLabel.h"
 
+#include "skin/SkinColours.h"
+
 BEGIN_MESSAGE_MAP(CSkinLabel, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
@@ -36,10 +38,11 @@ void CSkinLabel::PreSubclassWindow()
 
 HBRUSH CSkinLabel::CtlColor(CDCHandle* pDC, UINT nCtlColor)
 {
+    const bool bSystemColours = CSkinColours::IsHighContrast();
     if (nCtlColor == CTLCOLOR_STATIC)
     {
-        pDC->SetTextColor(m_crForeground);
+        pDC->SetTextColor(bSystemColours ? ::GetSysColor(COLOR_WINDOWTEXT) : m_crForeground);
         pDC->SetBkMode(TRANSPARENT);
     }
-    return m_hbrBack;
+    return bSystemColours ? ::GetSysColorBrush(COLOR_WINDOW) : static_cast<HBRUSH>(m_hbrBack);
 }

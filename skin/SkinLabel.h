@@ -1,7 +1,8 @@
 // CSkinLabel: a static text with its own font, given to the control once when
 // it is bound, and its own text colour and brush, applied through the
 // parent's reflected colour message. Inside a skinned dialog the dialog swaps
-// the brush for a hollow one, so the text lies on the skin. Its text is its
+// the brush for a hollow one, so the text lies on the skin. In a
+// high-contrast theme it is window text on the window colour. Its text is its
 // accessible name, and a change of it is announced.
 #pragma once
 

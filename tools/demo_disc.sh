@@ -94,11 +94,31 @@ demo_machine() {  # <dpi>
     "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f && add_prefix_fonts
 }
 
+# The colours of a high-contrast theme (white on black), for the picture of
+# the menu in that look.
+high_contrast_colours() {
+    local entry
+    for entry in 'Window=0 0 0' 'WindowText=255 255 255' 'ButtonFace=0 0 0' 'ButtonText=255 255 255' \
+        'Hilight=26 235 255' 'HilightText=0 0 0' 'GrayText=63 242 63' 'Background=0 0 0'; do
+        "$WINE" reg add 'HKCU\Control Panel\Colors' /v "${entry%%=*}" /d "${entry#*=}" /f || return 1
+    done
+}
+
 # A prefix of its own with the normal graphics driver, for windows one can
-# see; SPLASH_DPI (96 when unset) gives one per screen density.
+# see; SPLASH_DPI (96 when unset) gives one per screen density, and
+# SPLASH_HIGH_CONTRAST=1 one with high-contrast colours.
 ensure_demo_prefix() {
     local dpi=${SPLASH_DPI:-96}
+    local setup=(demo_machine "$dpi")
     export WINEPREFIX=$BUILD_DIR/wineprefix-demo
-    [ "$dpi" = 96 ] || WINEPREFIX=$BUILD_DIR/wineprefix-demo-$dpi
-    make_prefix_once "for the demo ($SPLASH_ARCH, $dpi DPI)" demo_machine "$dpi"
+    [ "$dpi" = 96 ] || WINEPREFIX=$WINEPREFIX-$dpi
+    if [ -n "${SPLASH_HIGH_CONTRAST:-}" ]; then
+        WINEPREFIX=$WINEPREFIX-high-contrast
+        setup=(demo_high_contrast "$dpi")
+    fi
+    make_prefix_once "for the demo ($SPLASH_ARCH, $dpi DPI)" "${setup[@]}"
+}
+
+demo_high_contrast() {  # <dpi>
+    demo_machine "$1" && high_contrast_colours
 }

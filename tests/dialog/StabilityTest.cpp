@@ -1,12 +1,15 @@
 // The menu's kernel handles, GDI objects and windows stay flat over many
-// language changes, hover cycles and waited installer runs.
+// language changes, hover cycles, waited installer runs and switches of the
+// high-contrast theme.
 #include "actions/CommandLine.h"
 #include "app/LauncherDlg.h"
 #include "actions/Language.h"
 #include "actions/RunKeyResume.h"
 #include "probes/Registry.h"
 #include "res/resource.h"
+#include "tests/support/DialogTestSupport.h"
 #include "tests/support/Driver.h"
+#include "tests/support/HighContrast.h"
 
 #include <gtest/gtest.h>
 
@@ -165,6 +168,20 @@ public:
         ::SetCursorPos(rc.left + 4, rc.top + 4);
         m_dlg.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_dlg.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     }
+    // The theme on and off, told by each message of a switch in turn: the look follows.
+    void SwitchContrast(int nRound)
+    {
+        const CHighContrastReport report(false);
+        for (const bool bOn : {true, false})
+        {
+            CHighContrastReport::Set(bOn);
+            m_dlg.SendMessage(bOn == (nRound % 2 == 0) ? WM_SETTINGCHANGE : WM_SYSCOLORCHANGE, SPI_SETHIGHCONTRAST);
+            CRgn rgn;
+            ASSERT_EQ(ReadWindowRegion(m_dlg, rgn), !bOn);
+            ::SendMessageW(m_dlg, WM_ERASEBKGND, reinterpret_cast<WPARAM>(m_canvas.GetDC()), 0);
+            ASSERT_EQ(m_canvas.GetPixel(8, 8) == ::GetSysColor(COLOR_WINDOW), bOn) << "artwork or window colour";
+        }
+    }
     void Launch(int)
     {
         m_dlg.Launcher().RunProgramHidden(m_strInstaller, nullptr, 10000, true);
@@ -176,6 +193,7 @@ public:
     CString m_strInstaller;
     size_t m_nLaunches = 0;
     CLauncherDlg m_dlg;
+    CCanvas m_canvas{16, 16, RGB(255, 0, 255)};
 };
 
 constexpr int kWarmUpRounds = 3;
@@ -201,5 +219,6 @@ TEST_P(StabilityTest, CountsGrowByZero)
 INSTANTIATE_TEST_SUITE_P(Menu, StabilityTest,
                          ::testing::Values(Workload{"LanguageChanges", 1000, [](StabilityTest& t, int n) { t.ChangeLanguage(n); }},
                                            Workload{"HoverCycles", 10000, [](StabilityTest& t, int n) { t.Hover(n); }},
-                                           Workload{"WaitedLaunches", 100, [](StabilityTest& t, int n) { t.Launch(n); }}),
+                                           Workload{"WaitedLaunches", 100, [](StabilityTest& t, int n) { t.Launch(n); }},
+                                           Workload{"ContrastSwitches", 100, [](StabilityTest& t, int n) { t.SwitchContrast(n); }}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -38,6 +38,31 @@ int CCanvas::CountPixels(COLORREF cr) const
     return static_cast<int>(PixelsOf(cr).size());
 }
 
+int CCanvas::CountPixels(COLORREF cr, const RECT& rc) const
+{
+    int n = 0;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+            n += GetPixel(x, y) == cr;
+    return n;
+}
+
+void PaintDialog(const CWnd& dialog, CCanvas& canvas)
+{
+    ::SendMessageW(dialog, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.GetDC()), 0);
+    for (CHoverButton* pButton : ShownButtons(dialog))
+    {
+        RECT rc;
+        ::GetWindowRect(*pButton, &rc);
+        ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rc), 2);
+        ::SetViewportOrgEx(canvas.GetDC(), rc.left, rc.top, nullptr);
+        DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, pButton->IsWindowEnabled() ? 0U : ODS_DISABLED,
+                           *pButton, canvas.GetDC(), {}, 0};
+        pButton->DrawItem(&dis);
+    }
+    ::SetViewportOrgEx(canvas.GetDC(), 0, 0, nullptr);
+}
+
 std::vector<int> CCanvas::PixelsOf(COLORREF cr) const
 {
     std::vector<int> points;

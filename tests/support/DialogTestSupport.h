@@ -28,6 +28,7 @@ public:
     HDC GetDC() const noexcept { return m_hDC; }
     COLORREF GetPixel(int x, int y) const;
     int CountPixels(COLORREF cr) const;
+    int CountPixels(COLORREF cr, const RECT& rc) const;
     // Where the pixels of colour cr lie, as indices y * width + x.
     std::vector<int> PixelsOf(COLORREF cr) const;
 
@@ -60,6 +61,10 @@ inline int OneToOneSource(int n, int nPlace, int nArtwork)
 
 // [left, right) spans of one pixel row, merged and in order.
 using Runs = std::vector<std::pair<int, int>>;
+
+// The dialog's background, then each hover button it shows drawn in its place
+// as the dialog asks it to (Wine prints no owner-drawn button).
+void PaintDialog(const CWnd& dialog, CCanvas& canvas);
 
 // The window's region (false when it has none).
 bool ReadWindowRegion(HWND hWnd, CRgn& rgn);
