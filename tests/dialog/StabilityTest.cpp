@@ -2,9 +2,9 @@
 // language changes, hover cycles, waited installer runs and switches of the
 // high-contrast theme.
 #include "actions/CommandLine.h"
-#include "app/LauncherDlg.h"
 #include "actions/Language.h"
 #include "actions/RunKeyResume.h"
+#include "app/LauncherDlg.h"
 #include "probes/Registry.h"
 #include "res/resource.h"
 #include "tests/support/DialogTestSupport.h"
@@ -30,7 +30,14 @@ namespace
 // the thread's windows.
 DWORD OwnKernelHandles()
 {
-    struct Entry { ULONG pid; BYTE type, flags; USHORT handle; PVOID object; ULONG access; };
+    struct Entry
+    {
+        ULONG pid;
+        BYTE type, flags;
+        USHORT handle;
+        PVOID object;
+        ULONG access;
+    };
     using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
     static const auto pQuery = reinterpret_cast<Query>(
         reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
@@ -40,9 +47,8 @@ DWORD OwnKernelHandles()
         return 0;
     const ULONG nCount = *reinterpret_cast<const ULONG*>(buffer.data());
     const auto* pEntries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
-    return static_cast<DWORD>(std::count_if(pEntries, pEntries + nCount, [](const Entry& e) {
-        return LOWORD(e.pid) == LOWORD(::GetCurrentProcessId());
-    }));
+    return static_cast<DWORD>(std::count_if(
+        pEntries, pEntries + nCount, [](const Entry& e) { return LOWORD(e.pid) == LOWORD(::GetCurrentProcessId()); }));
 }
 
 DWORD LiveGdiIndices()
@@ -60,7 +66,16 @@ BOOL CALLBACK CountWindow(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-enum Figure { kHandles, kGdi, kUser, kListedHandles, kGdiIndices, kWindows, kFigureCount };
+enum Figure
+{
+    kHandles,
+    kGdi,
+    kUser,
+    kListedHandles,
+    kGdiIndices,
+    kWindows,
+    kFigureCount
+};
 const char* const kFigureNames[] = {"handles", "GDI", "USER", "listed handles", "live GDI indices", "windows"};
 using Counts = std::array<DWORD, kFigureCount>;
 
@@ -216,9 +231,10 @@ TEST_P(StabilityTest, CountsGrowByZero)
     EXPECT_EQ(after, before) << "in the order: handles, GDI, USER, listed handles, live GDI indices, windows";
 }
 
-INSTANTIATE_TEST_SUITE_P(Menu, StabilityTest,
-                         ::testing::Values(Workload{"LanguageChanges", 1000, [](StabilityTest& t, int n) { t.ChangeLanguage(n); }},
-                                           Workload{"HoverCycles", 10000, [](StabilityTest& t, int n) { t.Hover(n); }},
-                                           Workload{"WaitedLaunches", 100, [](StabilityTest& t, int n) { t.Launch(n); }},
-                                           Workload{"ContrastSwitches", 100, [](StabilityTest& t, int n) { t.SwitchContrast(n); }}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Menu, StabilityTest,
+    ::testing::Values(Workload{"LanguageChanges", 1000, [](StabilityTest& t, int n) { t.ChangeLanguage(n); }},
+                      Workload{"HoverCycles", 10000, [](StabilityTest& t, int n) { t.Hover(n); }},
+                      Workload{"WaitedLaunches", 100, [](StabilityTest& t, int n) { t.Launch(n); }},
+                      Workload{"ContrastSwitches", 100, [](StabilityTest& t, int n) { t.SwitchContrast(n); }}),
+    [](const auto& info) { return std::string(info.param.name); });

@@ -33,10 +33,7 @@ COLORREF CCanvas::GetPixel(int x, int y) const
     return RGB((dw >> 16) & 0xFF, (dw >> 8) & 0xFF, dw & 0xFF);
 }
 
-int CCanvas::CountPixels(COLORREF cr) const
-{
-    return static_cast<int>(PixelsOf(cr).size());
-}
+int CCanvas::CountPixels(COLORREF cr) const { return static_cast<int>(PixelsOf(cr).size()); }
 
 int CCanvas::CountPixels(COLORREF cr, const RECT& rc) const
 {
@@ -56,8 +53,9 @@ void PaintDialog(const CWnd& dialog, CCanvas& canvas)
         ::GetWindowRect(*pButton, &rc);
         ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rc), 2);
         ::SetViewportOrgEx(canvas.GetDC(), rc.left, rc.top, nullptr);
-        DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, pButton->IsWindowEnabled() ? 0U : ODS_DISABLED,
-                           *pButton, canvas.GetDC(), {}, 0};
+        DRAWITEMSTRUCT dis{
+            ODT_BUTTON,     0,  0, ODA_DRAWENTIRE, pButton->IsWindowEnabled() ? 0U : ODS_DISABLED, *pButton,
+            canvas.GetDC(), {}, 0};
         pButton->DrawItem(&dis);
     }
     ::SetViewportOrgEx(canvas.GetDC(), 0, 0, nullptr);
@@ -160,7 +158,8 @@ Pixels ResourcePixels(UINT nIDBitmap)
     for (int y = 0; y < pixels.nHeight; ++y)
         for (int x = 0; x < pixels.nWidth; ++x)
         {
-            const BYTE* pPixel = pBits + static_cast<size_t>(pixels.nHeight - 1 - y) * nStride + x * 3;  // bottom-up BGR
+            const BYTE* pPixel =
+                pBits + static_cast<size_t>(pixels.nHeight - 1 - y) * nStride + x * 3;  // bottom-up BGR
             pixels.values.push_back(RGB(pPixel[2], pPixel[1], pPixel[0]));
         }
     return pixels;
@@ -174,8 +173,15 @@ void CTestSkinDialog::DoDataExchange(CDataExchange* pDX)
 
 std::wstring DrawnCaption(CHoverButton& button)
 {
-    DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, button.IsWindowEnabled() ? 0u : ODS_DISABLED, button,
-                       ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr), {}, 0};
+    DRAWITEMSTRUCT dis{ODT_BUTTON,
+                       0,
+                       0,
+                       ODA_DRAWENTIRE,
+                       button.IsWindowEnabled() ? 0u : ODS_DISABLED,
+                       button,
+                       ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr),
+                       {},
+                       0};
     button.DrawItem(&dis);
     const HENHMETAFILE hEmf = ::CloseEnhMetaFile(dis.hDC);
     std::vector<BYTE> bits(::GetEnhMetaFileBits(hEmf, 0, nullptr));

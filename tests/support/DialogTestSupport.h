@@ -73,10 +73,7 @@ bool ReadWindowRegion(HWND hWnd, CRgn& rgn);
 // records of a metafile it is drawn into.
 std::wstring DrawnCaption(CHoverButton& button);
 // The font a control draws with.
-inline HFONT FontOf(const CWnd& control)
-{
-    return reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
-}
+inline HFONT FontOf(const CWnd& control) { return reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)); }
 // The hover buttons of a dialog whose style shows them, in z-order.
 std::vector<CHoverButton*> ShownButtons(const CWnd& dialog);
 // The ids of the dialog's owner-drawn buttons, in template order, read from
