@@ -1,17 +1,16 @@
-// Every row of the button table clicked as a user clicks it: BN_CLICKED sent
-// to the real menu, through its message map, with every file of the table on
-// the disc. A clickable row starts a program naming its first file, the
-// Language button opens the chooser, Exit ends the menu. A click entry
+// The rows of the button table that start nothing, clicked as a user clicks
+// them: BN_CLICKED sent to the real menu, through its message map. The
+// Language button opens the chooser, Exit ends the menu; a click entry
 // missing from the message map leaves a dead button, and this shows it.
-// Programs are not started: this executable's CreateProcessW and MessageBoxW
-// are replaced, recording what the click asked for.
+// The rows that start a program are clicked the same way, each with its
+// whole command line, by LaunchCommandTest. This executable's CreateProcessW
+// and MessageBoxW are replaced, recording anything a click asked for.
 #include "tests/support/DialogTestSupport.h"
 #include "tests/support/Driver.h"
 #include "tests/support/ImportHook.h"
 #include "tests/support/TestKeys.h"
 
 #include "actions/ButtonTable.h"
-#include "actions/ModelDlg.h"
 #include "app/LanguageDlg.h"
 #include "app/LauncherDlg.h"
 #include "res/resource.h"
@@ -50,26 +49,23 @@ void CALLBACK CloseChooser(HWND, UINT, UINT_PTR nTimer, DWORD)
     }
 }
 
-std::vector<ButtonRow> Rows() { return {MenuButtonTable().begin(), MenuButtonTable().end()}; }
+std::vector<ButtonRow> RowsWithoutAProgram()
+{
+    std::vector<ButtonRow> rows;
+    for (const ButtonRow& row : MenuButtonTable())
+        if (row.pfnClick == nullptr)
+            rows.push_back(row);
+    return rows;
+}
 
 class ClickThroughTest : public ::testing::TestWithParam<ButtonRow>
 {
 protected:
     void SetUp() override
     {
-        m_registry.Key(HKEY_LOCAL_MACHINE, keys::kZelvoraKey)
-            .RemovedKey(HKEY_LOCAL_MACHINE, keys::kAppPaths + L"Premiere.exe");
-        // French: the Readme opened is the row's translated first file.
-        e2e::WriteRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName, 0x40C);
+        m_registry.Key(HKEY_LOCAL_MACHINE, keys::kZelvoraKey);
         ASSERT_TRUE(m_menu.Create());
         m_menu.ShowWindow(SW_SHOW);
-        m_menu.m_strDiscRoot = m_disc.Root().c_str();
-        m_menu.m_nHardwareModel = kModelLite;
-        for (const ButtonRow& row : MenuButtonTable())
-            for (const DiscFileIds& file : row.files)
-                if (file.nFileNameId != 0)
-                    e2e::WriteTextFile(static_cast<LPCWSTR>(m_menu.DiscPathOf(file)), {});
-        m_menu.RefreshAllButtons(m_menu.m_language.Index());
         g_started.clear();
         g_bChooserSeen = false;
     }
@@ -86,7 +82,6 @@ protected:
     }
 
     e2e::MenuRegistry m_registry;
-    e2e::FixtureDisc m_disc{L"click disc"};
     CLauncherDlg m_menu;
 };
 }  // namespace
@@ -99,18 +94,12 @@ TEST_P(ClickThroughTest, TheClickRunsWhatItsRowSays)
     {
         EXPECT_TRUE(g_bChooserSeen) << "the Language button opened no chooser";
     }
-    else if (row.pfnClick == nullptr)
+    else
     {
         EXPECT_FALSE(m_menu.IsWindowVisible()) << "Exit left the menu open";
     }
-    else
-    {
-        ASSERT_FALSE(g_started.empty()) << "a dead button: the click started nothing";
-        const std::wstring first(static_cast<LPCWSTR>(m_menu.DiscPathOf(row.files[0])));
-        EXPECT_NE(g_started.front().find(first), std::wstring::npos) << e2e::ToUtf8(g_started.front());
-    }
-    EXPECT_EQ(g_started.size() > 0, row.pfnClick != nullptr);
+    EXPECT_TRUE(g_started.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ClickThroughTest, ::testing::ValuesIn(Rows()),
+INSTANTIATE_TEST_SUITE_P(Rows, ClickThroughTest, ::testing::ValuesIn(RowsWithoutAProgram()),
                          [](const auto& info) { return "Button" + std::to_string(info.param.nId); });
