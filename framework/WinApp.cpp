@@ -13,32 +13,27 @@ CWinApp* g_pApp = nullptr;
 constexpr DWORD LOAD_LIBRARY_SEARCH_SYSTEM32 = 0x00000800;
 #endif
 
-// Whether the program's own folder (a disc, a download folder) stayed in the
-// DLL search path when the program tried to take it out: on Windows 2000,
-// which has neither function for it.
-bool g_bDllSearchOpen = false;
+FARPROC KernelFunction(LPCSTR pszName) noexcept
+{
+    return ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), pszName);
+}
 }  // namespace
 
 bool AfxRestrictDllSearchPath() noexcept
 {
-    const HMODULE hKernel = ::GetModuleHandleW(L"kernel32.dll");
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    using SetDllDirectoryFn = BOOL(WINAPI*)(LPCWSTR);
     const auto pfnSetDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void*>(::GetProcAddress(hKernel, "SetDefaultDllDirectories")));
-    const auto pfnSetDllDirectory = reinterpret_cast<SetDllDirectoryFn>(
-        reinterpret_cast<void*>(::GetProcAddress(hKernel, "SetDllDirectoryW")));
-    const bool bRestricted = (pfnSetDefault != nullptr && pfnSetDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) ||
-                             (pfnSetDllDirectory != nullptr && pfnSetDllDirectory(L""));
-    g_bDllSearchOpen = !bRestricted;
-    return bRestricted;
+        reinterpret_cast<void*>(KernelFunction("SetDefaultDllDirectories")));
+    return pfnSetDefault != nullptr && pfnSetDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 CString AfxCommonControlsPath()
 {
-    // By name the manifest's side-by-side version 6 loads; a full path would
-    // give version 5. Where the search path stays open, safety comes first.
-    if (!g_bDllSearchOpen)
+    // By name the manifest's side-by-side version 6 loads, and that
+    // redirection comes before any folder is searched; a full path would give
+    // version 5. Without activation contexts (Windows 2000) a bare name would
+    // find a copy beside the program first.
+    if (KernelFunction("CreateActCtxW") != nullptr)
         return L"comctl32.dll";
     wchar_t szSystem[MAX_PATH] = L"";
     const UINT nLength = ::GetSystemDirectoryW(szSystem, MAX_PATH);

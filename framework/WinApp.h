@@ -32,12 +32,15 @@ public:
 CWinApp* AfxGetApp() noexcept;
 CWnd* AfxGetMainWnd() noexcept;
 HINSTANCE AfxGetInstanceHandle() noexcept;
-// Takes the program's folder out of the DLL search path where the system
-// can (not on Windows 2000); says whether it could. Called first at start.
+// Restricts the DLL search path of this process to the system folder where
+// the system can (SetDefaultDllDirectories, not inherited by the programs
+// the menu starts); says whether it could. Called first at start. Where it
+// cannot, the path stays as the system has it: changing it with
+// SetDllDirectory would change it for every installer the menu starts.
 bool AfxRestrictDllSearchPath() noexcept;
-// What comctl32 is loaded by: its full path in the system folder where the
-// search path could not be restricted (empty when that path cannot be read),
-// else its name.
+// What comctl32 is loaded by: its name where side-by-side assemblies resolve
+// it (XP and later), else its full path in the system folder (empty when that
+// path cannot be read).
 CString AfxCommonControlsPath();
 // Loads comctl32 from the system (version 6 through the manifest) and
 // registers its classes, once.
