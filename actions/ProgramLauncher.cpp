@@ -79,5 +79,12 @@ void CProgramLauncher::ShowError(UINT nTextId, const CString& strInsert, UINT nC
 
 int MenuMessageBox(CWnd& owner, LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType)
 {
-    return owner.MessageBox(lpszText, lpszCaption, nType | MB_SETFOREGROUND);
+    if (owner.IsWindowVisible())
+        return owner.MessageBox(lpszText, lpszCaption, nType | MB_SETFOREGROUND);
+    // A box owned by a hidden window has no taskbar button, and where the
+    // system refuses it the foreground nothing shows it. Without an owner it
+    // has a button, which the system flashes instead; task-modal keeps the
+    // menu's own windows disabled as an owner would. Not topmost: after a
+    // time-out the installer may still be open and in use.
+    return ::MessageBoxW(nullptr, lpszText, lpszCaption, nType | MB_SETFOREGROUND | MB_TASKMODAL);
 }

@@ -44,8 +44,9 @@ private:
 };
 
 // A message box of the menu, brought to the front: after a hidden wait the
-// menu is still hidden and the programs it ran may hold the foreground, and
-// a box owned by a hidden window has no taskbar button to find it by.
+// menu is still hidden and the programs it ran may hold the foreground. While
+// the menu is hidden the box has no owner, so that it has a taskbar button,
+// and is modal to the menu's thread.
 int MenuMessageBox(CWnd& owner, LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType);
 
 // Waits for hObject up to dwTimeoutMs, delivering only the messages other

@@ -20,7 +20,14 @@ struct Launch
     DWORD dwFlags;
 };
 std::vector<Launch> g_launches;
-std::vector<UINT> g_boxStyles;
+struct Box
+{
+    HWND hOwner;
+    UINT uType;
+    bool operator==(const Box& other) const { return hOwner == other.hOwner && uType == other.uType; }
+};
+void PrintTo(const Box& box, std::ostream* os) { *os << box.hOwner << " 0x" << std::hex << box.uType; }
+std::vector<Box> g_boxes;
 bool g_bStartFails = false;
 
 BOOL WINAPI RecordingCreateProcess(LPCWSTR, LPWSTR lpCommandLine, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
@@ -33,7 +40,7 @@ BOOL WINAPI RecordingCreateProcess(LPCWSTR, LPWSTR lpCommandLine, LPSECURITY_ATT
     *pi = {::CreateEventW(nullptr, TRUE, TRUE, nullptr), ::CreateEventW(nullptr, TRUE, TRUE, nullptr), 0, 0};
     return TRUE;
 }
-int WINAPI RecordingMessageBox(HWND, LPCWSTR, LPCWSTR, UINT uType) { return g_boxStyles.push_back(uType), IDYES; }
+int WINAPI RecordingMessageBox(HWND hOwner, LPCWSTR, LPCWSTR, UINT uType) { return g_boxes.push_back({hOwner, uType}), IDYES; }
 BOOL WINAPI Windows2000(LPOSVERSIONINFOW pInfo) { return pInfo->dwMajorVersion = 5, pInfo->dwMinorVersion = 0, TRUE; }
 DWORD WINAPI WaitTimesOut(DWORD, const HANDLE*, BOOL, DWORD, DWORD) { return WAIT_TIMEOUT; }
 
@@ -80,7 +87,7 @@ protected:
         m_menu.m_strReadmePath = m_oddDisc.Path(L"Readme.htm").c_str();
         m_menu.m_nHardwareModel = kModelLite;
         g_launches.clear();
-        g_boxStyles.clear();
+        g_boxes.clear();
         g_bStartFails = false;
     }
     void Click(UINT nId)
@@ -123,8 +130,8 @@ TEST_P(LaunchCommandTest, CommandLineAsTheTableSaysWithTheDefaultErrorMode)
     ASSERT_EQ(g_launches.size(), 1u);
     EXPECT_EQ(g_launches[0].commandLine, Expand(c.pszCommand));
     EXPECT_EQ(g_launches[0].dwFlags, c.dwFlags | CREATE_DEFAULT_ERROR_MODE);
-    for (const UINT uType : g_boxStyles)  // the DirectX question
-        EXPECT_TRUE(uType & MB_SETFOREGROUND) << std::hex << uType;
+    for (const Box& box : g_boxes)  // the DirectX question
+        EXPECT_TRUE(box.uType & MB_SETFOREGROUND) << std::hex << box.uType;
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, LaunchCommandTest, ::testing::ValuesIn(kLaunchCases), docs::kCaseName);
@@ -137,10 +144,12 @@ TEST(LaunchCommandCoverageTest, EveryButtonThatRunsSomethingHasACase)
             << row.nId;
 }
 
-// A failed start, and an unfinished wait reported while the menu is hidden,
-// come to the front.
-TEST_F(LaunchContractTest, MessagesComeToTheFront)
+// A failed start comes to the front, owned by the menu. The unfinished wait
+// is reported while the menu is still hidden, which gives a box it owns no
+// taskbar button: that one has no owner and is modal to the menu's thread.
+TEST_F(LaunchContractTest, MessagesComeToTheFrontAndCanBeFoundWhileTheMenuIsHidden)
 {
+    m_menu.ShowWindow(SW_SHOWNOACTIVATE);
     g_bStartFails = true;
     Click(IDC_3DS_MAX);
     g_bStartFails = false;
@@ -148,6 +157,9 @@ TEST_F(LaunchContractTest, MessagesComeToTheFront)
         const ImportHook wait(L"user32.dll", "MsgWaitForMultipleObjects", reinterpret_cast<const void*>(&WaitTimesOut));
         Click(IDC_3DS_MAX);
     }
-    EXPECT_EQ(g_boxStyles, std::vector<UINT>(2, MB_OK | MB_ICONHAND | MB_SETFOREGROUND));
+    const std::vector<Box> expected = {{m_menu.m_hWnd, MB_OK | MB_ICONHAND | MB_SETFOREGROUND},
+                                       {nullptr, MB_OK | MB_ICONHAND | MB_SETFOREGROUND | MB_TASKMODAL}};
+    EXPECT_EQ(g_boxes, expected);
+    EXPECT_TRUE(m_menu.IsWindowVisible());  // and the menu comes back after the box
 }
 }  // namespace
