@@ -216,8 +216,9 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (bSystemColours)
     {
         CSkinColours::FillFramed(dc, rcButton, kSystemLooks[nSlice].nFace);
+        // The face's own text colour: the one colour a scheme pairs with it.
         crCaption = ::GetSysColor(kSystemLooks[nSlice].nText);
-        crMark = ::GetSysColor(COLOR_WINDOWTEXT);
+        crMark = crCaption;
     }
     else if (!DrawSlice(dc, rcButton, nSlice))
     {

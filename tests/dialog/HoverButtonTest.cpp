@@ -2,6 +2,7 @@
 // caption drawn for each state, caption and description defaults, hover
 // tracking and the tooltip.
 #include "tests/support/DialogTestSupport.h"
+#include "tests/support/HighContrast.h"
 #include "tests/support/ImportHook.h"
 #include "tests/support/TestResources.h"
 
@@ -12,7 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <ostream>
+#include <utility>
 
 namespace
 {
@@ -116,6 +119,115 @@ const StateCase kStateCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(States, ButtonStateTest, ::testing::ValuesIn(kStateCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The four standard high-contrast schemes (black, white, #1, #2): the system
+// colours a button face, its caption and its focus mark may be drawn in.
+struct Scheme
+{
+    const char* name;
+    COLORREF crWindowText, crBtnFace, crBtnText, crHighlight, crHighlightText, crGrayText;
+};
+const Scheme kSchemes[] = {
+    {"Black", RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0), RGB(63, 242, 63)},
+    {"White", RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(55, 0, 110), RGB(255, 255, 255), RGB(96, 0, 0)},
+    {"One", RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 128, 0), RGB(255, 255, 255), RGB(0, 255, 0)},
+    {"Two", RGB(0, 255, 0), RGB(0, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 255), RGB(255, 255, 255)},
+};
+const Scheme* g_pScheme = nullptr;
+HBRUSH g_schemeBrushes[COLOR_GRAYTEXT + 1] = {};
+
+DWORD WINAPI SchemeColour(int nIndex)
+{
+    switch (nIndex)
+    {
+    case COLOR_WINDOWTEXT: return g_pScheme->crWindowText;
+    case COLOR_BTNFACE: return g_pScheme->crBtnFace;
+    case COLOR_BTNTEXT: return g_pScheme->crBtnText;
+    case COLOR_HIGHLIGHT: return g_pScheme->crHighlight;
+    case COLOR_HIGHLIGHTTEXT: return g_pScheme->crHighlightText;
+    case COLOR_GRAYTEXT: return g_pScheme->crGrayText;
+    default: return RGB(255, 0, 255);  // a colour no scheme has: asked for, it shows
+    }
+}
+HBRUSH WINAPI SchemeBrush(int nIndex)
+{
+    HBRUSH& hBrush = g_schemeBrushes[nIndex <= COLOR_GRAYTEXT ? nIndex : 0];
+    if (hBrush == nullptr)
+        hBrush = ::CreateSolidBrush(SchemeColour(nIndex));
+    return hBrush;
+}
+
+double Luminance(COLORREF cr)
+{
+    const auto linear = [](int n) {
+        const double c = n / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(GetRValue(cr)) + 0.7152 * linear(GetGValue(cr)) + 0.0722 * linear(GetBValue(cr));
+}
+double Contrast(COLORREF a, COLORREF b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+class HighContrastButtonTest : public HoverButtonTest, public ::testing::WithParamInterface<Scheme>
+{
+protected:
+    void SetUp() override
+    {
+        HoverButtonTest::SetUp();
+        g_pScheme = &GetParam();
+        m_btn.ShowKeyboardPlace(true);
+        m_btn.SendMessage(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
+    }
+    void TearDown() override
+    {
+        for (HBRUSH& hBrush : g_schemeBrushes)
+            if (hBrush != nullptr)
+                ::DeleteObject(std::exchange(hBrush, nullptr));
+        HoverButtonTest::TearDown();
+    }
+    // The colour inside the focus mark that stands out most from the face:
+    // the caption's (or the close cross's) full ink.
+    COLORREF Ink(COLORREF crFace) const
+    {
+        COLORREF crInk = crFace;
+        for (int y = kFocusInset + 1; y < kSliceHeight - kFocusInset - 1; ++y)
+            for (int x = kFocusInset + 1; x < kStripWidth - kFocusInset - 1; ++x)
+                if (Contrast(m_canvas.GetPixel(x, y), crFace) > Contrast(crInk, crFace))
+                    crInk = m_canvas.GetPixel(x, y);
+        return crInk;
+    }
+
+    static constexpr int kFocusInset = 3;
+    CHighContrastReport m_highContrast{true};
+    ImportHook m_colours{L"user32.dll", "GetSysColor", reinterpret_cast<const void*>(&SchemeColour)};
+    ImportHook m_brushes{L"user32.dll", "GetSysColorBrush", reinterpret_cast<const void*>(&SchemeBrush)};
+};
+
+// In every face state of every scheme, with a caption and without (the close
+// button's cross), the caption and the focus mark keep 3:1 against the face.
+TEST_P(HighContrastButtonTest, CaptionAndFocusMarkStandOutFromEveryFace)
+{
+    for (const wchar_t* pszCaption : {kCaption, L""})
+    {
+        m_btn.SetCaptions(pszCaption, kCaptionColour[0], pszCaption, kCaptionColour[1], pszCaption, kCaptionColour[2],
+                          pszCaption, kCaptionColour[3]);
+        for (const StateCase& state : {kStateCases[0], kStateCases[1], kStateCases[2], kStateCases[3]})
+        {
+            SCOPED_TRACE(std::string(state.name) + (*pszCaption != L'\0' ? " with caption" : " cross"));
+            m_btn.SendMessage(state.bHover ? WM_MOUSEHOVER : WM_MOUSELEAVE);
+            Draw(state.itemState);
+            const COLORREF crFace = m_canvas.GetPixel(kFocusInset - 1, kFocusInset - 1);
+            EXPECT_GE(Contrast(m_canvas.GetPixel(kFocusInset, kSliceHeight / 2), crFace), 3.0) << "focus mark";
+            EXPECT_GE(Contrast(Ink(crFace), crFace), 3.0) << "caption";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Schemes, HighContrastButtonTest, ::testing::ValuesIn(kSchemes),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The main menu's buttons measure 204 × 26 at 96 DPI: the 202 × 26 slice is
