@@ -83,7 +83,13 @@ for path in "${missing[@]}" Readme.htm; do
     pattern=$(sed 's/[][\\.*^$/]/\\&/g' <<<"$path")
     expected=$(sed -e "s/^  found    \($pattern\)/  MISSING  \1/" -e "s/-> \($pattern\) found\$/-> \1 MISSING/" <<<"$expected")
 done
+# Joliet holds names of up to 64 characters: one more is warned about, in a
+# folder too, and a name of 64 (in UTF-16, as Joliet counts) is not.
+long=$(printf 'Long name %.0s' {1..6})
+mkdir -p "$disc/Bonus/Extra"
+touch "$disc/Bonus/Extra/${long}é.txt" "$disc/Bonus/Extra/${long}.txt"
 expected+="
+WARNING: Bonus\\Extra\\${long}é.txt: a name longer than 64 characters, which Joliet, the names Windows reads from a CD, cannot hold.
 5 problems:
 PROBLEM: Install Zelvora Corla: Corla\\Support\\Directx8\\DSetup.dll is missing (needed for: Windows 2000, DirectX check).
 PROBLEM: Install Zelvora Corla: Corla\\Support\\Directx8\\Italian\\dx81.exe is missing (needed for: Windows 2000 in Italian, DirectX 8.1 setup).

@@ -11,6 +11,9 @@ import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+from check_release_image import MANIFEST_ARCHITECTURES, PeFile  # noqa: E402
+
 VERSIONS = ["2000", "XP", "XPx64", "Vista", "7", "8", "8.1", "10"]
 # Per PE format: the oldest Windows the build serves, and the highest
 # subsystem version that Windows loads.
@@ -71,6 +74,13 @@ def check_executable(objdump, path, table):
     for bit, name in REQUIRED_CHARACTERISTICS.items():
         if not facts.characteristics & bit:
             problems.append(f"DLL characteristics lack {name}")
+    with open(path, "rb") as program:
+        pe = PeFile(program.read())
+    if pe.manifest is None:
+        problems.append("no embedded manifest")
+    elif pe.manifest_architecture() != MANIFEST_ARCHITECTURES[pe.machine]:
+        problems.append(f"its manifest names processorArchitecture {pe.manifest_architecture()!r} "
+                        f"for an {pe.machine} program")
     if facts.has_delay_imports:
         problems.append("delay-load imports: load such DLLs at run time from the system folder instead")
     for dll, function in facts.imports:
@@ -83,7 +93,7 @@ def check_executable(objdump, path, table):
                             "client in Microsoft's documentation and add it")
         elif VERSIONS.index(table[(dll, function)]) > VERSIONS.index(floor):
             problems.append(f"{dll} {function} needs Windows {table[(dll, function)]}; this build serves {floor}")
-    return problems, f"{len(facts.imports)} imports, all on Windows {floor}"
+    return problems, f"{len(facts.imports)} imports, all on Windows {floor}; manifest for {pe.machine}"
 
 
 def check_manifest(path):

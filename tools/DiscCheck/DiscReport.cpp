@@ -1,6 +1,7 @@
 #include "tools/DiscCheck/DiscReport.h"
 
 #include "probes/Folder.h"
+#include "tools/DiscCheck/LongNames.h"
 
 #include <string>
 
@@ -46,6 +47,10 @@ int CDiscReport::Write(CConsoleOutput& out)
 
     out.WriteLine(L"");
     out.WriteLine(Number(m_nFiles) + L" files looked for, for " + Number(buttons.size()) + L" buttons.");
+    // Not a problem for the menu: the file is there, but may not reach the disc as named.
+    for (const CString& strPath : NamesTooLongForJoliet(m_strRoot))
+        out.WriteLine(L"WARNING: " + strPath + L": a name longer than " + Number(kJolietNameLimit) +
+                      L" characters, which Joliet, the names Windows reads from a CD, cannot hold.");
     if (m_problems.empty())
     {
         out.WriteLine(L"No problems: every button the menu shows finds its files.");
