@@ -1,14 +1,22 @@
 # Lays out the demo disc: the menu, stand-in installers that "install" by
 # writing their uninstall key, Readme files in several languages and manuals;
-# and its disc image. Sourced by ./run after tools/environment.sh.
+# its disc image; and the release image, from the 32-bit programs on every
+# host. Sourced by ./run after tools/environment.sh.
 
 DEMO_DISC=$BUILD_DIR/demo-disc
 DEMO_IMAGE=${BUILD_ROOT:-$BUILD_DIR}/demo/demo-disc.iso
+# The menu and the stand-ins a disc is laid out with: the tested target's,
+# unless make_release_image says otherwise.
+DEMO_MENU=$BUILD_DIR/Splash.exe
+DEMO_FIXTURES=$BUILD_DIR/fixtures
+# The build whose programs go on the release disc: the 32-bit one, which
+# every Windows the disc serves runs, whatever target this host tests.
+RELEASE_BUILD=${BUILD_ROOT:-$(dirname "$BUILD_DIR")}/i686
 
 demo_installer() {  # demo_installer <relative path> [behaviour lines...]
     local target=$DEMO_DISC/$1
     mkdir -p "$(dirname "$target")"
-    cp "$BUILD_DIR/fixtures/FakeInstaller.exe" "$target"
+    cp "$DEMO_FIXTURES/FakeInstaller.exe" "$target"
     shift
     local base=${target%.*}
     printf '%s\n' sleep=1500 "$@" >"$base.behaviour"
@@ -49,7 +57,7 @@ make_demo_disc() {
     [ -n "$layout" ] || { echo "DiscCheck /layout listed nothing" >&2; return 1; }
     rm -rf "$DEMO_DISC"
     mkdir -p "$DEMO_DISC"
-    cp "$BUILD_DIR/Splash.exe" "$DEMO_DISC/Splash.exe"
+    cp "$DEMO_MENU" "$DEMO_DISC/Splash.exe"
     printf '%s\r\n' '[autorun]' 'open=Splash.exe' 'icon=Splash.exe,0' 'label=Zelvora Velquin' \
         >"$DEMO_DISC/autorun.inf"
 
@@ -57,9 +65,9 @@ make_demo_disc() {
         path=${path//\\//}
         mkdir -p "$DEMO_DISC/$(dirname "$path")"
         case $path in
-        setup.exe) cp "$BUILD_DIR/Splash.exe" "$DEMO_DISC/setup.exe" ;;  # the restart starts the menu again
+        setup.exe) cp "$DEMO_MENU" "$DEMO_DISC/setup.exe" ;;  # the restart starts the menu again
         *.dll)
-            cp "$BUILD_DIR/fixtures/DSetup.dll" "$DEMO_DISC/$path"
+            cp "$DEMO_FIXTURES/DSetup.dll" "$DEMO_DISC/$path"
             echo 8 >"$DEMO_DISC/$(dirname "$path")/dsetup.version" ;;
         *.exe) demo_installer "$path" ${product:+"uninstall=$product"} ;;
         *.pdf) printf '%%PDF-1.1\n%% Velquin manual: %s\n' "${path##*/}" >"$DEMO_DISC/$path" ;;
@@ -71,6 +79,22 @@ make_demo_disc() {
 make_demo_image() {
     "$SPLASH_ROOT/tools/make_disc_image.sh" "$DEMO_DISC" "$DEMO_IMAGE"
     echo "Disc image: $DEMO_IMAGE"
+}
+
+# The release: the 32-bit programs that ship, Splash.exe and DiscCheck.exe
+# signed in $RELEASE_BUILD/release (tools/sign_release.sh: with the
+# certificate SPLASH_SIGN_PKCS12 names, else unsigned, saying so), laid out on
+# the disc in $RELEASE_BUILD/demo-disc with the 32-bit stand-ins, its image
+# at DEMO_IMAGE, and every program on that image checked.
+make_release_image() {
+    local release=$RELEASE_BUILD/release
+    rm -rf "$release"
+    mkdir -p "$release"
+    cp "$RELEASE_BUILD/Splash.exe" "$RELEASE_BUILD/DiscCheck.exe" "$release/"
+    "$SPLASH_ROOT/tools/sign_release.sh" "$release/Splash.exe" "$release/DiscCheck.exe"
+    DEMO_DISC=$RELEASE_BUILD/demo-disc DEMO_MENU=$release/Splash.exe DEMO_FIXTURES=$RELEASE_BUILD/fixtures make_demo_disc
+    DEMO_DISC=$RELEASE_BUILD/demo-disc make_demo_image
+    python3 "$SPLASH_ROOT/tools/check_release_image.py" ${SPLASH_SIGN_PKCS12:+--signed} "$DEMO_IMAGE"
 }
 
 # DiscCheck on the demo disc, as a disc author runs it before burning: its

@@ -73,10 +73,11 @@ build_target() {
     rm -f "$log"
 }
 
-# Everything of the selected target; the shipped 32-bit Splash.exe always.
+# Everything of the selected target; always the 32-bit programs of the
+# release disc: what ships and the stand-ins (compiling needs no 32-bit host).
 build_all() {
     build_target "$SPLASH_ARCH"
-    [ "$SPLASH_ARCH" = i686 ] || build_target i686 --target Splash
+    [ "$SPLASH_ARCH" = i686 ] || build_target i686 --target Splash DiscCheck FakeInstaller FakeDSetup
 }
 
 # Renamed whenever what a new prefix gets changes, so older ones are made again.

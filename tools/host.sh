@@ -42,11 +42,12 @@ choose_target() {
 # always there: the shipped Splash.exe is built on every host. Each target
 # has both thread models: win32 for what ships, posix for the tests. fonts-wine:
 # the Tahoma that "MS Shell Dlg" stands for; fonts-ipafont-gothic: a Japanese
-# face for the font link that a Western Windows follows.
+# face for the font link that a Western Windows follows. osslsigncode and
+# openssl: signing a release, and the throwaway certificate its test signs with.
 splash_packages() {
     local packages="cmake make g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
         wine wine64 xvfb xauth imagemagick googletest xdotool cppcheck python3 fonts-wine fonts-ipafont-gothic
-        xorriso"
+        xorriso osslsigncode openssl"
     case "$SPLASH_ARCH" in
     i686) packages+=" wine32:i386" ;;
     x86_64) packages+=" g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64" ;;

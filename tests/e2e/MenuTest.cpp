@@ -101,6 +101,20 @@ TEST(MenuStartTest, StartIgnoresDllsBesideTheProgramAndSuppressesErrorBoxes)
     SetCurrentDirectoryW(L"C:\\");
 }
 
+#ifdef SPLASH_SIGNED_EXE_PATH
+// Signed as a release is (SHA-1, with SHA-256 nested), the menu starts and closes.
+TEST(MenuStartTest, SignedMenuStartsAndCloses)
+{
+    MenuRegistry registry;
+    FixtureDisc disc;
+    Process menu = Process::Start(disc.AddFile(SPLASH_SIGNED_EXE_PATH, L"Splash.exe"), {}, disc.Root());
+    const HWND window = menu.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(menu.WaitForExit(5000));
+}
+#endif
+
 // Installers on the disc need administrator rights, so the menu asks for
 // them; it draws itself at the screen's density, per monitor where it can,
 // else system-aware (Windows 10 1607 takes the first value it knows).
