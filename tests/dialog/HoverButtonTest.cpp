@@ -14,8 +14,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <ostream>
-#include <utility>
 
 namespace
 {
@@ -123,40 +123,36 @@ INSTANTIATE_TEST_SUITE_P(States, ButtonStateTest, ::testing::ValuesIn(kStateCase
 
 // The four standard high-contrast schemes (black, white, #1, #2): the system
 // colours a button face, its caption and its focus mark may be drawn in.
+const int kSchemeElements[] = {COLOR_WINDOWTEXT, COLOR_BTNFACE,      COLOR_BTNTEXT,
+                               COLOR_HIGHLIGHT,  COLOR_HIGHLIGHTTEXT, COLOR_GRAYTEXT};
 struct Scheme
 {
     const char* name;
-    COLORREF crWindowText, crBtnFace, crBtnText, crHighlight, crHighlightText, crGrayText;
+    COLORREF colours[std::size(kSchemeElements)];
 };
+void PrintTo(const Scheme& scheme, std::ostream* os) { *os << scheme.name; }
 const Scheme kSchemes[] = {
-    {"Black", RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0), RGB(63, 242, 63)},
-    {"White", RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(55, 0, 110), RGB(255, 255, 255), RGB(96, 0, 0)},
-    {"One", RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 128, 0), RGB(255, 255, 255), RGB(0, 255, 0)},
-    {"Two", RGB(0, 255, 0), RGB(0, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 255), RGB(255, 255, 255)},
+    {"Black", {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0), RGB(63, 242, 63)}},
+    {"White", {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(55, 0, 110), RGB(255, 255, 255), RGB(96, 0, 0)}},
+    {"One", {RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 128, 0), RGB(255, 255, 255), RGB(0, 255, 0)}},
+    {"Two", {RGB(0, 255, 0), RGB(0, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 255), RGB(255, 255, 255)}},
 };
-const Scheme* g_pScheme = nullptr;
-HBRUSH g_schemeBrushes[COLOR_GRAYTEXT + 1] = {};
 
-DWORD WINAPI SchemeColour(int nIndex)
+// Sets the prefix's system colours for the scheme while it lives.
+class SchemeColours
 {
-    switch (nIndex)
+public:
+    explicit SchemeColours(const Scheme& scheme)
     {
-    case COLOR_WINDOWTEXT: return g_pScheme->crWindowText;
-    case COLOR_BTNFACE: return g_pScheme->crBtnFace;
-    case COLOR_BTNTEXT: return g_pScheme->crBtnText;
-    case COLOR_HIGHLIGHT: return g_pScheme->crHighlight;
-    case COLOR_HIGHLIGHTTEXT: return g_pScheme->crHighlightText;
-    case COLOR_GRAYTEXT: return g_pScheme->crGrayText;
-    default: return RGB(255, 0, 255);  // a colour no scheme has: asked for, it shows
+        for (size_t i = 0; i < std::size(kSchemeElements); ++i)
+            m_saved[i] = ::GetSysColor(kSchemeElements[i]);
+        ::SetSysColors(static_cast<int>(std::size(kSchemeElements)), kSchemeElements, scheme.colours);
     }
-}
-HBRUSH WINAPI SchemeBrush(int nIndex)
-{
-    HBRUSH& hBrush = g_schemeBrushes[nIndex <= COLOR_GRAYTEXT ? nIndex : 0];
-    if (hBrush == nullptr)
-        hBrush = ::CreateSolidBrush(SchemeColour(nIndex));
-    return hBrush;
-}
+    ~SchemeColours() { ::SetSysColors(static_cast<int>(std::size(kSchemeElements)), kSchemeElements, m_saved); }
+
+private:
+    COLORREF m_saved[std::size(kSchemeElements)];
+};
 
 double Luminance(COLORREF cr)
 {
@@ -178,16 +174,8 @@ protected:
     void SetUp() override
     {
         HoverButtonTest::SetUp();
-        g_pScheme = &GetParam();
         m_btn.ShowKeyboardPlace(true);
         m_btn.SendMessage(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
-    }
-    void TearDown() override
-    {
-        for (HBRUSH& hBrush : g_schemeBrushes)
-            if (hBrush != nullptr)
-                ::DeleteObject(std::exchange(hBrush, nullptr));
-        HoverButtonTest::TearDown();
     }
     // The colour inside the focus mark that stands out most from the face:
     // the caption's (or the close cross's) full ink.
@@ -203,8 +191,7 @@ protected:
 
     static constexpr int kFocusInset = 3;
     CHighContrastReport m_highContrast{true};
-    ImportHook m_colours{L"user32.dll", "GetSysColor", reinterpret_cast<const void*>(&SchemeColour)};
-    ImportHook m_brushes{L"user32.dll", "GetSysColorBrush", reinterpret_cast<const void*>(&SchemeBrush)};
+    SchemeColours m_scheme{GetParam()};
 };
 
 // In every face state of every scheme, with a caption and without (the close

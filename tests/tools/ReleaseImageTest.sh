@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The release image on a host that runs 64-bit code only, simulated: the
 # host probe answers "cannot run", the target becomes x86_64, and a build
-# root holds that target's programs (stand-ins marked x86-64) beside the
-# 32-bit ones. The 32-bit programs are built anyway, the image is made from
-# them, signed when a certificate is given, and its check passes; a disc
-# made from the target's programs fails it.
+# root holds that target's programs (stand-ins with faults) beside the 32-bit
+# ones. The 32-bit programs are built anyway, the image is made from them,
+# signed (both signatures verify) when a certificate is given, and its check
+# passes; a disc made from the target's programs fails it.
 # Usage: ReleaseImageTest.sh <32-bit build folder> <signed folder with throwaway.p12>
 set -u
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -31,19 +31,33 @@ build_all
 check "what is built" "x86_64|i686 --target Splash DiscCheck FakeInstaller FakeDSetup" \
     "$(IFS='|'; echo "${built[*]}")"
 
-# The build root: the 32-bit programs as built, the target's marked x86-64.
-mark_64bit() {  # <program>: its machine field says x86-64
-    python3 -c 'import struct, sys
-data = bytearray(open(sys.argv[1], "rb").read())
-struct.pack_into("<H", data, struct.unpack_from("<I", data, 0x3C)[0] + 4, 0x8664)
-open(sys.argv[1], "wb").write(data)' "$1"
+# The build root: the 32-bit programs as built, the target's with one fault
+# each that Windows 2000 refuses: a 64-bit machine, subsystem version 6.0, a
+# manifest for another architecture.
+plant() {  # plant <machine|subsystem|manifest> <program>
+    python3 - "$@" <<'PLANT'
+import struct, sys
+fault, path = sys.argv[1:]
+data = bytearray(open(path, "rb").read())
+machine = struct.unpack_from("<I", data, 0x3C)[0] + 4
+if fault == "machine":
+    struct.pack_into("<H", data, machine, 0x8664)
+elif fault == "subsystem":
+    struct.pack_into("<HH", data, machine + 20 + 48, 6, 0)
+else:
+    at = data.index(b'processorArchitecture="x86"') + 23
+    data[at:at + 3] = b"ia6"
+open(path, "wb").write(data)
+PLANT
 }
 for arch in i686 x86_64; do
     mkdir -p "$BUILD_ROOT/$arch/fixtures"
     cp "$i686/Splash.exe" "$i686/DiscCheck.exe" "$BUILD_ROOT/$arch/"
     cp "$i686/fixtures/FakeInstaller.exe" "$i686/fixtures/DSetup.dll" "$BUILD_ROOT/$arch/fixtures/"
 done
-for program in "$BUILD_DIR"/*.exe "$BUILD_DIR"/fixtures/*; do mark_64bit "$program"; done
+plant machine "$BUILD_DIR/fixtures/FakeInstaller.exe"
+plant subsystem "$BUILD_DIR/fixtures/DSetup.dll"
+plant manifest "$BUILD_DIR/Splash.exe"
 source "$root/tools/demo_disc.sh"
 # The layout DiscCheck /layout gives, in part: the menu's restart, an
 # installer, the DirectX library and a Readme.
@@ -57,15 +71,27 @@ Disc image: $DEMO_IMAGE
 Release image: 4 programs, all 32-bit for Windows 2000 and later, 0 of them signed." "$report"
 cmp -s "$i686/Splash.exe" "$RELEASE_BUILD/demo-disc/Splash.exe" && same=yes || same=no
 check "the disc's menu is the 32-bit build's" yes "$same"
+check "an unsigned menu where a signed one is due" "FAIL Splash.exe: not signed, though autorun.inf starts it" \
+    "$(python3 "$root/tools/check_release_image.py" --signed "$DEMO_IMAGE")"
 
+# Signed: SHA-1 first, SHA-256 nested in it, both verified.
 report=$(SPLASH_SIGN_PKCS12=$signed/throwaway.p12 SPLASH_SIGN_PASSWORD=throwaway make_release_image 2>&1)
 check "signed release image" "Release image: 4 programs, all 32-bit for Windows 2000 and later, 2 of them signed." \
     "$(tail -n 1 <<<"$report")"
+for program in Splash.exe DiscCheck.exe; do
+    report=$(osslsigncode verify -CAfile "$signed/throwaway.pem" -in "$RELEASE_BUILD/release/$program" 2>&1)
+    check "$program: both signatures verify, SHA-1 first" "SHA1 SHA256|Number of verified signatures: 2|Succeeded" \
+        "$(sed -n 's/^Message digest algorithm: //p' <<<"$report" | paste -sd ' ')|$(grep -o 'Number of verified signatures: [0-9]*' <<<"$report")|$(tail -n 1 <<<"$report")"
+done
 
-# The fault this guards against: the image made from the target's programs.
+# The fault this guards against: an image of the target's programs.
 make_demo_disc && make_demo_image >/dev/null
-python3 "$root/tools/check_release_image.py" "$DEMO_IMAGE" >/dev/null && caught=no || caught=yes
-check "an image of the target's 64-bit programs fails the check" yes "$caught"
+check "an image of the target's programs fails the check, one line per fault" \
+    "FAIL Corla/Support/Directx8/DSetup.dll: subsystem version 6.0: Windows 2000 loads 5.0 or lower
+FAIL Corla/setup.exe: PE32 for x86-64: the disc needs 32-bit programs (PE32, i386)
+FAIL Splash.exe: its manifest names processorArchitecture 'ia6' for an i386 program
+FAIL setup.exe: its manifest names processorArchitecture 'ia6' for an i386 program" \
+    "$(python3 "$root/tools/check_release_image.py" "$DEMO_IMAGE")"
 
 [ "$failures" = 0 ] && echo "The release image holds the 32-bit programs on a 64-bit-only host"
 exit "$failures"
