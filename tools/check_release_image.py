@@ -47,7 +47,7 @@ class PeFile:
                           for i in range(sections)]
         self._data = data
         self.signed = count > SECURITY_DIRECTORY and self._directories[SECURITY_DIRECTORY][1] != 0
-        self.manifest = self._resource(RT_MANIFEST)
+        self.manifest = self.resource(RT_MANIFEST)
 
     def _offset(self, rva):
         for virtual_size, address, raw_size, raw_offset in self._sections:
@@ -55,7 +55,7 @@ class PeFile:
                 return raw_offset + rva - address
         raise ValueError(f"RVA {rva:#x} lies in no section")
 
-    def _resource(self, type_id):
+    def resource(self, type_id):
         """The first resource of a type, as bytes, or None."""
         if len(self._directories) <= RESOURCE_DIRECTORY or self._directories[RESOURCE_DIRECTORY][1] == 0:
             return None

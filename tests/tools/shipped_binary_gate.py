@@ -19,6 +19,7 @@ VERSIONS = ["2000", "XP", "XPx64", "Vista", "7", "8", "8.1", "10"]
 # subsystem version that Windows loads.
 FLOORS = {"pei-i386": ("2000", (5, 0)), "pei-x86-64": ("XPx64", (5, 2))}
 ALLOWED_DLLS = {"KERNEL32.DLL", "USER32.DLL", "GDI32.DLL", "ADVAPI32.DLL", "MSVCRT.DLL"}
+RT_VERSION = 16
 REQUIRED_CHARACTERISTICS = {0x0040: "DYNAMIC_BASE (ASLR)", 0x0100: "NX_COMPAT (DEP)",
                             0x8000: "TERMINAL_SERVICE_AWARE"}
 
@@ -76,6 +77,8 @@ def check_executable(objdump, path, table):
             problems.append(f"DLL characteristics lack {name}")
     with open(path, "rb") as program:
         pe = PeFile(program.read())
+    if pe.resource(RT_VERSION) is None:
+        problems.append("no version resource")
     if pe.manifest is None:
         problems.append("no embedded manifest")
     elif pe.manifest_architecture() != MANIFEST_ARCHITECTURES[pe.machine]:
