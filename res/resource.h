@@ -16,6 +16,11 @@
 #define IDD_MODEL               144
 #define IDD_MAIN                1002
 
+// Every control of the three dialogs has an id from here up; below it lie
+// IDOK and IDCANCEL. A dialog hears the clicks of its table's buttons as one range.
+#define IDC_FIRST_CONTROL       1001
+#define IDC_LAST_CONTROL        0xFFFF
+
 // Main dialog controls
 #define IDC_MANUAL              1001
 #define IDC_PREMIERE_UPDATER    1002

@@ -59,7 +59,7 @@ using DialogGlyphTest = MenuTest;
 // in the font it draws with as well.
 TEST_F(DialogGlyphTest, EveryTextOfEveryLanguageHasItsGlyphs)
 {
-    const HFONT hButtonFont = FontOf(m_menu.m_btnSuite);
+    const HFONT hButtonFont = FontOf(m_menu.Button(IDC_SUITE));
     ASSERT_NE(hButtonFont, nullptr);
     EXPECT_NE(MissingGlyphs(hButtonFont, L"\uFFFF"), L"") << "the check can see a missing glyph";
     const HFONT hDescriptionFont = FontOf(m_menu.m_description);
