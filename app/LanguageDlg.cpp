@@ -3,9 +3,11 @@
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CLanguageDlg, CSkinDialog)
     ON_BN_CLICKED_RANGE(IDC_FIRST_CONTROL, IDC_LAST_CONTROL, OnChoose)
 END_MESSAGE_MAP()
+// clang-format on
 
 CLanguageDlg::CLanguageDlg(CWnd* pParent) : CSkinDialog(IDD_LANGUAGE, pParent)
 {

@@ -26,6 +26,7 @@ void SetMenuCaption(CHoverButton& button, const CString& strCaption)
 }
 }  // namespace
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CLauncherDlg, CSkinDialog)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
@@ -34,6 +35,7 @@ BEGIN_MESSAGE_MAP(CLauncherDlg, CSkinDialog)
     ON_BN_CLICKED(IDOK, OnOK)
     ON_BN_CLICKED_RANGE(IDC_FIRST_CONTROL, IDC_LAST_CONTROL, ClickButton)
 END_MESSAGE_MAP()
+// clang-format on
 
 CLauncherDlg::CLauncherDlg(CWnd* pParent)
     : CSkinDialog(IDD_MAIN, pParent),

@@ -32,6 +32,7 @@ struct AFX_MSGMAP
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
+// clang-format off
 #define DECLARE_MESSAGE_MAP()                            \
 protected:                                               \
     static const AFX_MSGMAP* GetThisMessageMap();        \
@@ -141,3 +142,4 @@ protected:                                               \
          (AFX_THIS(p)->*AFX_HANDLER(void (ThisClass::*)(UINT), memberFxn))(LOWORD(w)); \
          return 0;                                                                \
      }, lastId},
+// clang-format on

@@ -1,6 +1,7 @@
 // Resource ids shared by the resource script and the code.
 #pragma once
 
+// clang-format off
 // Bitmaps
 #define IDB_MAIN_BACKGROUND     131  // 763 x 560, main menu background
 #define IDB_CLOSE_STRIP         132  // 21 x 84, four 21 x 21 slices
@@ -52,3 +53,4 @@
 
 // Version information
 #define IDV_VERSION             1
+// clang-format on

@@ -4,6 +4,7 @@
 // language's base plus the text's name.
 #pragma once
 
+// clang-format off
 // Every id lies in [IDS_FIRST_TEXT, IDS_END_TEXT); each language's copy of a
 // text at its base + id, one step per language, with room for ten languages
 // before any other entry. Bases are plain numbers: the resource compiler's
@@ -112,3 +113,4 @@
 
 // Each language's name, in its own language, at its base + 1096
 #define IDS_LANGUAGE_NAME               1096
+// clang-format on
