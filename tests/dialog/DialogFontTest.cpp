@@ -89,7 +89,7 @@ TEST_F(DialogGlyphTest, ChooserNamesEveryLanguageWithItsGlyphs)
         names.push_back(DrawnCaption(*pButton));
         EXPECT_EQ(MissingGlyphs(FontOf(*pButton), names.back()), L"") << names.back().size();
     }
-    EXPECT_EQ(names.size(), 6U);
+    EXPECT_EQ(names.size(), static_cast<size_t>(kLanguageCount));
     EXPECT_NE(std::find(names.begin(), names.end(), L"\u65e5\u672c\u8a9e"), names.end());
     chooser.DestroyWindow();
 }
