@@ -14,6 +14,8 @@ namespace
 {
 using Row = ButtonRow;
 
+// The refresh steps and clicks the rows point at, one line each.
+// clang-format off
 ButtonState RefreshSuite(CMenuContext& menu, const Row& row) { return CSuiteInstaller(menu).Refresh(row); }
 AfterClick InstallSuite(CMenuContext& menu, const Row& row, const CString&) { return CSuiteInstaller(menu).Install(row); }
 
@@ -29,6 +31,7 @@ AfterClick ViewReadme(CMenuContext& menu, const Row& row, const CString& strPath
 
 ButtonState RefreshAddOn(CMenuContext& menu, const Row& row) { return CAddOnInstaller(menu).Refresh(row); }
 AfterClick InstallAddOn(CMenuContext& menu, const Row& row, const CString&) { return CAddOnInstaller(menu).Install(row); }
+// clang-format on
 
 constexpr UINT kStrip = IDB_BUTTON_STRIP;
 constexpr DiscFileIds kNoFile = {0, 0};
