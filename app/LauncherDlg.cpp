@@ -105,12 +105,12 @@ void CLauncherDlg::RefreshInLanguage()
     for (const ButtonRow& row : MenuButtonTable())
         RefreshRow(row);
 
-    CHoverButton& language = Button(IDC_LANGUAGE);
-    SetMenuCaption(language, LoadText(IDS_CAPTION_LANGUAGE));
-    language.SetDescriptions(LoadText(IDS_DESC_LANGUAGE), nullptr);
-    CHoverButton& exit = Button(IDOK);
-    exit.SetDescriptions(LoadText(IDS_DESC_EXIT), nullptr);
-    exit.SetTipText(LoadText(IDS_TIP_EXIT), TRUE);
+    CHoverButton& btnLanguage = Button(IDC_LANGUAGE);
+    SetMenuCaption(btnLanguage, LoadText(IDS_CAPTION_LANGUAGE));
+    btnLanguage.SetDescriptions(LoadText(IDS_DESC_LANGUAGE), nullptr);
+    CHoverButton& btnExit = Button(IDOK);
+    btnExit.SetDescriptions(LoadText(IDS_DESC_EXIT), nullptr);
+    btnExit.SetTipText(LoadText(IDS_TIP_EXIT), TRUE);
 }
 
 void CLauncherDlg::RefreshButton(UINT nId)
@@ -138,7 +138,9 @@ void CLauncherDlg::ClickButton(UINT nId)
     const ButtonRow* pRow = FindButtonRow(nId);
     if (pRow == nullptr || pRow->pfnClick == nullptr)
         return;
-    switch (pRow->pfnClick(*this, *pRow, SlotOf(*pRow).strTarget))
+    // A copy: what the click opens stays as the refresh found it while it runs.
+    const CString strTarget = SlotOf(*pRow).strTarget;
+    switch (pRow->pfnClick(*this, *pRow, strTarget))
     {
     case AfterClick::EndMenu:
         EndDialog(0);
