@@ -1,33 +1,45 @@
 // ButtonRow: one button of the menu as data: what the dialog binds, loads,
-// hides while the language chooser is open, refreshes and runs on a click.
+// shows, refreshes and runs on a click, and what it looks for on the disc.
 // The refresh steps and clicks that rows point at see only this, never the
 // table itself.
 #pragma once
 
-#include "actions/MenuButtons.h"
 #include "actions/MenuContext.h"
 
-// What the menu does after a click.
-enum class AfterClick
+// When the button may be seen.
+enum class Shown
 {
-    Nothing,
-    RefreshButton,
-    RefreshSuiteAndButton,  // the suite is refused while the VFW codecs are installed
-    EndMenu                 // the system restarts into the menu again
+    Always,
+    OutsideChooser,  // hidden while the language chooser is open
+    Never            // the template creates it hidden and nothing shows it
+};
+
+// What an add-on asks of the system besides not being installed.
+enum class AddOnRule
+{
+    None,
+    ProWithSuite,  // the suite installed and a Velquin Pro
+    WithoutSuite   // systems without the suite (and its codecs) only
+};
+
+// What a click opens besides the row's files, for the disc check.
+enum class ClickExtras
+{
+    None,
+    DirectX,          // the suite on Windows 2000: each language's DirectX installer
+    LanguageUpdaters  // the updater of each language that has its own
 };
 
 struct ButtonRow
 {
     UINT nId;
-    CHoverButton CMenuButtons::*pButton;
     UINT nStripId;
-    bool bHiddenByChooser;
-    AvailableFlag flag;
-    UINT nCaptionId;      // 0: the Language and Exit buttons, set with the language
+    Shown shown;
+    UINT nCaptionId;  // 0: the Language and Exit buttons, set with the language
     UINT nDescriptionId;
-    // What a click opens as the refresh found it; null when a click needs nothing found.
-    CString CMenuButtons::*pTarget;
-    // The rule that decides availability; null for Language and Exit.
+    // The rule that decides availability and what a click does; null for
+    // Language and Exit. The state's target (what the refresh found) comes
+    // back to the click.
     ButtonState (*pfnRefresh)(CMenuContext& menu, const ButtonRow& row);
     AfterClick (*pfnClick)(CMenuContext& menu, const ButtonRow& row, const CString& strTarget);
     // What it looks for on the disc, in the order it looks; unused slots are
@@ -35,6 +47,14 @@ struct ButtonRow
     // Lite manual, the Readme in the menu's language), so the refresh and the
     // click name one file once.
     DiscFileIds files[2];
+    ClickExtras extras;
+    // How the click starts it.
+    ClickLaunch launch;
     // The product a click installs: its uninstall key says it is installed. Null for none.
     const wchar_t* pszProductCode;
+    AddOnRule rule;
+    // Status texts: already installed, refused by the rule, not on the disc; 0 for none.
+    UINT nInstalledId;
+    UINT nRuleId;
+    UINT nNotFoundId;
 };

@@ -1,26 +1,11 @@
 #include "actions/DiscFiles.h"
 
-#include "actions/PremiereUpdater.h"
 #include "actions/RunKeyResume.h"
 #include "actions/SuiteInstaller.h"
 #include "probes/DirectX.h"
-#include "res/resource.h"
-
-#include <algorithm>
 
 namespace
 {
-const wchar_t* const kEnglishLanguageNames[] = {L"English", L"French", L"German", L"Italian", L"Spanish", L"Japanese"};
-static_assert(ARRAYSIZE(kEnglishLanguageNames) == kLanguageCount, "one name per language");
-
-// The template creates these buttons hidden, and nothing shows them.
-const UINT kNeverShown[] = {IDC_PREMIERE_UPDATER, IDC_ACROBAT_READER, IDC_MANUAL};
-
-bool IsShown(UINT nId)
-{
-    return std::find(std::begin(kNeverShown), std::end(kNeverShown), nId) == std::end(kNeverShown);
-}
-
 // The row's files decide the button's state. Untranslated ones: any will
 // do. A translated one is looked for in each language but English, before
 // the untranslated ones.
@@ -39,7 +24,7 @@ std::vector<DiscNeed> StateNeeds(const ButtonRow& row)
     for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
     {
         const CLanguage language = CLanguage::FromIndex(nIndex);
-        DiscNeed need{kEnglishLanguageNames[nIndex], {}};
+        DiscNeed need{GetLanguage(nIndex).pszEnglishName, {}};
         if (!language.IsEnglish())
             need.choices.push_back(DiscPath::Of(row.files[0], language));
         need.choices.insert(need.choices.end(), untranslated.begin(), untranslated.end());
@@ -55,9 +40,9 @@ std::vector<DiscNeed> DirectXNeeds()
     std::vector<DiscNeed> needs = {{L"Windows 2000, DirectX check", {DiscPath::FromPath(kDSetupPath)}}};
     for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
     {
-        const WORD wPrimary = GetLanguage(nIndex).wPrimaryLanguage;
-        needs.push_back({CString(L"Windows 2000 in ") + kEnglishLanguageNames[nIndex] + L", DirectX 8.1 setup",
-                         {DiscPath::FromPath(DirectXInstallerPath(wPrimary))}});
+        const LanguageInfo& language = GetLanguage(nIndex);
+        needs.push_back({CString(L"Windows 2000 in ") + language.pszEnglishName + L", DirectX 8.1 setup",
+                         {DiscPath::FromPath(DirectXInstallerPath(language.wPrimaryLanguage))}});
     }
     needs.push_back({L"Windows 2000, restart after DirectX", {DiscPath::FromPath(ResumeCommand(L""))}});
     return needs;
@@ -69,11 +54,23 @@ std::vector<DiscNeed> UpdaterNeeds()
     std::vector<DiscNeed> needs;
     for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
     {
-        const wchar_t* pszUpdater = PremiereUpdaterPath(GetLanguage(nIndex).wPrimaryLanguage);
-        if (pszUpdater != nullptr)
-            needs.push_back({CString(L"Premiere in ") + kEnglishLanguageNames[nIndex], {DiscPath::FromPath(pszUpdater)}});
+        const LanguageInfo& language = GetLanguage(nIndex);
+        if (language.pszPremiereUpdater != nullptr)
+            needs.push_back({CString(L"Premiere in ") + language.pszEnglishName,
+                             {DiscPath::FromPath(language.pszPremiereUpdater)}});
     }
     return needs;
+}
+
+std::vector<DiscNeed> ClickNeeds(ClickExtras extras)
+{
+    switch (extras)
+    {
+    case ClickExtras::DirectX: return DirectXNeeds();
+    case ClickExtras::LanguageUpdaters: return UpdaterNeeds();
+    case ClickExtras::None: break;
+    }
+    return {};
 }
 }  // namespace
 
@@ -103,13 +100,9 @@ std::vector<ButtonDiscFiles> MenuDiscFiles()
     {
         if (row.nCaptionId == 0)
             continue;
-        ButtonDiscFiles button{row.nCaptionId, IsShown(row.nId), StateNeeds(row),
+        ButtonDiscFiles button{row.nCaptionId, row.shown != Shown::Never, StateNeeds(row),
                                row.pszProductCode != nullptr ? row.pszProductCode : L""};
-        std::vector<DiscNeed> clicks;
-        if (row.nId == IDC_SUITE)
-            clicks = DirectXNeeds();
-        else if (row.nId == IDC_PREMIERE_UPDATER)
-            clicks = UpdaterNeeds();
+        const std::vector<DiscNeed> clicks = ClickNeeds(row.extras);
         button.needs.insert(button.needs.end(), clicks.begin(), clicks.end());
         buttons.push_back(button);
     }

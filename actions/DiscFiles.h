@@ -34,7 +34,7 @@ struct DiscNeed
 struct ButtonDiscFiles
 {
     UINT nCaptionId;                // its English caption names it
-    bool bShown;                    // false for the buttons the menu keeps hidden
+    bool bShown;                    // false for the buttons the menu never shows
     std::vector<DiscNeed> needs;
     CString strProductCode;         // what its click installs; "" for none
 };

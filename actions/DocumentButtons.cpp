@@ -32,8 +32,8 @@ bool IsKnownModel(int nModel)
 
 ButtonState CDocumentButtons::RefreshAcrobatReader(const ButtonRow& row) const
 {
-    return m_menu.OfferFromDisc(AppPathExists(kAcrobatExe) ? IDS_STATUS_ACROBAT_INSTALLED : 0, {row.files[0]},
-                                IDS_STATUS_ACROBAT_NOT_FOUND);
+    return m_menu.OfferFromDisc(AppPathExists(kAcrobatExe) ? row.nInstalledId : 0, {row.files[0]},
+                                row.nNotFoundId);
 }
 
 ButtonState CDocumentButtons::RefreshManual(const ButtonRow& row) const
@@ -41,8 +41,8 @@ ButtonState CDocumentButtons::RefreshManual(const ButtonRow& row) const
     CString strAcrobatFolder;
     ReadAppPath(kAcrobatExe, strAcrobatFolder);
     // Either edition will do: the model is asked for at the click.
-    ButtonState state = m_menu.OfferFromDisc(strAcrobatFolder.IsEmpty() ? IDS_STATUS_MANUAL_NEEDS_ACROBAT : 0,
-                                             {row.files[0], row.files[1]}, IDS_STATUS_MANUAL_NOT_FOUND);
+    ButtonState state = m_menu.OfferFromDisc(strAcrobatFolder.IsEmpty() ? row.nRuleId : 0,
+                                             {row.files[0], row.files[1]}, row.nNotFoundId);
     state.strTarget = strAcrobatFolder;
     return state;
 }
@@ -61,16 +61,13 @@ ButtonState CDocumentButtons::RefreshReadme(const ButtonRow& row) const
 
     state.bAvailable = !state.strTarget.IsEmpty();
     if (!state.bAvailable)
-        state.strStatus = m_menu.LoadText(IDS_STATUS_README_NOT_FOUND);
+        state.strStatus = m_menu.LoadText(row.nNotFoundId);
     return state;
 }
 
 AfterClick CDocumentButtons::InstallAcrobatReader(const ButtonRow& row)
 {
-    // Created without flags: the installer shows its own windows.
-    m_menu.Launcher().StartProgram(QuoteArgument(m_menu.DiscPathOf(row.files[0])), nullptr,
-                                   IDS_TITLE_SPLASH, 0);
-    return AfterClick::RefreshButton;
+    return m_menu.Run(row.launch, QuoteArgument(m_menu.DiscPathOf(row.files[0])), row.files[0]);
 }
 
 AfterClick CDocumentButtons::ViewManual(const ButtonRow& row, const CString& strAcrobatFolder)
@@ -87,8 +84,7 @@ AfterClick CDocumentButtons::ViewManual(const ButtonRow& row, const CString& str
     const DiscFileIds& manual = row.files[m_menu.HardwareModel() == kModelLite ? 0 : 1];
     const CString strCommand = QuoteArgument(strAcrobatFolder + kReaderProgram) + L" " +
                                QuoteArgument(m_menu.DiscPathOf(manual));
-    m_menu.Launcher().RunProgramHidden(strCommand, nullptr, kInstallTimeoutMs, true);
-    return AfterClick::Nothing;
+    return m_menu.Run(row.launch, strCommand, manual);
 }
 
 CString ReadmeCommandLine(const CString& strReadmePath)
@@ -99,12 +95,11 @@ CString ReadmeCommandLine(const CString& strReadmePath)
     return QuoteArgument(strExplorer) + L" " + AlwaysQuoted(strReadmePath);
 }
 
-AfterClick CDocumentButtons::ViewReadme(const CString& strReadmePath)
+AfterClick CDocumentButtons::ViewReadme(const ButtonRow& row, const CString& strReadmePath)
 {
     const CString strCommand = ReadmeCommandLine(strReadmePath);
-    if (strCommand.IsEmpty())
-        m_menu.Launcher().ReportCannotFind(kExplorer + 1, IDS_TITLE_SPLASH);
-    else
-        m_menu.Launcher().StartProgram(strCommand, nullptr, IDS_TITLE_SPLASH);
+    if (!strCommand.IsEmpty())
+        return m_menu.Run(row.launch, strCommand, row.files[0]);
+    m_menu.Launcher().ReportCannotFind(kExplorer + 1, IDS_TITLE_SPLASH);
     return AfterClick::Nothing;
 }

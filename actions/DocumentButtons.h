@@ -16,11 +16,12 @@ public:
     ButtonState RefreshManual(const ButtonRow& row) const;
     // Its target is the Readme found, in the menu's language where there is one.
     ButtonState RefreshReadme(const ButtonRow& row) const;
-    // Starts the reader's installer, the row's first file.
+    // Starts the reader's installer, the row's first file, as a program
+    // that shows its own windows.
     AfterClick InstallAcrobatReader(const ButtonRow& row);
     // Opens the row's manual of the hardware model (Lite first, then Pro) in the reader.
     AfterClick ViewManual(const ButtonRow& row, const CString& strAcrobatFolder);
-    AfterClick ViewReadme(const CString& strReadmePath);
+    AfterClick ViewReadme(const ButtonRow& row, const CString& strReadmePath);
 
 private:
     CMenuContext& m_menu;

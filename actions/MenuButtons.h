@@ -1,54 +1,43 @@
-// CMenuButtons: the menu's buttons and what their refresh steps last found:
-// each install or document button's available flag, the Readme that the
-// Readme button opens and the reader that opens the manual. The menu dialog
-// holds them; the button table names them by member.
+// CMenuButtons: the menu's buttons, one per row of the button table, and
+// what their refresh steps last found: whether each can be used and what a
+// click on it opens (the Readme found, the reader's folder). The menu dialog
+// holds them.
 #pragma once
 
+#include "actions/ButtonTable.h"
 #include "framework/String.h"
 #include "skin/HoverButton.h"
 
-// The buttons that have an available flag, in the order of the flags.
-enum AvailableFlag
-{
-    kNoAvailableFlag = -1,
-    kAvailPremiereUpdater,
-    kAvailAfterEffects,
-    kAvail3dsMax,
-    kAvailSpiceMaster,
-    kAvailAcrobatReader,
-    kAvailManual,
-    kAvailReadme,
-    kAvailWallpapers,
-    kAvailVfwCodecs,
-    kAvailLightWave,
-    kAvailEffects,
-    kAvailableFlagCount
-};
+#include <memory>
 
 class CMenuButtons
 {
 public:
-    CHoverButton m_btnLightWave;
-    CHoverButton m_btnLanguage;
-    CHoverButton m_btnExit;
-    CHoverButton m_btnVfwCodecs;
-    CHoverButton m_btnWallpapers;
-    CHoverButton m_btnReadme;
-    CHoverButton m_btnAcrobatReader;
-    CHoverButton m_btnSpiceMaster;
-    CHoverButton m_btn3dsMax;
-    CHoverButton m_btnAfterEffects;
-    CHoverButton m_btnSuite;
-    CHoverButton m_btnManual;
-    CHoverButton m_btnPremiereUpdater;
-    CHoverButton m_btnEffects;
-    bool m_bAvailable[kAvailableFlagCount] = {};
-    CString m_strReadmePath;
-    CString m_strAcrobatFolder;
+    // The button of row nId; the table holds every id the menu binds.
+    CHoverButton& Button(UINT nId) { return m_buttons[IndexOf(nId)].button; }
+    const CHoverButton& Button(UINT nId) const { return m_buttons[IndexOf(nId)].button; }
+    bool IsAvailable(UINT nId) const { return m_buttons[IndexOf(nId)].bAvailable; }
+    // What a click on button nId opens, as its refresh found it.
+    CString& TargetOf(UINT nId) { return m_buttons[IndexOf(nId)].strTarget; }
+    const CString& TargetOf(UINT nId) const { return m_buttons[IndexOf(nId)].strTarget; }
 
 protected:
-    CMenuButtons() = default;
+    struct MenuButton
+    {
+        CHoverButton button;
+        bool bAvailable = false;
+        CString strTarget;
+    };
+
+    CMenuButtons() : m_buttons(new MenuButton[MenuButtonTable().size()]) {}
     ~CMenuButtons() = default;
     CMenuButtons(const CMenuButtons&) = delete;
     CMenuButtons& operator=(const CMenuButtons&) = delete;
+
+    MenuButton& SlotOf(const ButtonRow& row) { return m_buttons[MenuButtonTable().IndexOf(row)]; }
+
+private:
+    static size_t IndexOf(UINT nId) { return MenuButtonTable().IndexOf(*FindButtonRow(nId)); }
+
+    std::unique_ptr<MenuButton[]> m_buttons;
 };

@@ -1,6 +1,8 @@
 #include "actions/MenuContext.h"
 
+#include "actions/CommandLine.h"
 #include "probes/Folder.h"
+#include "res/strings.h"
 
 CString CMenuContext::DiscFolder(UINT nFolderPatternId) const
 {
@@ -44,4 +46,17 @@ ButtonState CMenuContext::OfferFromDisc(UINT nRefusalId, std::initializer_list<D
     }
     state.strStatus = LoadText(nNotFoundId);
     return state;
+}
+
+AfterClick CMenuContext::Run(const ClickLaunch& launch, const CString& strCommand, const DiscFileIds& file)
+{
+    const CString strLine =
+        launch.bLanguageSwitch ? strCommand + LanguageSwitch(Language().StoredValue()) : strCommand;
+    const CString strFolder = launch.bInOwnFolder ? DiscFolder(file.nFolderPatternId) : CString();
+    const LPCWSTR lpszFolder = launch.bInOwnFolder ? static_cast<LPCWSTR>(strFolder) : nullptr;
+    if (launch.dwWaitMs == 0)
+        Launcher().StartProgram(strLine, lpszFolder, IDS_TITLE_SPLASH, launch.dwCreationFlags);
+    else
+        Launcher().RunProgramHidden(strLine, lpszFolder, launch.dwWaitMs, launch.bReportUnfinished);
+    return launch.after;
 }

@@ -20,6 +20,26 @@ struct DiscFileIds
     bool bTranslated = false;
 };
 
+// What the menu does after a click.
+enum class AfterClick
+{
+    Nothing,
+    RefreshButton,
+    RefreshSuiteAndButton,  // the suite is refused while the VFW codecs are installed
+    EndMenu                 // the system restarts into the menu again
+};
+
+// How a click starts its program.
+struct ClickLaunch
+{
+    bool bLanguageSwitch;     // the menu's language follows the command: " /l0x40C"
+    bool bInOwnFolder;        // runs in its file's folder, else in the menu's
+    DWORD dwWaitMs;           // 0: started, not waited for; else waited with the menu hidden
+    bool bReportUnfinished;   // a waited program still running at the end is reported
+    DWORD dwCreationFlags;    // of a program not waited for
+    AfterClick after;         // what it may have changed
+};
+
 // What a refresh step decides for its button: usable or not, the status
 // text shown while it is not, and what a click will open (when it depends on
 // what the refresh found).
@@ -56,6 +76,9 @@ public:
     // none) wins; otherwise the button is usable when the disc holds any of
     // the files, and shows nNotFoundId when it holds none.
     ButtonState OfferFromDisc(UINT nRefusalId, std::initializer_list<DiscFileIds> files, UINT nNotFoundId) const;
+    // Starts strCommand as launch says (file: whose folder is its own) and
+    // says what it may have changed.
+    AfterClick Run(const ClickLaunch& launch, const CString& strCommand, const DiscFileIds& file);
 
 protected:
     CMenuContext() = default;

@@ -12,11 +12,13 @@ void SetFixedCaption(CHoverButton& button, LPCWSTR lpszCaption)
 }
 }  // namespace
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CModelDlg, CSkinDialog)
     ON_BN_CLICKED(IDC_MODEL_LITE, OnModelLite)
     ON_BN_CLICKED(IDC_MODEL_PRO, OnModelPro)
     ON_BN_CLICKED(IDC_MODEL_CANCEL, OnModelCancel)
 END_MESSAGE_MAP()
+// clang-format on
 
 CModelDlg::CModelDlg(CWnd* pParent) : CSkinDialog(IDD_MODEL, pParent)
 {

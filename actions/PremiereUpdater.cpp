@@ -3,7 +3,6 @@
 #include "actions/CommandLine.h"
 #include "probes/AppPath.h"
 #include "probes/FileVersion.h"
-#include "res/strings.h"
 
 namespace
 {
@@ -29,18 +28,7 @@ bool GetPremiereFolder(CString& strFolder)
     return true;
 }
 
-const wchar_t* PremiereUpdaterPath(WORD wPrimaryLanguage)
-{
-    switch (wPrimaryLanguage)
-    {
-    case LANG_GERMAN: return L"\\Bonus\\PremiereUpdater\\German\\Premiere6.01SetupGER.exe";
-    case LANG_FRENCH: return L"\\Bonus\\PremiereUpdater\\FRENCH\\Premiere6.01SetupFRN.exe";
-    case LANG_JAPANESE: return L"\\Bonus\\PremiereUpdater\\Japanese\\Premiere6.01SetupJPN.exe";
-    default: return nullptr;
-    }
-}
-
-ButtonState CPremiereUpdater::Refresh(const DiscFileIds& updater) const
+ButtonState CPremiereUpdater::Refresh(const ButtonRow& row) const
 {
     CString strPremiere;
     if (!GetPremiereFolder(strPremiere))
@@ -52,11 +40,11 @@ ButtonState CPremiereUpdater::Refresh(const DiscFileIds& updater) const
     if (FileExists(strInfo))
         GetFileVersionValue(strInfo, L"FileVersion", strVersion, wUnused);
     // Only the international updater decides availability.
-    return m_menu.OfferFromDisc(strVersion == kUpdatedVersion ? IDS_STATUS_PREMIERE_INSTALLED : 0, {updater},
-                                IDS_STATUS_PREMIERE_NOT_FOUND);
+    return m_menu.OfferFromDisc(strVersion == kUpdatedVersion ? row.nInstalledId : 0, {row.files[0]},
+                                row.nNotFoundId);
 }
 
-AfterClick CPremiereUpdater::Install(const DiscFileIds& updater)
+AfterClick CPremiereUpdater::Install(const ButtonRow& row)
 {
     WORD wLanguage = 0;
     CString strPremiere;
@@ -69,8 +57,7 @@ AfterClick CPremiereUpdater::Install(const DiscFileIds& updater)
     {
         wLanguage = LANG_ENGLISH;
     }
-    const wchar_t* pszOwn = PremiereUpdaterPath(wLanguage);
-    const CString strUpdater = pszOwn != nullptr ? m_menu.DiscRoot() + pszOwn : m_menu.DiscPathOf(updater);
-    m_menu.Launcher().RunProgramHidden(QuoteArgument(strUpdater), nullptr, kInstallTimeoutMs, true);
-    return AfterClick::RefreshButton;
+    const wchar_t* pszOwn = LanguageFromPrimary(wLanguage).pszPremiereUpdater;
+    const CString strUpdater = pszOwn != nullptr ? m_menu.DiscRoot() + pszOwn : m_menu.DiscPathOf(row.files[0]);
+    return m_menu.Run(row.launch, QuoteArgument(strUpdater), row.files[0]);
 }

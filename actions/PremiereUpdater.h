@@ -10,9 +10,9 @@ public:
     explicit CPremiereUpdater(CMenuContext& menu) noexcept : m_menu(menu) {}
 
     // Without Premiere the button is simply unusable, with no status text.
-    ButtonState Refresh(const DiscFileIds& updater) const;
-    // Runs the updater of Premiere's language, else the international one (updater).
-    AfterClick Install(const DiscFileIds& updater);
+    ButtonState Refresh(const ButtonRow& row) const;
+    // Runs the updater of Premiere's language, else the international one (the row's file).
+    AfterClick Install(const ButtonRow& row);
 
 private:
     CMenuContext& m_menu;
@@ -21,6 +21,3 @@ private:
 // Premiere's folder from its App Paths entry, without a trailing backslash,
 // in upper case; false when Premiere is not registered.
 bool GetPremiereFolder(CString& strFolder);
-// The updater, relative to the disc root, for Premiere's primary language;
-// null where the international updater (the button's file) serves.
-const wchar_t* PremiereUpdaterPath(WORD wPrimaryLanguage);

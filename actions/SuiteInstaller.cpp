@@ -18,48 +18,31 @@ const wchar_t kDirectXFolder[] = L"\\Corla\\Support\\Directx8\\";
 const wchar_t kDirectXInstaller[] = L"\\dx81.exe";
 }  // namespace
 
-LPCWSTR DirectXLanguageFolder(WORD wPrimaryLanguage)
-{
-    switch (wPrimaryLanguage)
-    {
-    case LANG_GERMAN: return L"German";
-    case LANG_SPANISH: return L"Spanish";
-    case LANG_FRENCH: return L"French";
-    case LANG_ITALIAN: return L"Italian";
-    case LANG_JAPANESE: return L"Japanese";
-    default: return L"english";
-    }
-}
-
 CString DirectXInstallerPath(WORD wPrimaryLanguage)
 {
-    return kDirectXFolder + CString(DirectXLanguageFolder(wPrimaryLanguage)) + kDirectXInstaller;
+    return kDirectXFolder + CString(LanguageFromPrimary(wPrimaryLanguage).pszDirectXFolder) + kDirectXInstaller;
 }
 
-ButtonState CSuiteInstaller::Refresh(const DiscFileIds& setup) const
+ButtonState CSuiteInstaller::Refresh(const ButtonRow& row) const
 {
     UINT nRefusalId = 0;
     if (UninstallKeyExists(kVfwCodecsProductCode))
-        nRefusalId = IDS_STATUS_SUITE_VFW_INSTALLED;
+        nRefusalId = row.nRuleId;
     else if (m_menu.SuiteInstalled())
-        nRefusalId = IDS_STATUS_SUITE_INSTALLED;
-    return m_menu.OfferFromDisc(nRefusalId, {setup}, IDS_STATUS_SUITE_NOT_FOUND);
+        nRefusalId = row.nInstalledId;
+    return m_menu.OfferFromDisc(nRefusalId, {row.files[0]}, row.nNotFoundId);
 }
 
-AfterClick CSuiteInstaller::Install(const DiscFileIds& setup)
+AfterClick CSuiteInstaller::Install(const ButtonRow& row)
 {
     WriteRegistryString(kZelvoraKey, kSplashPathValueName, ResumeCommand(m_menu.DiscRoot()));
     switch (ClassifyWindowsVersion())
     {
     case kWindowsXP:
     case kWindowsNewer:
-        RunSuiteSetup(setup);
-        break;
+        return RunSuiteSetup(row);
     case kWindows2000:
-        if (!HasDirectX8(m_menu.DiscRoot()))
-            return InstallDirectX();
-        RunSuiteSetup(setup);
-        break;
+        return HasDirectX8(m_menu.DiscRoot()) ? RunSuiteSetup(row) : InstallDirectX();
     case kWindowsOther:
         break;
     }
@@ -80,11 +63,7 @@ AfterClick CSuiteInstaller::InstallDirectX()
     return AfterClick::EndMenu;
 }
 
-void CSuiteInstaller::RunSuiteSetup(const DiscFileIds& setup)
+AfterClick CSuiteInstaller::RunSuiteSetup(const ButtonRow& row)
 {
-    const CString strCommand =
-        QuoteArgument(m_menu.DiscPathOf(setup)) + LanguageSwitch(m_menu.Language().StoredValue());
-    // The setup runs in its own folder.
-    const CString strFolder = m_menu.DiscFolder(setup.nFolderPatternId);
-    m_menu.Launcher().RunProgramHidden(strCommand, strFolder, INFINITE, true);
+    return m_menu.Run(row.launch, QuoteArgument(m_menu.DiscPathOf(row.files[0])), row.files[0]);
 }

@@ -16,18 +16,16 @@ class CSuiteInstaller
 public:
     explicit CSuiteInstaller(CMenuContext& menu) noexcept : m_menu(menu) {}
 
-    ButtonState Refresh(const DiscFileIds& setup) const;
-    // Runs the setup from the disc, on Windows 2000 once DirectX 8 is there.
-    AfterClick Install(const DiscFileIds& setup);
+    ButtonState Refresh(const ButtonRow& row) const;
+    // Runs the row's setup from the disc, on Windows 2000 once DirectX 8 is there.
+    AfterClick Install(const ButtonRow& row);
 
 private:
     AfterClick InstallDirectX();
-    void RunSuiteSetup(const DiscFileIds& setup);
+    AfterClick RunSuiteSetup(const ButtonRow& row);
 
     CMenuContext& m_menu;
 };
 
-// The DirectX installer folder for a system primary language.
-LPCWSTR DirectXLanguageFolder(WORD wPrimaryLanguage);
 // The DirectX installer, after the disc root, for a system primary language.
 CString DirectXInstallerPath(WORD wPrimaryLanguage);

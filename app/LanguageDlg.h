@@ -1,8 +1,9 @@
-// CLanguageDlg: the language chooser. Six buttons, each naming its language
-// in that language; it opens just above the Language button and records the
-// choice for the caller.
+// CLanguageDlg: the language chooser. One button per row of the language
+// table, each naming its language in that language; it opens just above the
+// Language button and records the choice for the caller.
 #pragma once
 
+#include "actions/Language.h"
 #include "skin/HoverButton.h"
 #include "skin/SkinDialog.h"
 
@@ -14,29 +15,14 @@ public:
 
     BOOL OnInitDialog() override;
 
-    int m_nChosenIndex = 0;
-    int m_nChosenValue = 0;  // 0: closed without a choice
-    CHoverButton m_btnSpanish;
-    CHoverButton m_btnJapanese;
-    CHoverButton m_btnItalian;
-    CHoverButton m_btnFrench;
-    CHoverButton m_btnEnglish;
-    CHoverButton m_btnGerman;
+    const LanguageInfo* m_pChosen = nullptr;  // null: closed without a choice
+    CHoverButton m_buttons[kLanguageCount];    // in the order of the table
     RECT m_rcAnchor{};  // the Language button, screen coordinates
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    void OnEnglish();
-    void OnFrench();
-    void OnGerman();
-    void OnItalian();
-    void OnSpanish();
-    void OnJapanese();
+    // Chooses the language of chooser button nId.
+    void OnChoose(UINT nId);
 
     DECLARE_MESSAGE_MAP()
-
-private:
-    CHoverButton& ButtonOf(int nLanguageIndex);
-    // Chooses the language of chooser button nId.
-    void ChooseButton(UINT nId);
 };

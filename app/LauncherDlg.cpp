@@ -26,25 +26,16 @@ void SetMenuCaption(CHoverButton& button, const CString& strCaption)
 }
 }  // namespace
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CLauncherDlg, CSkinDialog)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_WM_SETCURSOR()
-    ON_BN_CLICKED(IDC_SUITE, OnInstallSuite)
-    ON_BN_CLICKED(IDC_PREMIERE_UPDATER, OnInstallPremiereUpdater)
-    ON_BN_CLICKED(IDC_AFTER_EFFECTS, OnInstallAfterEffects)
-    ON_BN_CLICKED(IDC_3DS_MAX, OnInstall3dsMax)
-    ON_BN_CLICKED(IDC_LIGHTWAVE, OnInstallLightWave)
-    ON_BN_CLICKED(IDC_EFFECTS, OnInstallEffects)
-    ON_BN_CLICKED(IDC_README, OnViewReadme)
-    ON_BN_CLICKED(IDC_ACROBAT_READER, OnInstallAcrobatReader)
-    ON_BN_CLICKED(IDC_MANUAL, OnViewManual)
-    ON_BN_CLICKED(IDC_WALLPAPERS, OnInstallWallpapers)
-    ON_BN_CLICKED(IDC_VFW_CODECS, OnInstallVfwCodecs)
-    ON_BN_CLICKED(IDC_SPICEMASTER, OnInstallSpiceMaster)
     ON_BN_CLICKED(IDC_LANGUAGE, OnLanguage)
     ON_BN_CLICKED(IDOK, OnOK)
+    ON_BN_CLICKED_RANGE(IDC_FIRST_CONTROL, IDC_LAST_CONTROL, ClickButton)
 END_MESSAGE_MAP()
+// clang-format on
 
 CLauncherDlg::CLauncherDlg(CWnd* pParent)
     : CSkinDialog(IDD_MAIN, pParent),
@@ -59,7 +50,7 @@ void CLauncherDlg::DoDataExchange(CDataExchange* pDX)
 {
     CSkinDialog::DoDataExchange(pDX);
     for (const ButtonRow& row : MenuButtonTable())
-        DDX_Control(pDX, static_cast<int>(row.nId), ButtonOf(row));
+        DDX_Control(pDX, static_cast<int>(row.nId), SlotOf(row).button);
     DDX_Control(pDX, IDC_DESCRIPTION, m_description);
 }
 
@@ -86,7 +77,7 @@ BOOL CLauncherDlg::OnInitDialog()
     MarkStartup(StartupPoint::kRegionBuilt);
 
     for (const ButtonRow& row : MenuButtonTable())
-        LoadButtonStrip(ButtonOf(row), row.nStripId);
+        LoadButtonStrip(SlotOf(row).button, row.nStripId);
     MarkStartup(StartupPoint::kStripsLoaded);
 
     RefreshAllButtons(m_language.Index());
@@ -106,35 +97,40 @@ void CLauncherDlg::ApplySettings(const MenuSettings& settings)
 void CLauncherDlg::RefreshAllButtons(int nLanguageIndex)
 {
     m_language = CLanguage(nLanguageIndex, m_language.StoredValue());
-    for (const ButtonRow& row : MenuButtonTable())
-    {
-        if (row.pfnRefresh != nullptr)
-            ShowButtonState(row, row.pfnRefresh(*this, row));
-    }
+    RefreshInLanguage();
+}
 
-    SetMenuCaption(m_btnLanguage, LoadText(IDS_CAPTION_LANGUAGE));
-    m_btnLanguage.SetDescriptions(LoadText(IDS_DESC_LANGUAGE), nullptr);
-    m_btnExit.SetDescriptions(LoadText(IDS_DESC_EXIT), nullptr);
-    m_btnExit.SetTipText(LoadText(IDS_TIP_EXIT), TRUE);
+void CLauncherDlg::RefreshInLanguage()
+{
+    for (const ButtonRow& row : MenuButtonTable())
+        RefreshRow(row);
+
+    CHoverButton& btnLanguage = Button(IDC_LANGUAGE);
+    SetMenuCaption(btnLanguage, LoadText(IDS_CAPTION_LANGUAGE));
+    btnLanguage.SetDescriptions(LoadText(IDS_DESC_LANGUAGE), nullptr);
+    CHoverButton& btnExit = Button(IDOK);
+    btnExit.SetDescriptions(LoadText(IDS_DESC_EXIT), nullptr);
+    btnExit.SetTipText(LoadText(IDS_TIP_EXIT), TRUE);
 }
 
 void CLauncherDlg::RefreshButton(UINT nId)
 {
     const ButtonRow* pRow = FindButtonRow(nId);
-    if (pRow != nullptr && pRow->pfnRefresh != nullptr)
-        ShowButtonState(*pRow, pRow->pfnRefresh(*this, *pRow));
+    if (pRow != nullptr)
+        RefreshRow(*pRow);
 }
 
-void CLauncherDlg::ShowButtonState(const ButtonRow& row, const ButtonState& state)
+void CLauncherDlg::RefreshRow(const ButtonRow& row)
 {
-    if (row.flag != kNoAvailableFlag)
-        m_bAvailable[row.flag] = state.bAvailable;
-    if (row.pTarget != nullptr)
-        this->*row.pTarget = state.strTarget;
-    CHoverButton& button = ButtonOf(row);
-    button.EnableWindow(state.bAvailable);
-    SetMenuCaption(button, LoadText(row.nCaptionId));
-    button.SetDescriptions(LoadText(row.nDescriptionId), state.strStatus);
+    if (row.pfnRefresh == nullptr)
+        return;
+    const ButtonState state = row.pfnRefresh(*this, row);
+    MenuButton& slot = SlotOf(row);
+    slot.bAvailable = state.bAvailable;
+    slot.strTarget = state.strTarget;
+    slot.button.EnableWindow(state.bAvailable);
+    SetMenuCaption(slot.button, LoadText(row.nCaptionId));
+    slot.button.SetDescriptions(LoadText(row.nDescriptionId), state.strStatus);
 }
 
 void CLauncherDlg::ClickButton(UINT nId)
@@ -142,22 +138,25 @@ void CLauncherDlg::ClickButton(UINT nId)
     const ButtonRow* pRow = FindButtonRow(nId);
     if (pRow == nullptr || pRow->pfnClick == nullptr)
         return;
-    const CString strTarget = pRow->pTarget != nullptr ? this->*pRow->pTarget : CString();
+    // A copy: what the click opens stays as the refresh found it while it runs.
+    const CString strTarget = SlotOf(*pRow).strTarget;
     switch (pRow->pfnClick(*this, *pRow, strTarget))
     {
     case AfterClick::EndMenu:
         EndDialog(0);
         break;
     case AfterClick::RefreshSuiteAndButton:
-        RefreshSuite();
+        RefreshButton(IDC_SUITE);
         [[fallthrough]];
     case AfterClick::RefreshButton:
-        RefreshButton(nId);
+        RefreshRow(*pRow);
         break;
     case AfterClick::Nothing:
         break;
     }
 }
+
+
 
 BOOL CLauncherDlg::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
@@ -280,8 +279,8 @@ void CLauncherDlg::ShowInstallButtons(BOOL bShow)
 {
     for (const ButtonRow& row : MenuButtonTable())
     {
-        if (row.bHiddenByChooser)
-            ButtonOf(row).ModifyStyle(bShow ? 0 : WS_VISIBLE, bShow ? WS_VISIBLE : 0, 0);
+        if (row.shown == Shown::OutsideChooser)
+            SlotOf(row).button.ModifyStyle(bShow ? 0 : WS_VISIBLE, bShow ? WS_VISIBLE : 0, 0);
     }
 }
 
@@ -295,45 +294,17 @@ void CLauncherDlg::OnLanguage()
     CLanguageDlg chooser(nullptr);
     ShowInstallButtons(FALSE);
     RedrawWholeDialog();
-    m_btnLanguage.GetWindowRect(&chooser.m_rcAnchor);
+    Button(IDC_LANGUAGE).GetWindowRect(&chooser.m_rcAnchor);
     chooser.DoModal();
 
     // A chooser closed without a choice leaves the language as it was.
-    if (chooser.m_nChosenValue != 0 && chooser.m_nChosenValue != m_language.StoredValue())
+    const LanguageInfo* pChosen = chooser.m_pChosen;
+    if (pChosen != nullptr && pChosen->nValue != m_language.StoredValue())
     {
-        m_language = CLanguage(m_language.Index(), chooser.m_nChosenValue);
+        m_language = CLanguage::FromIndex(pChosen->nIndex);
         StoreLanguage(m_language);
-        RefreshAllButtons(chooser.m_nChosenIndex);
+        RefreshInLanguage();
     }
     ShowInstallButtons(TRUE);
     RedrawWholeDialog();
 }
-
-// The refresh steps and click handlers of the buttons: each runs its row of
-// the button table.
-
-void CLauncherDlg::RefreshSuite() { RefreshButton(IDC_SUITE); }
-void CLauncherDlg::RefreshPremiereUpdater() { RefreshButton(IDC_PREMIERE_UPDATER); }
-void CLauncherDlg::RefreshAfterEffects() { RefreshButton(IDC_AFTER_EFFECTS); }
-void CLauncherDlg::Refresh3dsMax() { RefreshButton(IDC_3DS_MAX); }
-void CLauncherDlg::RefreshSpiceMaster() { RefreshButton(IDC_SPICEMASTER); }
-void CLauncherDlg::RefreshAcrobatReader() { RefreshButton(IDC_ACROBAT_READER); }
-void CLauncherDlg::RefreshManual() { RefreshButton(IDC_MANUAL); }
-void CLauncherDlg::RefreshReadme() { RefreshButton(IDC_README); }
-void CLauncherDlg::RefreshWallpapers() { RefreshButton(IDC_WALLPAPERS); }
-void CLauncherDlg::RefreshVfwCodecs() { RefreshButton(IDC_VFW_CODECS); }
-void CLauncherDlg::RefreshLightWave() { RefreshButton(IDC_LIGHTWAVE); }
-void CLauncherDlg::RefreshEffects() { RefreshButton(IDC_EFFECTS); }
-
-void CLauncherDlg::OnInstallSuite() { ClickButton(IDC_SUITE); }
-void CLauncherDlg::OnInstallPremiereUpdater() { ClickButton(IDC_PREMIERE_UPDATER); }
-void CLauncherDlg::OnInstallAfterEffects() { ClickButton(IDC_AFTER_EFFECTS); }
-void CLauncherDlg::OnInstall3dsMax() { ClickButton(IDC_3DS_MAX); }
-void CLauncherDlg::OnInstallLightWave() { ClickButton(IDC_LIGHTWAVE); }
-void CLauncherDlg::OnInstallEffects() { ClickButton(IDC_EFFECTS); }
-void CLauncherDlg::OnViewReadme() { ClickButton(IDC_README); }
-void CLauncherDlg::OnInstallAcrobatReader() { ClickButton(IDC_ACROBAT_READER); }
-void CLauncherDlg::OnViewManual() { ClickButton(IDC_MANUAL); }
-void CLauncherDlg::OnInstallWallpapers() { ClickButton(IDC_WALLPAPERS); }
-void CLauncherDlg::OnInstallVfwCodecs() { ClickButton(IDC_VFW_CODECS); }
-void CLauncherDlg::OnInstallSpiceMaster() { ClickButton(IDC_SPICEMASTER); }

@@ -36,33 +36,10 @@ public:
     void RedrawControlArea(UINT nID);
     void ShowInstallButtons(BOOL bShow);
 
-    // Refresh steps, in the order of a full refresh
-    void RefreshSuite();
-    void RefreshPremiereUpdater();
-    void RefreshAfterEffects();
-    void Refresh3dsMax();
-    void RefreshSpiceMaster();
-    void RefreshAcrobatReader();
-    void RefreshManual();
-    void RefreshReadme();
-    void RefreshWallpapers();
-    void RefreshVfwCodecs();
-    void RefreshLightWave();
-    void RefreshEffects();
-
-    // Click handlers
-    void OnInstallSuite();
-    void OnInstallPremiereUpdater();
-    void OnInstallAfterEffects();
-    void OnInstall3dsMax();
-    void OnInstallLightWave();
-    void OnInstallEffects();
-    void OnViewReadme();
-    void OnInstallAcrobatReader();
-    void OnViewManual();
-    void OnInstallWallpapers();
-    void OnInstallVfwCodecs();
-    void OnInstallSpiceMaster();
+    // Runs the refresh step of button nId and shows what it decided.
+    void RefreshButton(UINT nId);
+    // Runs the click operation of button nId, then what it asks for.
+    void ClickButton(UINT nId);
     void OnLanguage();
 
     // CMenuContext
@@ -92,12 +69,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Runs the row's refresh step and shows what it decided.
-    void RefreshButton(UINT nId);
-    void ShowButtonState(const ButtonRow& row, const ButtonState& state);
-    // Runs the row's click operation, then what it asks for.
-    void ClickButton(UINT nId);
-    CHoverButton& ButtonOf(const ButtonRow& row) { return this->*row.pButton; }
+    // Every button in the menu's language as it stands.
+    void RefreshInLanguage();
+    void RefreshRow(const ButtonRow& row);
     void ShowDescription(const CString& strText);
     // Shows the button's description; an unchanged text repaints nothing.
     void DescribeButton(const CHoverButton& button);

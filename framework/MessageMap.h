@@ -21,8 +21,9 @@ struct AFX_MSGMAP_ENTRY
 {
     UINT nMessage;
     UINT nCode;  // WM_COMMAND notification code
-    UINT nID;    // WM_COMMAND control id
+    UINT nID;    // WM_COMMAND control id, the first of a range
     AFX_PMSG_THUNK pfnThunk;
+    UINT nLastID = 0;  // the last id of a range; 0: nID alone
 };
 
 struct AFX_MSGMAP
@@ -31,6 +32,7 @@ struct AFX_MSGMAP
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
+// clang-format off
 #define DECLARE_MESSAGE_MAP()                            \
 protected:                                               \
     static const AFX_MSGMAP* GetThisMessageMap();        \
@@ -133,3 +135,11 @@ protected:                                               \
 
 #define ON_COMMAND(id, memberFxn) ON_COMMAND_CODE(0, id, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_COMMAND_CODE(BN_CLICKED, id, memberFxn)
+// Clicks on any control from id to lastId, given the control's id: buttons
+// that a table describes share one row. Listed after the single ids it spans.
+#define ON_BN_CLICKED_RANGE(id, lastId, memberFxn)                               \
+    {WM_COMMAND, BN_CLICKED, id, [](CWnd* p, UINT, WPARAM w, LPARAM) -> LRESULT { \
+         (AFX_THIS(p)->*AFX_HANDLER(void (ThisClass::*)(UINT), memberFxn))(LOWORD(w)); \
+         return 0;                                                                \
+     }, lastId},
+// clang-format on

@@ -23,7 +23,9 @@ const AFX_MSGMAP_ENTRY* FindEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nC
     {
         for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->pfnThunk != nullptr; ++pEntry)
         {
-            if (pEntry->nMessage == nMessage && pEntry->nCode == nCode && pEntry->nID == nID)
+            const bool bIdMatches = pEntry->nLastID == 0 ? pEntry->nID == nID
+                                                         : nID >= pEntry->nID && nID <= pEntry->nLastID;
+            if (pEntry->nMessage == nMessage && pEntry->nCode == nCode && bIdMatches)
                 return pEntry;
         }
     }

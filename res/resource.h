@@ -1,6 +1,7 @@
 // Resource ids shared by the resource script and the code.
 #pragma once
 
+// clang-format off
 // Bitmaps
 #define IDB_MAIN_BACKGROUND     131  // 763 x 560, main menu background
 #define IDB_CLOSE_STRIP         132  // 21 x 84, four 21 x 21 slices
@@ -15,6 +16,11 @@
 #define IDD_LANGUAGE            138
 #define IDD_MODEL               144
 #define IDD_MAIN                1002
+
+// Every control of the three dialogs has an id from here up; below it lie
+// IDOK and IDCANCEL. A dialog hears the clicks of its table's buttons as one range.
+#define IDC_FIRST_CONTROL       1001
+#define IDC_LAST_CONTROL        0xFFFF
 
 // Main dialog controls
 #define IDC_MANUAL              1001
@@ -47,3 +53,4 @@
 
 // Version information
 #define IDV_VERSION             1
+// clang-format on

@@ -1,13 +1,25 @@
 // String ids. Localised texts are loaded at language base + id; the fixed
 // English-only entries (titles, folder patterns, file names) at the bare id.
+// The string tables include this file and write each entry as its
+// language's base plus the text's name.
 #pragma once
 
-// Every English id below 7000 lies in [IDS_FIRST_TEXT, IDS_END_TEXT); each
-// language's copy of it at base + id. The English-only entries from 7033 on
-// lie above the last language's copies (actions/Language.cpp checks it).
+// clang-format off
+// Every id lies in [IDS_FIRST_TEXT, IDS_END_TEXT); each language's copy of a
+// text at its base + id, one step per language, with room for ten languages
+// before any other entry. Bases are plain numbers: the resource compiler's
+// expressions add and subtract but do not multiply.
 #define IDS_FIRST_TEXT                  1000
 #define IDS_END_TEXT                    1100
-#define IDS_FIRST_HIGH_FIXED            7033
+#define IDS_LANGUAGE_STEP               1000
+#define IDS_LANGUAGE_ROOM               10
+
+#define IDS_BASE_ENGLISH                0
+#define IDS_BASE_FRENCH                 1000
+#define IDS_BASE_GERMAN                 2000
+#define IDS_BASE_ITALIAN                3000
+#define IDS_BASE_SPANISH                4000
+#define IDS_BASE_JAPANESE               5000
 
 // Button captions
 #define IDS_CAPTION_SUITE               1000
@@ -95,10 +107,10 @@
 #define IDS_FILE_README                 1058  // translated: base + 1058 per language
 #define IDS_FOLDER_README               1059
 #define IDS_FOLDER_CORLA                1077
-#define IDS_FOLDER_EFFECTS              7033
-#define IDS_FILE_EFFECTS_SETUP          7034
-#define IDS_FILE_SPICEMASTER            7036
+#define IDS_FOLDER_EFFECTS              1097
+#define IDS_FILE_EFFECTS_SETUP          1098
+#define IDS_FILE_SPICEMASTER            1099
 
-// Language names, each in its own language
-#define IDS_LANGUAGE_NAME_ENGLISH       7035
-#define IDS_LANGUAGE_NAME               1096  // at base + 1096 in the other tables
+// Each language's name, in its own language, at its base + 1096
+#define IDS_LANGUAGE_NAME               1096
+// clang-format on

@@ -59,6 +59,7 @@ bool IsMouseMessage(UINT message)
 
 IMPLEMENT_DYNAMIC(CHoverButton, CBitmapButton)
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CHoverButton, CBitmapButton)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONDOWN()
@@ -70,6 +71,7 @@ BEGIN_MESSAGE_MAP(CHoverButton, CBitmapButton)
     ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
     ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUIState)
 END_MESSAGE_MAP()
+// clang-format on
 
 CHoverButton::~CHoverButton() = default;
 

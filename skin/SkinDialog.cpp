@@ -25,6 +25,7 @@ bool AlwaysShowsKeyboardCues()
 #endif
 }  // namespace
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CSkinDialog, CDialog)
     ON_WM_ERASEBKGND()
     ON_WM_LBUTTONDOWN()
@@ -33,6 +34,7 @@ BEGIN_MESSAGE_MAP(CSkinDialog, CDialog)
     ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
     ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
+// clang-format on
 
 CSkinDialog::CSkinDialog(UINT nIDTemplate, CWnd* pParent)
     : CDialog(nIDTemplate, pParent),

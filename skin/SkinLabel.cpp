@@ -2,9 +2,11 @@
 
 #include "skin/SkinColours.h"
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CSkinLabel, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
+// clang-format on
 
 CSkinLabel::CSkinLabel() : m_crForeground(::GetSysColor(COLOR_WINDOWTEXT))
 {

@@ -111,9 +111,9 @@ protected:
             EXPECT_FALSE(WindowText(button).empty()) << nID;
             ExpectAccessible(accessibility, button);
         }
-        EXPECT_EQ(WindowText(m_menu.m_btnExit),
-                  std::wstring(CLauncherDlg::LoadFixed(nLanguageIndex * kLanguageBaseStep + IDS_TIP_EXIT)));
-        ExpectAccessible(accessibility, m_menu.m_btnExit);
+        EXPECT_EQ(WindowText(m_menu.Button(IDOK)),
+                  std::wstring(CLauncherDlg::LoadFixed(GetLanguage(nLanguageIndex).nBase + IDS_TIP_EXIT)));
+        ExpectAccessible(accessibility, m_menu.Button(IDOK));
     }
     static void ExpectAccessible(const CAccessibility& accessibility, CHoverButton& button)
     {
@@ -147,7 +147,7 @@ TEST(AccessibleNamesChooserTest, ChooserButtonsAreNamedByTheirCaptions)
     for (int i = 0; i < kLanguageCount; ++i)
     {
         const HWND hButton = languages.GetDlgItem(static_cast<int>(GetLanguage(i).nChooserButton));
-        EXPECT_EQ(WindowText(hButton), std::wstring(CLauncherDlg::LoadFixed(GetLanguage(i).nNameId)));
+        EXPECT_EQ(WindowText(hButton), std::wstring(CLauncherDlg::LoadFixed(GetLanguage(i).NameId())));
     }
     languages.DestroyWindow();
     CModelDlg models;

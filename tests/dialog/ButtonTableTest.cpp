@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 namespace
@@ -146,14 +148,42 @@ TEST_P(ButtonTableTest, WithoutADiscRootNothingIsFoundOnTheCurrentDrive)
 
 INSTANTIATE_TEST_SUITE_P(Rows, ButtonTableTest, ::testing::ValuesIn(RefreshedRows()), RowName);
 
-// The template's owner-drawn buttons and the table's rows are the same set.
-TEST(ButtonTable, EveryButtonOfTheMenuHasOneRow)
+// The artwork's panels that hold buttons, in its pixels, as its script draws them.
+std::vector<CRect> ButtonPanels()
+{
+    std::vector<CRect> panels;
+    FILE* file = _wfopen(SPLASH_ASSETS_SCRIPT, L"r");
+    char line[256];
+    while (file != nullptr && fgets(line, sizeof line, file) != nullptr)
+    {
+        int x = 0, y = 0, cx = 0, cy = 0;
+        if (std::sscanf(line, "BUTTON_PANEL = (%d, %d, %d, %d)", &x, &y, &cx, &cy) == 4 ||
+            std::sscanf(line, "LANGUAGE_PANEL = (%d, %d, %d, %d)", &x, &y, &cx, &cy) == 4)
+            panels.emplace_back(x, y, x + cx, y + cy);
+    }
+    if (file != nullptr)
+        fclose(file);
+    return panels;
+}
+
+// The template's owner-drawn buttons and the table's rows are the same set,
+// each shown or never shown as its row says, and every button in the panel
+// look lies on one of the artwork's button panels.
+TEST(ButtonTable, EveryButtonOfTheMenuHasOneRowThatAgreesWithTheTemplateAndTheArtwork)
 {
     e2e::MenuRegistry registry;
     CLauncherDlg menu;
     ASSERT_TRUE(menu.Create());
     const std::vector<UINT> items = OwnerDrawnItems(menu);
-    menu.DestroyWindow();
+    const std::vector<UINT> hidden = OwnerDrawnItems(menu, true);
+    const std::vector<CRect> panels = ButtonPanels();
+    ASSERT_EQ(panels.size(), 2u);
+    CRect rcClient;
+    menu.GetClientRect(&rcClient);
+    BITMAP artwork{};
+    const HBITMAP hArtwork = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_MAIN_BACKGROUND));
+    ::GetObjectW(hArtwork, sizeof artwork, &artwork);
+    ::DeleteObject(hArtwork);
     EXPECT_EQ(items.size(), MenuButtonTable().size());
     for (const UINT nId : items)
     {
@@ -161,8 +191,36 @@ TEST(ButtonTable, EveryButtonOfTheMenuHasOneRow)
         ASSERT_NE(pRow, nullptr) << nId;
         EXPECT_EQ(pRow->nId, nId);
         EXPECT_EQ(pRow->pfnRefresh != nullptr, pRow->pfnClick != nullptr) << nId;
+        EXPECT_EQ(pRow->shown == Shown::Never, std::count(hidden.begin(), hidden.end(), nId) == 1) << nId;
+        if (pRow->shown == Shown::Never || pRow->nStripId != IDB_BUTTON_STRIP)
+            continue;
+        CRect rc;
+        ::GetWindowRect(menu.GetDlgItem(static_cast<int>(nId)), &rc);
+        menu.ScreenToClient(&rc);
+        // The background is stretched over the client area.
+        const CRect onArtwork(rc.left * artwork.bmWidth / rcClient.Width(), rc.top * artwork.bmHeight / rcClient.Height(),
+                              rc.right * artwork.bmWidth / rcClient.Width(), rc.bottom * artwork.bmHeight / rcClient.Height());
+        EXPECT_TRUE(std::any_of(panels.begin(), panels.end(), [&](const CRect& panel) {
+            CRect both;
+            return ::IntersectRect(&both, &panel, &onArtwork) && ::EqualRect(&both, &onArtwork);
+        })) << "button " << nId << " lies off the artwork's button panels";
     }
+    menu.DestroyWindow();
     EXPECT_EQ(FindButtonRow(IDC_DESCRIPTION), nullptr);
+}
+
+// A row whose click runs a setup installs a product: its uninstall key says
+// when it is installed, and the row has the text that says so. The effect
+// add-ons alone leave no key, so nothing can tell.
+TEST(ButtonTable, EveryRowThatInstallsHasAProductCodeAndAnInstalledText)
+{
+    for (const ButtonRow& row : MenuButtonTable())
+    {
+        if (!row.launch.bLanguageSwitch || row.nId == IDC_EFFECTS)
+            continue;
+        EXPECT_NE(row.pszProductCode, nullptr) << row.nId;
+        EXPECT_NE(row.nInstalledId, 0u) << row.nId;
+    }
 }
 
 // An add-on click through the context: its setup with the context's language
@@ -170,7 +228,6 @@ TEST(ButtonTable, EveryButtonOfTheMenuHasOneRow)
 struct ClickCase
 {
     const char* name;
-    AddOn addOn;
     UINT nButton;
     const wchar_t* pszProgram;
     const wchar_t* pszSwitch;
@@ -179,11 +236,11 @@ struct ClickCase
 void PrintTo(const ClickCase& c, std::ostream* os) { *os << c.name; }
 
 const ClickCase kClickCases[] = {
-    {"ThreeDsMax", AddOn::ThreeDsMax, IDC_3DS_MAX, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", L" /l0x40C",
+    {"ThreeDsMax", IDC_3DS_MAX, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", L" /l0x40C",
      AfterClick::RefreshButton},
-    {"VfwCodecs", AddOn::VfwCodecs, IDC_VFW_CODECS, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", L" /l0x40C",
+    {"VfwCodecs", IDC_VFW_CODECS, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", L" /l0x40C",
      AfterClick::RefreshSuiteAndButton},
-    {"SpiceMaster", AddOn::SpiceMaster, IDC_SPICEMASTER, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", L"",
+    {"SpiceMaster", IDC_SPICEMASTER, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", L"",
      AfterClick::Nothing},
 };
 
@@ -198,7 +255,7 @@ TEST_P(AddOnClickTest, RunsTheSetupOfItsRowAndSaysWhatToRefresh)
     CFakeMenu menu;
     menu.m_strRoot = disc.Root().c_str();
 
-    EXPECT_EQ(CAddOnInstaller(menu).Install(c.addOn, FindButtonRow(c.nButton)->files[0]), c.after);
+    EXPECT_EQ(CAddOnInstaller(menu).Install(*FindButtonRow(c.nButton)), c.after);
 
     const std::wstring folder = setup.substr(0, setup.rfind(L'\\'));
     ASSERT_TRUE(e2e::WaitUntil([&] { return !e2e::ReadInstallerLog(folder).empty(); }, 10000));

@@ -59,7 +59,7 @@ using DialogGlyphTest = MenuTest;
 // in the font it draws with as well.
 TEST_F(DialogGlyphTest, EveryTextOfEveryLanguageHasItsGlyphs)
 {
-    const HFONT hButtonFont = FontOf(m_menu.m_btnSuite);
+    const HFONT hButtonFont = FontOf(m_menu.Button(IDC_SUITE));
     ASSERT_NE(hButtonFont, nullptr);
     EXPECT_NE(MissingGlyphs(hButtonFont, L"\uFFFF"), L"") << "the check can see a missing glyph";
     const HFONT hDescriptionFont = FontOf(m_menu.m_description);
@@ -89,7 +89,7 @@ TEST_F(DialogGlyphTest, ChooserNamesEveryLanguageWithItsGlyphs)
         names.push_back(DrawnCaption(*pButton));
         EXPECT_EQ(MissingGlyphs(FontOf(*pButton), names.back()), L"") << names.back().size();
     }
-    EXPECT_EQ(names.size(), 6U);
+    EXPECT_EQ(names.size(), static_cast<size_t>(kLanguageCount));
     EXPECT_NE(std::find(names.begin(), names.end(), L"\u65e5\u672c\u8a9e"), names.end());
     chooser.DestroyWindow();
 }

@@ -3,6 +3,7 @@
 #include "tests/dialog/DocumentTestSupport.h"
 
 #include "actions/DocumentButtons.h"
+#include "res/resource.h"
 #include "res/strings.h"
 #include "tests/support/ImportHook.h"
 
@@ -45,11 +46,10 @@ TEST_P(DocumentRefreshTest, EnabledOrWhyNot)
     SetAppPath(L"AcroRd32.exe", c.bReader ? m_programs.Root() : L"");
     if (c.pszFile != nullptr)
         m_disc.AddText(c.pszFile, "");
-    c.bManual ? m_menu.RefreshManual() : m_menu.RefreshAcrobatReader();
+    c.bManual ? m_menu.RefreshButton(IDC_MANUAL) : m_menu.RefreshButton(IDC_ACROBAT_READER);
 
     const UINT nShown = c.nStatus != 0 ? c.nStatus : c.bManual ? IDS_DESC_MANUAL : IDS_DESC_ACROBAT_READER;
-    ExpectButton(c.bManual ? m_menu.m_btnManual : m_menu.m_btnAcrobatReader,
-                 c.bManual ? kAvailManual : kAvailAcrobatReader, c.nStatus == 0, Text(nShown));
+    ExpectButton(c.bManual ? IDC_MANUAL : IDC_ACROBAT_READER, c.nStatus == 0, Text(nShown));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DocumentRefreshTest, ::testing::ValuesIn(kRefreshCases), docs::kCaseName);
@@ -66,8 +66,8 @@ TEST_F(DocumentClickTest, ManualOpensInTheRegisteredReader)
     for (const std::wstring& folder : {m_programs.Root(), m_programs.Root() + L"\\"})
     {
         SetAppPath(L"AcroRd32.exe", folder);
-        m_menu.RefreshManual();
-        m_menu.OnViewManual();
+        m_menu.RefreshButton(IDC_MANUAL);
+        m_menu.ClickButton(IDC_MANUAL);
         expected.push_back(folder + L"\\acrord32 " + m_disc.Root() + L"\\Docs\\Manual_Quarn.pdf");
     }
     EXPECT_EQ(Runs(m_programs), expected);
@@ -83,8 +83,8 @@ TEST_F(DocumentClickTest, ManualPathsWithBlanksAreQuoted)
     SetAppPath(L"AcroRd32.exe", reader.Root());
     m_menu.m_strDiscRoot = disc.Root().c_str();
     m_menu.m_nHardwareModel = kModelLite;
-    m_menu.RefreshManual();
-    m_menu.OnViewManual();
+    m_menu.RefreshButton(IDC_MANUAL);
+    m_menu.ClickButton(IDC_MANUAL);
     EXPECT_EQ(Runs(reader), std::vector<std::wstring>{L"\"" + reader.Root() + L"\\acrord32\" \"" +
                                                       disc.Path(L"\\Docs\\Manual_Brisa.pdf") + L"\""});
 }
@@ -94,7 +94,7 @@ TEST_F(DocumentClickTest, AcrobatReaderInstallerStartsWithoutWaiting)
 {
     m_disc.AddInstaller(kReaderInstaller, "sleep=2000");
     const DWORD dwStart = ::GetTickCount();
-    m_menu.OnInstallAcrobatReader();
+    m_menu.ClickButton(IDC_ACROBAT_READER);
     EXPECT_LT(::GetTickCount() - dwStart, 1500u);
 
     const std::wstring folder = L"\\Bonus\\AcrobatReader";
@@ -155,11 +155,11 @@ TEST_P(ReadmeTest, MenuLanguageFirstThenEnglishFromTheRoot)
     SetLanguage(c.nLanguage);
     for (const wchar_t* pszFile : c.files)
         m_disc.AddText(pszFile, "");
-    m_menu.RefreshReadme();
+    m_menu.RefreshButton(IDC_README);
 
-    ExpectButton(m_menu.m_btnReadme, kAvailReadme, c.pszOpened != nullptr,
+    ExpectButton(IDC_README, c.pszOpened != nullptr,
                  c.pszStatus != nullptr ? c.pszStatus : Text(IDS_DESC_README));
-    EXPECT_EQ(std::wstring(m_menu.m_strReadmePath), c.pszOpened != nullptr ? m_disc.Path(c.pszOpened) : L"");
+    EXPECT_EQ(std::wstring(m_menu.TargetOf(IDC_README)), c.pszOpened != nullptr ? m_disc.Path(c.pszOpened) : L"");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReadmeTest, ::testing::ValuesIn(kReadmeCases), docs::kCaseName);

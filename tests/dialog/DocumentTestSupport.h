@@ -52,11 +52,11 @@ protected:
     void SetLanguage(int nIndex) { m_menu.m_language = CLanguage::FromIndex(nIndex); }
     std::wstring Text(UINT nId) const { return static_cast<LPCWSTR>(m_menu.LoadText(nId)); }
     // Usable exactly when available; hovering it shows that text.
-    void ExpectButton(const CHoverButton& button, AvailableFlag flag, bool bAvailable, const std::wstring& shown)
+    void ExpectButton(UINT nId, bool bAvailable, const std::wstring& shown)
     {
-        EXPECT_EQ(button.IsWindowEnabled() != FALSE, bAvailable);
-        EXPECT_EQ(m_menu.m_bAvailable[flag] != FALSE, bAvailable);
-        EXPECT_EQ(std::wstring(button.GetDescription()), shown);
+        EXPECT_EQ(m_menu.Button(nId).IsWindowEnabled() != FALSE, bAvailable);
+        EXPECT_EQ(m_menu.IsAvailable(nId), bAvailable);
+        EXPECT_EQ(std::wstring(m_menu.Button(nId).GetDescription()), shown);
     }
 
     e2e::MenuRegistry m_registry;

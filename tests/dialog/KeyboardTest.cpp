@@ -81,13 +81,13 @@ protected:
         // The large buttons: those the language chooser hides.
         for (const ButtonRow& row : MenuButtonTable())
         {
-            if (!row.bHiddenByChooser)
+            if (row.shown != Shown::OutsideChooser)
                 continue;
             const bool bUsable = row.nId == IDC_SUITE || row.nId == IDC_README || row.nId == IDC_WALLPAPERS;
             ::EnableWindow(m_menu.GetDlgItem(static_cast<int>(row.nId)), bUsable);
         }
-        m_menu.m_btnAfterEffects.SetDescriptions(L"usable", L"needs the suite");
-        ::SetFocus(m_menu.m_btnSuite);
+        m_menu.Button(IDC_AFTER_EFFECTS).SetDescriptions(L"usable", L"needs the suite");
+        ::SetFocus(m_menu.Button(IDC_SUITE));
     }
     void TearDown() override { m_menu.DestroyWindow(); }
     std::wstring Description() const { return static_cast<LPCWSTR>(m_menu.m_description.GetWindowText()); }
@@ -100,54 +100,54 @@ protected:
 TEST_F(KeyboardMenuTest, FocusMarkOnlyAfterANavigationKey)
 {
     ASSERT_EQ(FocusId(), IDC_SUITE);
-    EXPECT_FALSE(HasMark(m_menu.m_btnSuite, kCaptionColour));
+    EXPECT_FALSE(HasMark(m_menu.Button(IDC_SUITE), kCaptionColour));
     // A mouse user's clicks move the focus, and nothing is drawn differently.
-    const std::vector<COLORREF> before = Paint(m_menu.m_btnReadme);
-    m_menu.m_btnReadme.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    m_menu.m_btnReadme.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
+    const std::vector<COLORREF> before = Paint(m_menu.Button(IDC_README));
+    m_menu.Button(IDC_README).SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    m_menu.Button(IDC_README).SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
     ASSERT_EQ(FocusId(), IDC_README);
-    EXPECT_EQ(Paint(m_menu.m_btnReadme), before);
+    EXPECT_EQ(Paint(m_menu.Button(IDC_README)), before);
 
     EXPECT_TRUE(Press(m_menu, VK_TAB));
     ASSERT_EQ(FocusId(), IDC_WALLPAPERS);
-    EXPECT_TRUE(HasMark(m_menu.m_btnWallpapers, kCaptionColour));
-    EXPECT_EQ(Paint(m_menu.m_btnReadme), before);
+    EXPECT_TRUE(HasMark(m_menu.Button(IDC_WALLPAPERS), kCaptionColour));
+    EXPECT_EQ(Paint(m_menu.Button(IDC_README)), before);
     // The close button has no caption: its mark is white on the cross strip.
     Press(m_menu, VK_TAB, true);
     Press(m_menu, VK_TAB, true);
     Press(m_menu, VK_TAB, true);
     ASSERT_EQ(FocusId(), IDOK);
-    EXPECT_TRUE(HasMark(m_menu.m_btnExit, RGB(255, 255, 255)));
+    EXPECT_TRUE(HasMark(m_menu.Button(IDOK), RGB(255, 255, 255)));
 }
 
 TEST_F(KeyboardMenuTest, ArrowsRestOnDisabledButtonsToTellWhyAndRunNothing)
 {
     Press(m_menu, VK_DOWN);
     EXPECT_EQ(FocusId(), IDC_SUITE);  // a disabled button cannot take the focus
-    EXPECT_TRUE(m_menu.m_btnAfterEffects.IsKeyboardPlace());
-    EXPECT_FALSE(m_menu.m_btnSuite.IsKeyboardPlace());
+    EXPECT_TRUE(m_menu.Button(IDC_AFTER_EFFECTS).IsKeyboardPlace());
+    EXPECT_FALSE(m_menu.Button(IDC_SUITE).IsKeyboardPlace());
     EXPECT_EQ(Description(), L"needs the suite");
-    EXPECT_TRUE(HasMark(m_menu.m_btnAfterEffects, kDisabledCaptionColour));
-    EXPECT_FALSE(HasMark(m_menu.m_btnSuite, kCaptionColour));
+    EXPECT_TRUE(HasMark(m_menu.Button(IDC_AFTER_EFFECTS), kDisabledCaptionColour));
+    EXPECT_FALSE(HasMark(m_menu.Button(IDC_SUITE), kCaptionColour));
     // Enter and Space are swallowed there: the suite, which keeps the focus, does not run.
     EXPECT_TRUE(Press(m_menu, VK_RETURN));
     EXPECT_TRUE(Press(m_menu, VK_SPACE));
     // A click on the focused button (released off it) brings the keyboard back.
-    m_menu.m_btnSuite.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    m_menu.m_btnSuite.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
-    EXPECT_TRUE(m_menu.m_btnSuite.IsKeyboardPlace());
-    EXPECT_FALSE(m_menu.m_btnAfterEffects.IsKeyboardPlace());
+    m_menu.Button(IDC_SUITE).SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    m_menu.Button(IDC_SUITE).SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
+    EXPECT_TRUE(m_menu.Button(IDC_SUITE).IsKeyboardPlace());
+    EXPECT_FALSE(m_menu.Button(IDC_AFTER_EFFECTS).IsKeyboardPlace());
     Press(m_menu, VK_DOWN);
 
     // Right from the After Effects row is the Readme; left comes back.
     Press(m_menu, VK_RIGHT);
     EXPECT_EQ(FocusId(), IDC_README);
-    EXPECT_FALSE(m_menu.m_btnAfterEffects.IsKeyboardPlace());
-    EXPECT_EQ(Description(), std::wstring(m_menu.m_btnReadme.GetDescription()));
+    EXPECT_FALSE(m_menu.Button(IDC_AFTER_EFFECTS).IsKeyboardPlace());
+    EXPECT_EQ(Description(), std::wstring(m_menu.Button(IDC_README).GetDescription()));
     Press(m_menu, VK_DOWN);
     EXPECT_EQ(FocusId(), IDC_WALLPAPERS);
     Press(m_menu, VK_LEFT);
-    EXPECT_TRUE(m_menu.m_btn3dsMax.IsKeyboardPlace());
+    EXPECT_TRUE(m_menu.Button(IDC_3DS_MAX).IsKeyboardPlace());
     // Tab goes on from the place the keyboard rests on.
     Press(m_menu, VK_TAB);
     EXPECT_EQ(FocusId(), IDC_README);
@@ -224,22 +224,22 @@ TEST_F(KeyboardMenuTest, EnterRunsTheFocusedButtonElseTheSuite)
 {
     constexpr LRESULT kSuiteDefault = MAKELRESULT(IDC_SUITE, DC_HASDEFID);
     const auto defPush = [](CHoverButton& b) { return (b.SendMessage(WM_GETDLGCODE) & DLGC_DEFPUSHBUTTON) != 0; };
-    EXPECT_TRUE(defPush(m_menu.m_btnSuite));
+    EXPECT_TRUE(defPush(m_menu.Button(IDC_SUITE)));
     Press(m_menu, VK_TAB);
-    EXPECT_TRUE(defPush(m_menu.m_btnReadme));
-    EXPECT_FALSE(defPush(m_menu.m_btnWallpapers));
+    EXPECT_TRUE(defPush(m_menu.Button(IDC_README)));
+    EXPECT_FALSE(defPush(m_menu.Button(IDC_WALLPAPERS)));
     EXPECT_EQ(m_menu.SendMessage(DM_GETDEFID), kSuiteDefault);
     // The dialog manager's style changes leave the buttons owner-drawn.
-    EXPECT_EQ(m_menu.m_btnReadme.GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
-    EXPECT_EQ(m_menu.m_btnSuite.GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
+    EXPECT_EQ(m_menu.Button(IDC_README).GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
+    EXPECT_EQ(m_menu.Button(IDC_SUITE).GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
     // With no button focused, the suite stays the default.
     ::SetFocus(nullptr);
     EXPECT_EQ(m_menu.SendMessage(DM_GETDEFID), kSuiteDefault);
     // A button disabled while focused (its item just got installed) loses
     // the focus as any window does, and is never the default.
-    ::SetFocus(m_menu.m_btnReadme);
-    m_menu.m_btnReadme.EnableWindow(FALSE);
-    EXPECT_FALSE(defPush(m_menu.m_btnReadme));
+    ::SetFocus(m_menu.Button(IDC_README));
+    m_menu.Button(IDC_README).EnableWindow(FALSE);
+    EXPECT_FALSE(defPush(m_menu.Button(IDC_README)));
     EXPECT_EQ(m_menu.SendMessage(DM_GETDEFID), kSuiteDefault);
 }
 
@@ -262,8 +262,8 @@ TEST(KeyboardCuesTest, AlwaysShownCuesMarkTheFocusWithoutAKey)
     const AlwaysKeyboardCues cues;
     CLauncherDlg menu;
     ASSERT_TRUE(menu.Create());
-    ::SetFocus(menu.m_btnLanguage);  // usable on any disc
-    EXPECT_TRUE(HasMark(menu.m_btnLanguage, kCaptionColour));
+    ::SetFocus(menu.Button(IDC_LANGUAGE));  // usable on any disc
+    EXPECT_TRUE(HasMark(menu.Button(IDC_LANGUAGE), kCaptionColour));
     menu.DestroyWindow();
 }
 
@@ -281,7 +281,7 @@ TEST_F(KeyboardMenuTest, ChooserOpenedFromTheKeyboardShowsItsFocusMarkAtOnce)
         CLanguageDlg language(&m_menu);
         for (CSkinDialog* pChooser : {static_cast<CSkinDialog*>(&model), static_cast<CSkinDialog*>(&language)})
         {
-            ::SetFocus(m_menu.m_btnReadme);
+            ::SetFocus(m_menu.Button(IDC_README));
             ASSERT_TRUE(pChooser->Create());
             auto* pFocus = dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(::GetFocus()));
             ASSERT_NE(pFocus, nullptr);

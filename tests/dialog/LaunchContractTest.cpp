@@ -83,8 +83,8 @@ protected:
     {
         MenuTest::SetUp();
         m_menu.m_strDiscRoot = m_oddDisc.Root().c_str();
-        m_menu.m_strAcrobatFolder = m_programs.Root().c_str();
-        m_menu.m_strReadmePath = m_oddDisc.Path(L"Readme.htm").c_str();
+        m_menu.TargetOf(IDC_MANUAL) = m_programs.Root().c_str();
+        m_menu.TargetOf(IDC_README) = m_oddDisc.Path(L"Readme.htm").c_str();
         m_menu.m_nHardwareModel = kModelLite;
         g_launches.clear();
         g_boxes.clear();
@@ -105,7 +105,7 @@ protected:
             {L"%R", m_oddDisc.Root()},
             {L"%A", m_programs.Root()},
             {L"%W", std::wstring(sz, ::GetSystemWindowsDirectoryW(sz, MAX_PATH))},
-            {L"%X", DirectXLanguageFolder(PRIMARYLANGID(::GetSystemDefaultLangID()))}};
+            {L"%X", LanguageFromPrimary(PRIMARYLANGID(::GetSystemDefaultLangID())).pszDirectXFolder}};
         for (const auto& [pszField, value] : fields)
             for (size_t at = text.find(pszField); at != std::wstring::npos; at = text.find(pszField, at + value.size()))
                 text.replace(at, 2, value);

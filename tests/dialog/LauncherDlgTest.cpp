@@ -32,7 +32,7 @@ std::vector<UINT> LargeButtons()
 {
     std::vector<UINT> ids;
     for (const ButtonRow& row : MenuButtonTable())
-        if (row.bHiddenByChooser)
+        if (row.shown == Shown::OutsideChooser)
             ids.push_back(row.nId);
     return ids;
 }
@@ -106,7 +106,7 @@ std::vector<CHoverButton*> ChildButtons(HWND hDlg)
 // Every caption and description the menu shows, and the Exit tooltip.
 std::vector<std::wstring> ShownTexts(CLauncherDlg& dlg)
 {
-    std::vector<std::wstring> texts{TipText(dlg.m_btnExit)};
+    std::vector<std::wstring> texts{TipText(dlg.Button(IDOK))};
     for (CHoverButton* pButton : ChildButtons(dlg))
         texts.insert(texts.end(), {DrawnCaption(*pButton), static_cast<LPCWSTR>(pButton->GetDescription())});
     return texts;
@@ -271,10 +271,10 @@ TEST_F(LauncherTest, KeysThatMayOnlyBeReadStillCount)
     CLauncherDlg& dlg = Open();
     EXPECT_TRUE(dlg.m_bSuiteInstalled);
     EXPECT_EQ(dlg.m_nHardwareModel, kModelPro);
-    EXPECT_EQ(std::wstring(dlg.m_strAcrobatFolder), L"C:\\Reader");
-    EXPECT_EQ(std::wstring(dlg.m_btnAcrobatReader.GetDescription()), Text(IDS_STATUS_ACROBAT_INSTALLED));
+    EXPECT_EQ(std::wstring(dlg.TargetOf(IDC_MANUAL)), L"C:\\Reader");
+    EXPECT_EQ(std::wstring(dlg.Button(IDC_ACROBAT_READER).GetDescription()), Text(IDS_STATUS_ACROBAT_INSTALLED));
     // Premiere found: the updater is looked for on the disc.
-    EXPECT_EQ(std::wstring(dlg.m_btnPremiereUpdater.GetDescription()), Text(IDS_STATUS_PREMIERE_NOT_FOUND));
+    EXPECT_EQ(std::wstring(dlg.Button(IDC_PREMIERE_UPDATER).GetDescription()), Text(IDS_STATUS_PREMIERE_NOT_FOUND));
 }
 
 // The frame's removal reaches Windows before any region is cut: the client
@@ -300,8 +300,8 @@ protected:
         EXPECT_EQ(ReadDword(kLanguageKey, kLanguageValueName), nValue);
         EXPECT_EQ(dlg.m_language.StoredValue(), nValue);
         EXPECT_EQ(dlg.m_language.Base(), nBase);
-        EXPECT_EQ(DrawnCaption(dlg.m_btnSuite), Text(nBase + IDS_CAPTION_SUITE));
-        EXPECT_EQ(std::wstring(dlg.m_btnLanguage.GetDescription()), Text(nBase + IDS_DESC_LANGUAGE));
+        EXPECT_EQ(DrawnCaption(dlg.Button(IDC_SUITE)), Text(nBase + IDS_CAPTION_SUITE));
+        EXPECT_EQ(std::wstring(dlg.Button(IDC_LANGUAGE).GetDescription()), Text(nBase + IDS_DESC_LANGUAGE));
     }
 };
 
@@ -490,7 +490,7 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     const std::vector<UINT> neverShown = OwnerDrawnItems(dlg, true);
     ASSERT_FALSE(neverShown.empty());
     WriteDword(kLanguageKey, kLanguageValueName, kNone);
-    dlg.m_btnSuite.SetDescriptions(L"before", nullptr);
+    dlg.Button(IDC_SUITE).SetDescriptions(L"before", nullptr);
     g_nChooserButton = c.nButton;
     g_hMenu = dlg;
     g_bChooserSeen = false;
@@ -515,12 +515,12 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     EXPECT_EQ(dlg.m_language.Base(), c.nBase);
     if (c.nStored == kNone)
     {
-        EXPECT_EQ(std::wstring(dlg.m_btnSuite.GetDescription()), L"before");
+        EXPECT_EQ(std::wstring(dlg.Button(IDC_SUITE).GetDescription()), L"before");
         return;
     }
     // Everything reads as in a menu started in the chosen language.
     EXPECT_EQ(ShownTexts(dlg), ShownTexts(Open()));
-    EXPECT_EQ(TipText(dlg.m_btnExit), Text(c.nBase + IDS_TIP_EXIT));
+    EXPECT_EQ(TipText(dlg.Button(IDOK)), Text(c.nBase + IDS_TIP_EXIT));
 }
 
 INSTANTIATE_TEST_SUITE_P(

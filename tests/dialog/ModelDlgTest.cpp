@@ -53,7 +53,7 @@ protected:
         m_disc.AddText(L"\\Docs\\Manual_Quarn.pdf", "");
         m_programs.AddInstaller(L"acrord32.exe");
         docs::SetAppPath(L"AcroRd32.exe", m_programs.Root());
-        m_menu.RefreshManual();
+        m_menu.RefreshButton(IDC_MANUAL);
         m_menu.m_nHardwareModel = kModelNone;
     }
     // Clicks the manual button; true when the chooser showed. A helper thread
@@ -80,7 +80,7 @@ protected:
                     e2e::ClickButton(hWnd, nAnswer);
             }
         });
-        m_menu.OnViewManual();
+        m_menu.ClickButton(IDC_MANUAL);
         answer.Stop();
         EXPECT_TRUE(!bShown || bExitFocused) << "the chooser opens with the focus on Exit";
         // The chooser's loop leaves a quit for the menu's loop outside it.

@@ -4,6 +4,7 @@
 #include "tests/dialog/DocumentTestSupport.h"
 
 #include "actions/PremiereUpdater.h"
+#include "res/resource.h"
 #include "res/strings.h"
 
 namespace
@@ -47,9 +48,9 @@ TEST_P(PremiereRefreshTest, OfferedForAnOlderPremiere)
     if (c.pszPremInfo != nullptr)
         m_programs.AddFile(FixturePath(std::wstring(c.pszPremInfo) + L"\\preminfo.dll"), L"preminfo.dll");
     m_disc.AddText(kUpdaters + std::wstring(c.pszUpdater), "");
-    m_menu.RefreshPremiereUpdater();
+    m_menu.RefreshButton(IDC_PREMIERE_UPDATER);
 
-    ExpectButton(m_menu.m_btnPremiereUpdater, kAvailPremiereUpdater, c.nStatus == 0,
+    ExpectButton(IDC_PREMIERE_UPDATER, c.nStatus == 0,
                  c.nStatus == ~0u ? L"" : Text(c.nStatus != 0 ? c.nStatus : IDS_DESC_PREMIERE_UPDATER));
 }
 
@@ -103,7 +104,7 @@ TEST_P(PremiereInstallTest, RunsTheUpdaterOfPremieresLanguage)
     for (const std::wstring updater : updaters)
         m_disc.AddInstaller(kUpdaters + updater);
 
-    m_menu.OnInstallPremiereUpdater();
+    m_menu.ClickButton(IDC_PREMIERE_UPDATER);
 
     for (const std::wstring updater : updaters)
     {
@@ -128,11 +129,11 @@ TEST_F(PremiereFolderTest, UpdaterThatInstalled601LeavesTheButtonDisabled)
     m_disc.AddInstaller(kUpdaters + std::wstring(kInternational),
                         "copyfrom=" + e2e::ToUtf8(FixturePath(L"preminfo-601\\preminfo.dll")) +
                             "\ncopyto=" + e2e::ToUtf8(m_programs.Path(L"preminfo.dll")));
-    m_menu.RefreshPremiereUpdater();
-    ExpectButton(m_menu.m_btnPremiereUpdater, kAvailPremiereUpdater, true, Text(IDS_DESC_PREMIERE_UPDATER));
+    m_menu.RefreshButton(IDC_PREMIERE_UPDATER);
+    ExpectButton(IDC_PREMIERE_UPDATER, true, Text(IDS_DESC_PREMIERE_UPDATER));
 
-    m_menu.OnInstallPremiereUpdater();
+    m_menu.ClickButton(IDC_PREMIERE_UPDATER);
     ASSERT_EQ(docs::Runs(m_disc, kUpdaters).size(), 1u);
-    ExpectButton(m_menu.m_btnPremiereUpdater, kAvailPremiereUpdater, false, Text(IDS_STATUS_PREMIERE_INSTALLED));
+    ExpectButton(IDC_PREMIERE_UPDATER, false, Text(IDS_STATUS_PREMIERE_INSTALLED));
 }
 }  // namespace

@@ -66,13 +66,13 @@ std::vector<Owned> DiscFiles()
 }
 // The six stored values and numbers that are none of them.
 const DWORD kLanguageValues[] = {9, 0x40C, 7, 0x10, 0x0A, 0x11, 12, 0x409, 1, 0xFFFF};
-// Buttons with a refresh step, and their available flag (-1: none).
-std::vector<std::pair<UINT, int>> Refreshed()
+// Buttons with a refresh step.
+std::vector<UINT> Refreshed()
 {
-    std::vector<std::pair<UINT, int>> refreshed;
+    std::vector<UINT> refreshed;
     for (const ButtonRow& row : MenuButtonTable())
         if (row.pfnRefresh != nullptr)
-            refreshed.emplace_back(row.nId, row.flag);
+            refreshed.push_back(row.nId);
     return refreshed;
 }
 
@@ -115,7 +115,7 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
 
     const std::vector<Owned> kProducts = Products();
     const std::vector<Owned> kDiscFiles = DiscFiles();
-    const std::vector<std::pair<UINT, int>> kRefreshed = Refreshed();
+    const std::vector<UINT> kRefreshed = Refreshed();
     e2e::RegistryGuard registry;
     for (const Owned& product : kProducts)
         registry.Key(HKEY_LOCAL_MACHINE, kUninstall + product.name);
@@ -135,17 +135,17 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
     std::vector<CHoverButton*> buttons;
     for (const auto& refreshed : kRefreshed)
         buttons.push_back(
-            dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(dlg.GetDlgItem(static_cast<int>(refreshed.first)))));
+            dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(dlg.GetDlgItem(static_cast<int>(refreshed)))));
     // Captions are read from metafiles, which would copy each button's strip
     // every time (and Wine keeps the copies): the strips go.
     for (CHoverButton* pButton : buttons)
         pButton->LoadStateBitmap(0);
-    dlg.m_btnLanguage.LoadStateBitmap(0);
+    dlg.Button(IDC_LANGUAGE).LoadStateBitmap(0);
 
     std::set<std::wstring> languageTexts[kLanguageCount];
     for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
         for (UINT nId = 1000; nId < 1100; ++nId)
-            languageTexts[nIndex].insert(std::wstring(CLauncherDlg::LoadFixed(nIndex * kLanguageBaseStep + nId)));
+            languageTexts[nIndex].insert(std::wstring(CLauncherDlg::LoadFixed(GetLanguage(nIndex).nBase + nId)));
 
     std::vector<bool> files(std::size(kDiscFiles), false);
     for (int nState = 0; nState < kStates && !::testing::Test::HasFailure(); ++nState)
@@ -195,10 +195,10 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
         for (size_t b = 0; b < buttons.size(); ++b)
         {
             CHoverButton& btn = *buttons[b];
-            const auto [nId, nFlag] = kRefreshed[b];
+            const UINT nId = kRefreshed[b];
             const BOOL bEnabled = btn.IsWindowEnabled();
             const std::wstring status = DescriptionWhen(btn, false);
-            EXPECT_TRUE(nFlag < 0 || dlg.m_bAvailable[nFlag] == bEnabled) << "available flag of " << nId;
+            EXPECT_EQ(dlg.IsAvailable(nId), bEnabled != FALSE) << "available flag of " << nId;
             EXPECT_TRUE(!bEnabled || status.empty()) << "enabled button " << nId << " has a status text";
             EXPECT_TRUE(bEnabled || !btn.IsWindowVisible() || !status.empty())
                 << "disabled " << nId << " gives no reason";
@@ -214,9 +214,9 @@ TEST(PropertyRefreshTest, RandomMachineStatesKeepButtonsTruthfulAndInOneLanguage
             for (size_t i = 0; i < std::size(kProducts); ++i)
                 EXPECT_TRUE(!bEnabled || !installed[i] || kProducts[i].nButton != nId) << nId << " enabled, installed";
         }
-        inLanguage(DrawnCaption(dlg.m_btnLanguage), "caption", IDC_LANGUAGE);
-        inLanguage(std::wstring(dlg.m_btnLanguage.GetDescription()), "description", IDC_LANGUAGE);
-        inLanguage(std::wstring(dlg.m_btnExit.GetDescription()), "description", IDOK);
+        inLanguage(DrawnCaption(dlg.Button(IDC_LANGUAGE)), "caption", IDC_LANGUAGE);
+        inLanguage(std::wstring(dlg.Button(IDC_LANGUAGE).GetDescription()), "description", IDC_LANGUAGE);
+        inLanguage(std::wstring(dlg.Button(IDOK).GetDescription()), "description", IDOK);
     }
     dlg.DestroyWindow();
 }

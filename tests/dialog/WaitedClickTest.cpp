@@ -95,7 +95,7 @@ TEST_P(LaunchTableTest, WaitReportAndRefreshAsEachLaunchAsks)
     m_disc.AddInstaller(c.pszProgram);
     m_programs.AddInstaller(L"acrord32.exe");  // the manual's reader
     docs::SetAppPath(L"AcroRd32.exe", m_programs.Root());
-    m_menu.RefreshManual();
+    m_menu.RefreshButton(IDC_MANUAL);
     m_menu.m_nHardwareModel = kModelLite;
     SetLanguage(kJapanese);  // the buttons refreshed afterwards turn Japanese
     g_timeouts.clear();
@@ -129,7 +129,7 @@ TEST_P(LaunchTableTest, WaitReportAndRefreshAsEachLaunchAsks)
             continue;
         const bool bRefreshed = std::count(std::begin(c.refreshed), std::end(c.refreshed), row.nId) != 0;
         const CString strCaption = bRefreshed ? m_menu.LoadText(row.nCaptionId) : CLanguage::LoadFixed(row.nCaptionId);
-        EXPECT_EQ(std::wstring((m_menu.*row.pButton).GetWindowText()), static_cast<LPCWSTR>(strCaption))
+        EXPECT_EQ(std::wstring(m_menu.Button(row.nId).GetWindowText()), static_cast<LPCWSTR>(strCaption))
             << "button " << row.nId << (bRefreshed ? " refreshed" : " left alone");
     }
 }

@@ -28,10 +28,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CBaseProbe, CWnd)
     ON_MESSAGE(WM_PING, OnPing)
     ON_MESSAGE(WM_PONG, OnPong)
 END_MESSAGE_MAP()
+// clang-format on
 
 class CDerivedProbe : public CBaseProbe
 {
@@ -41,9 +43,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CDerivedProbe, CBaseProbe)
     ON_MESSAGE(WM_PONG, OnPongAgain)
 END_MESSAGE_MAP()
+// clang-format on
 
 HWND CreateStatic(LPCWSTR lpszText, HWND hParent = nullptr)
 {
@@ -98,9 +102,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CColourProbe, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
+// clang-format on
 
 class CChooserDialog : public CDialog
 {
@@ -191,10 +197,12 @@ private:
     std::function<void(HWND)> m_onInit;
 };
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CModalProbe, CDialog)
     ON_BN_CLICKED(IDC_LANG_ENGLISH, OnEnglish)
     ON_MESSAGE(WM_END_WITH, OnEndWith)
 END_MESSAGE_MAP()
+// clang-format on
 
 struct ModalCase
 {

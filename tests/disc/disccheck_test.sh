@@ -27,18 +27,11 @@ plain=$output
 [ "$("${emulator[@]}" "$disccheck" "$(windows "$content")" 2>/dev/null | grep -c $'\r$')" = "$(wc -l <<<"$plain")" ] ||
     fail "demo disc: not every line of the report ends in CR LF"
 buttons=$(sed -n '/^[A-Z]/p' <<<"$output" | sed -e '1d' -e '$d' -e '$d' -e 's/ (a hidden button.*//')
-expected="Install Zelvora Corla
-Install Premiere 6.01 updater
-Install Adobe After Effects plug-in
-Install 3ds max plug-in
-Install Pixélan SpiceMaster demo
-Install Adobe Acrobat Reader
-View Zelvora Velquin manual
-View Zelvora Velquin Readme
-Install Zelvora Velquin wallpapers
-Install Zelvora VFW software codecs
-Install LightWave 3D plug-in
-Install Zelvora Effect add-ons"
+# The English captions of the button table's rows, in the table's order.
+source_root=$(cd "$(dirname "$0")/../.." && pwd)
+expected=$(grep -o 'IDS_CAPTION_[A-Z0-9_]*' "$source_root/actions/ButtonTable.cpp" | while read -r name; do
+    sed -n "s/^ *IDS_BASE_ENGLISH + $name \"\(.*\)\"\r\{0,1\}\$/\1/p" "$source_root/res/strings/english.rc"
+done)
 [ "$buttons" = "$expected" ] || fail "the buttons, in the menu's order, are:"$'\n'"$buttons"
 [ "$(tail -n 1 <<<"$output")" = "No problems: every button the menu shows finds its files." ] ||
     fail "demo disc: no all-clear line"

@@ -4,6 +4,7 @@
 // the test thread sits in them.
 #include "app/LauncherDlg.h"
 #include "probes/DirectX.h"
+#include "res/resource.h"
 #include "res/strings.h"
 #include "tests/support/Driver.h"
 #include "tests/support/TestKeys.h"
@@ -205,7 +206,7 @@ enum class Rule
 struct AddOnCase
 {
     const char* name;
-    CHoverButton CLauncherDlg::*button;
+    UINT nButton;
     const wchar_t* code;
     Rule rule;
     const wchar_t* program;
@@ -217,29 +218,29 @@ struct AddOnCase
 void PrintTo(const AddOnCase& c, std::ostream* os) { *os << c.name; }
 
 const AddOnCase kAddOns[] = {
-    {"AfterEffects", &CLauncherDlg::m_btnAfterEffects, kCodes[2], Rule::ProWithSuite,
+    {"AfterEffects", IDC_AFTER_EFFECTS, kCodes[2], Rule::ProWithSuite,
      L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", 0x40C, L" /l0x40C", true, IDS_STATUS_AFTER_EFFECTS_INSTALLED,
      IDS_STATUS_AFTER_EFFECTS_RULE, IDS_STATUS_AFTER_EFFECTS_NOT_FOUND},
-    {"ThreeDsMax", &CLauncherDlg::m_btn3dsMax, kCodes[3], Rule::ProWithSuite, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", 9,
+    {"ThreeDsMax", IDC_3DS_MAX, kCodes[3], Rule::ProWithSuite, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", 9,
      L" /l0x09", true, IDS_STATUS_3DS_MAX_INSTALLED, IDS_STATUS_3DS_MAX_RULE, IDS_STATUS_3DS_MAX_NOT_FOUND},
-    {"LightWave", &CLauncherDlg::m_btnLightWave, kCodes[4], Rule::ProWithSuite,
+    {"LightWave", IDC_LIGHTWAVE, kCodes[4], Rule::ProWithSuite,
      L"\\ExtraPlug-ins\\LightWave\\setup.exe", 7, L" /l0x07", true, IDS_STATUS_LIGHTWAVE_INSTALLED,
      IDS_STATUS_LIGHTWAVE_RULE, IDS_STATUS_LIGHTWAVE_NOT_FOUND},
-    {"Effects", &CLauncherDlg::m_btnEffects, nullptr, Rule::ProWithSuite, L"\\ExtraPlug-ins\\Effects\\Setup.exe", 0x10,
+    {"Effects", IDC_EFFECTS, nullptr, Rule::ProWithSuite, L"\\ExtraPlug-ins\\Effects\\Setup.exe", 0x10,
      L" /l0x10", true, 0, IDS_STATUS_EFFECTS_RULE, IDS_STATUS_EFFECTS_NOT_FOUND},
-    {"Wallpapers", &CLauncherDlg::m_btnWallpapers, kCodes[5], Rule::None, L"\\Bonus\\DesktopWallpapers\\setup.exe", 0xA,
+    {"Wallpapers", IDC_WALLPAPERS, kCodes[5], Rule::None, L"\\Bonus\\DesktopWallpapers\\setup.exe", 0xA,
      L" /l0x0A", true, IDS_STATUS_WALLPAPERS_INSTALLED, 0, IDS_STATUS_WALLPAPERS_NOT_FOUND},
-    {"VfwCodecs", &CLauncherDlg::m_btnVfwCodecs, kCodes[1], Rule::WithoutSuite,
+    {"VfwCodecs", IDC_VFW_CODECS, kCodes[1], Rule::WithoutSuite,
      L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", 0x11, L" /l0x11", true, IDS_STATUS_VFW_INSTALLED, IDS_STATUS_VFW_RULE,
      IDS_STATUS_VFW_NOT_FOUND},
-    {"SpiceMaster", &CLauncherDlg::m_btnSpiceMaster, nullptr, Rule::None,
+    {"SpiceMaster", IDC_SPICEMASTER, nullptr, Rule::None,
      L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", 9, L"", false, 0, 0, IDS_STATUS_SPICEMASTER_NOT_FOUND},
 };
 
 class InstallAddOnTest : public InstallMenuTest, public ::testing::WithParamInterface<AddOnCase>
 {
 protected:
-    const CHoverButton& Button() const { return m_menu.*GetParam().button; }
+    const CHoverButton& Button() const { return m_menu.Button(GetParam().nButton); }
     std::wstring State() const { return InstallMenuTest::State(Button()); }
     void Refresh(BOOL bSuiteInstalled, int nModel)
     {
@@ -353,9 +354,9 @@ TEST_F(InstallMenuTest, InstallingTheVfwCodecsDisablesTheSuiteButton)
     m_disc.AddInstaller(L"\\Corla\\setup.exe");
     m_disc.AddInstaller(L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", "uninstall=" + ToUtf8(kCodes[1]));
     m_menu.RefreshAllButtons(0);
-    ASSERT_EQ(State(m_menu.m_btnSuite), kEnabled);
-    Click(m_menu.m_btnVfwCodecs);
-    EXPECT_EQ(State(m_menu.m_btnSuite), Text(IDS_STATUS_SUITE_VFW_INSTALLED));
+    ASSERT_EQ(State(m_menu.Button(IDC_SUITE)), kEnabled);
+    Click(m_menu.Button(IDC_VFW_CODECS));
+    EXPECT_EQ(State(m_menu.Button(IDC_SUITE)), Text(IDS_STATUS_SUITE_VFW_INSTALLED));
 }
 
 TEST_F(InstallMenuTest, SuiteButtonTestsCodecsThenSuiteThenDisc)
@@ -368,8 +369,8 @@ TEST_F(InstallMenuTest, SuiteButtonTestsCodecsThenSuiteThenDisc)
         if (bSetup)
             m_disc.AddText(L"\\Corla\\Setup.EXE", "");
         m_menu.m_bSuiteInstalled = bSuite;
-        m_menu.RefreshSuite();
-        return State(m_menu.m_btnSuite);
+        m_menu.RefreshButton(IDC_SUITE);
+        return State(m_menu.Button(IDC_SUITE));
     };
     EXPECT_EQ(state(true, TRUE, true), Text(IDS_STATUS_SUITE_VFW_INSTALLED));
     EXPECT_EQ(state(false, TRUE, true), Text(IDS_STATUS_SUITE_INSTALLED));

@@ -179,8 +179,8 @@ const std::pair<WORD, const wchar_t*> kDirectXFolders[] = {{LANG_ENGLISH, L"engl
 TEST(DirectXFolderMapTest, EachSystemLanguageHasItsFolderAndAnyOtherEnglish)
 {
     for (const auto& [language, folder] : kDirectXFolders)
-        EXPECT_STREQ(DirectXLanguageFolder(language), folder) << language;
-    EXPECT_STREQ(DirectXLanguageFolder(LANG_DUTCH), L"english");
+        EXPECT_STREQ(LanguageFromPrimary(language).pszDirectXFolder, folder) << language;
+    EXPECT_STREQ(LanguageFromPrimary(LANG_DUTCH).pszDirectXFolder, L"english");
 }
 
 // Run again under other system languages (German, Japanese, French, Dutch):

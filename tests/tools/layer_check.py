@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Holds the layers: fails on an include that reaches up a layer, or sideways
-between skin/ and probes/, and on a circle of includes between classes (a
+"""Holds the layers that cmake/layers.txt states, as the build does: fails on
+an include that reaches up a layer or sideways (between layers neither of
+which builds on the other), and on a circle of includes between classes (a
 header and its source count as one class).
 
   layer_check.py <source root>
@@ -9,41 +10,56 @@ import os
 import re
 import sys
 
-# Each layer and the layers it may include, itself among them.
-MAY_INCLUDE = {
-    "framework": {"framework"},
-    "skin": {"framework", "skin"},
-    "probes": {"framework", "probes"},
-    "actions": {"framework", "skin", "probes", "actions"},
-    "app": {"framework", "skin", "probes", "actions", "app"},
-}
-INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/([^"]+)\.h"', re.MULTILINE)
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)\.h"', re.MULTILINE)
 
 
-def read_includes(root):
-    """{class: set of classes it includes}, a class named 'layer/Name'."""
+def read_layers(root):
+    """{folder: set of folders it may include, itself among them}."""
+    below = {}
+    with open(os.path.join(root, "cmake", "layers.txt"), encoding="utf-8") as layers:
+        for line in layers:
+            words = line.split()
+            if words and not words[0].startswith("#"):
+                below[words[0]] = words[1:]
+
+    def reach(folder):
+        found = {folder}
+        for lower in below[folder]:
+            found |= reach(lower)
+        return found
+
+    return {folder: reach(folder) for folder in below}
+
+
+def layer_of(path, layers):
+    """The deepest layer folder that holds path, or None (res/, tests/...)."""
+    owners = [folder for folder in layers if path.startswith(folder + "/")]
+    return max(owners, key=len) if owners else None
+
+
+def read_includes(root, layers):
+    """{class: set of classes it includes}, a class named 'folder/Name'."""
     graph = {}
-    for layer in MAY_INCLUDE:
-        for name in sorted(os.listdir(os.path.join(root, layer))):
+    for folder in layers:
+        for name in sorted(os.listdir(os.path.join(root, folder))):
             stem, extension = os.path.splitext(name)
             if extension not in (".h", ".cpp"):
                 continue
-            with open(os.path.join(root, layer, name), encoding="utf-8") as source:
+            with open(os.path.join(root, folder, name), encoding="utf-8") as source:
                 text = source.read()
-            unit = f"{layer}/{stem}"
+            unit = f"{folder}/{stem}"
             graph.setdefault(unit, set()).update(
-                f"{included_layer}/{included}" for included_layer, included in INCLUDE.findall(text)
-                if f"{included_layer}/{included}" != unit)
+                included for included in INCLUDE.findall(text)
+                if included != unit and layer_of(included, layers) is not None)
     return graph
 
 
-def upward_includes(graph):
+def upward_includes(graph, layers):
     for unit, includes in sorted(graph.items()):
-        layer = unit.split("/")[0]
+        layer = layer_of(unit, layers)
         for included in sorted(includes):
-            included_layer = included.split("/")[0]
-            if included_layer in MAY_INCLUDE and included_layer not in MAY_INCLUDE[layer]:
-                yield f"{unit} includes {included}: {layer}/ may include only {', '.join(sorted(MAY_INCLUDE[layer]))}"
+            if layer_of(included, layers) not in layers[layer]:
+                yield f"{unit} includes {included}: {layer}/ may include only {', '.join(sorted(layers[layer]))}"
 
 
 def circles(graph):
@@ -78,13 +94,14 @@ def circles(graph):
 
 
 def main(root):
-    graph = read_includes(root)
-    problems = list(upward_includes(graph))
+    layers = read_layers(root)
+    graph = read_includes(root, layers)
+    problems = list(upward_includes(graph, layers))
     problems += [f"include circle: {' <-> '.join(group)}" for group in circles(graph)]
     for problem in problems:
         print(problem)
     if not problems:
-        print(f"{len(graph)} classes, every include goes down a layer or stays in it, no circle")
+        print(f"{len(graph)} classes in {len(layers)} layers, every include goes down a layer or stays in it, no circle")
     return 1 if problems else 0
 
 

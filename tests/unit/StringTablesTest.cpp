@@ -22,7 +22,7 @@ std::vector<UINT> TranslatedBases()
 {
     std::vector<UINT> bases;
     for (int index = 1; index < kLanguageCount; ++index)
-        bases.push_back(static_cast<UINT>(index * kLanguageBaseStep));
+        bases.push_back(GetLanguage(index).nBase);
     return bases;
 }
 const std::vector<UINT> kTranslatedBases = TranslatedBases();
@@ -36,8 +36,10 @@ const UINT kFixedIds[] = {
     IDS_FILE_PREMIERE_UPDATER, IDS_FOLDER_DOCS,          IDS_FILE_MANUAL_LITE,
     IDS_FILE_MANUAL_PRO,       IDS_FOLDER_README,        IDS_FOLDER_CORLA,
     IDS_FOLDER_EFFECTS,        IDS_FILE_EFFECTS_SETUP,   IDS_FILE_SPICEMASTER,
-    IDS_LANGUAGE_NAME_ENGLISH,
 };
+
+// Translated entries that may read as the English one: names and file names.
+const UINT kMayMatchEnglish[] = {IDS_LANGUAGE_NAME, IDS_FILE_README};
 
 // Empty when the id is absent: the tables hold no empty texts.
 std::wstring Load(UINT id)
@@ -85,6 +87,9 @@ TEST_P(TranslatedText, ExistsInEveryLanguageWithTheSameFormat)
         EXPECT_EQ(Count(text, L"%"), Count(english, L"%"));
         EXPECT_EQ(Count(text, L"\n"), Count(english, L"\n"));
         EXPECT_EQ(text.back() == L'\n', english.back() == L'\n');
+        // English pasted into another table.
+        EXPECT_TRUE(text != english || std::count(std::begin(kMayMatchEnglish), std::end(kMayMatchEnglish), GetParam()))
+            << "untranslated";
     }
 }
 
@@ -108,25 +113,25 @@ TEST(StringTables, LanguageAndReadmeNamesAreExactAndFollowTheSystemLanguage)
     struct Language
     {
         UINT base;
-        UINT nameId;
         const wchar_t* name;
         const wchar_t* readme;
         WORD systemLanguage;
     };
     const Language languages[] = {
-        {0, IDS_LANGUAGE_NAME_ENGLISH, L"English", L"Readme.htm", LANG_ENGLISH},
-        {1000, 1000 + IDS_LANGUAGE_NAME, L"Fran\u00e7ais", L"readme.fr.htm", LANG_FRENCH},
-        {2000, 2000 + IDS_LANGUAGE_NAME, L"Deutsch", L"readme.de.htm", LANG_GERMAN},
-        {3000, 3000 + IDS_LANGUAGE_NAME, L"Italiano", L"readme.it.htm", LANG_ITALIAN},
-        {4000, 4000 + IDS_LANGUAGE_NAME, L"Espa\u00f1ol", L"readme.es.htm", LANG_SPANISH},
-        {5000, 5000 + IDS_LANGUAGE_NAME, L"\u65e5\u672c\u8a9e", L"readme.jp.htm", LANG_JAPANESE},
+        {0, L"English", L"Readme.htm", LANG_ENGLISH},
+        {1000, L"Fran\u00e7ais", L"readme.fr.htm", LANG_FRENCH},
+        {2000, L"Deutsch", L"readme.de.htm", LANG_GERMAN},
+        {3000, L"Italiano", L"readme.it.htm", LANG_ITALIAN},
+        {4000, L"Espa\u00f1ol", L"readme.es.htm", LANG_SPANISH},
+        {5000, L"\u65e5\u672c\u8a9e", L"readme.jp.htm", LANG_JAPANESE},
     };
     for (const Language& language : languages)
     {
-        EXPECT_EQ(Load(language.nameId), language.name);
+        const LanguageInfo& row = LanguageFromPrimary(language.systemLanguage);
+        EXPECT_EQ(row.nBase, language.base);
+        EXPECT_EQ(Load(row.NameId()), language.name);
         EXPECT_EQ(Load(language.base + IDS_FILE_README), language.readme);
-        EXPECT_EQ(CLanguage::FromIndex(LanguageFromPrimary(language.systemLanguage).nIndex).Base(),
-                  static_cast<int>(language.base));
+        EXPECT_EQ(CLanguage::FromIndex(row.nIndex).Base(), static_cast<int>(language.base));
     }
 }
 
@@ -165,7 +170,7 @@ TEST(StringTables, EveryTextIsTheReviewedOneAtItsId)
     ASSERT_GT(reviewed.size(), 300u);
     for (const auto& [id, text] : reviewed)
         EXPECT_EQ(Load(id), text) << "text " << id;
-    for (UINT id = 0; id < 8000; ++id)
+    for (UINT id = 0; id < IDS_LANGUAGE_ROOM * IDS_LANGUAGE_STEP + IDS_END_TEXT; ++id)
         EXPECT_TRUE(Load(id).empty() || reviewed.count(id) == 1) << "text " << id << " is not in the reviewed list";
 }
 
