@@ -35,21 +35,47 @@ as_root() {
     fi
 }
 
-ensure_packages() {
-    local missing=() install
+# What the tests and ./run need but the build does not: on a fresh machine it
+# installs while the build runs. Anything else installs before the build.
+runs_only() {  # <package>
+    [[ $1 =~ ^(wine.*|xvfb|xauth|imagemagick|xdotool|xorriso|fonts-.*)$ ]]
+}
+
+# Installs the missing packages, as root; the ones the build does not need
+# in the background when asked (--while-building), until finish_packages.
+start_packages() {  # [--while-building]
+    local package before=() after=() update install
     for package in $(splash_packages); do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
-            missing+=("$package")
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' && continue
+        if [ "${1:-}" = --while-building ] && runs_only "$package"; then after+=("$package"); else before+=("$package"); fi
     done
-    if [ ${#missing[@]} != 0 ]; then
-        echo "Installing ${missing[*]}"
-        install="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
-        [[ "${missing[*]}" == *:i386* ]] && install="dpkg --add-architecture i386 && $install"
-        as_root sh -c "$install" >/dev/null ||
-            fail "Installing packages failed: as root, run '$install', then $SPLASH_COMMAND again."
+    [ $((${#before[@]} + ${#after[@]})) = 0 ] && return 0
+    update="apt-get update"
+    [[ " ${before[*]} ${after[*]}" == *:i386* ]] && update="dpkg --add-architecture i386 && $update"
+    install="apt-get install -y --no-install-recommends"
+    [ ${#before[@]} = 0 ] || echo "Installing ${before[*]}"
+    [ ${#after[@]} = 0 ] || echo "Installing ${after[*]} while the build runs"
+    as_root sh -c "$update${before[*]:+ && $install ${before[*]}}" >/dev/null ||
+        fail "Installing packages failed: as root, run '$update && $install ${before[*]} ${after[*]}', then $SPLASH_COMMAND again."
+    [ ${#after[@]} = 0 ] && return 0
+    SPLASH_PACKAGES_LATER="$install ${after[*]}"
+    as_root sh -c "$SPLASH_PACKAGES_LATER" >"$BUILD_ROOT/packages.log" 2>&1 </dev/null &
+    SPLASH_PACKAGES_PID=$!
+}
+
+# Waits for the packages start_packages left installing, then checks Wine.
+finish_packages() {
+    if [ -n "${SPLASH_PACKAGES_PID:-}" ] && ! wait "$SPLASH_PACKAGES_PID"; then
+        fail "Installing packages failed (log: $BUILD_ROOT/packages.log): as root, run '$SPLASH_PACKAGES_LATER', then $SPLASH_COMMAND again."
     fi
+    SPLASH_PACKAGES_PID=
     "$WINE" --version >/dev/null 2>&1 ||
         fail "The Wine loader '$WINE' does not start on this host: reinstall Wine (apt-get install --reinstall $(splash_packages | tr ' ' '\n' | grep '^wine' | paste -sd ' ')) or choose the other target with SPLASH_ARCH."
+}
+
+ensure_packages() {
+    start_packages
+    finish_packages
 }
 
 # Configures (once) and builds one target's folder; further arguments go to
