@@ -31,7 +31,7 @@ namespace
 {
 constexpr unsigned kDefaultSeed = 20011203;
 constexpr int kStates = 1200;
-constexpr int kShards = 4;
+constexpr int kShards = 8;
 using keys::kAppPaths;
 using keys::kUninstall;
 
