@@ -35,21 +35,47 @@ as_root() {
     fi
 }
 
-ensure_packages() {
-    local missing=() install
+# What the tests and ./run need but the build does not: on a fresh machine it
+# installs while the build runs. Anything else installs before the build.
+runs_only() {  # <package>
+    [[ $1 =~ ^(wine.*|xvfb|xauth|imagemagick|xdotool|xorriso|fonts-.*)$ ]]
+}
+
+# Installs the missing packages, as root; the ones the build does not need
+# in the background when asked (--while-building), until finish_packages.
+start_packages() {  # [--while-building]
+    local package before=() after=() update install
     for package in $(splash_packages); do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
-            missing+=("$package")
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' && continue
+        if [ "${1:-}" = --while-building ] && runs_only "$package"; then after+=("$package"); else before+=("$package"); fi
     done
-    if [ ${#missing[@]} != 0 ]; then
-        echo "Installing ${missing[*]}"
-        install="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
-        [[ "${missing[*]}" == *:i386* ]] && install="dpkg --add-architecture i386 && $install"
-        as_root sh -c "$install" >/dev/null ||
-            fail "Installing packages failed: as root, run '$install', then $SPLASH_COMMAND again."
+    [ $((${#before[@]} + ${#after[@]})) = 0 ] && return 0
+    update="apt-get update"
+    [[ " ${before[*]} ${after[*]}" == *:i386* ]] && update="dpkg --add-architecture i386 && $update"
+    install="apt-get install -y --no-install-recommends"
+    [ ${#before[@]} = 0 ] || echo "Installing ${before[*]}"
+    [ ${#after[@]} = 0 ] || echo "Installing ${after[*]} while the build runs"
+    as_root sh -c "$update${before[*]:+ && $install ${before[*]}}" >/dev/null ||
+        fail "Installing packages failed: as root, run '$update && $install ${before[*]} ${after[*]}', then $SPLASH_COMMAND again."
+    [ ${#after[@]} = 0 ] && return 0
+    SPLASH_PACKAGES_LATER="$install ${after[*]}"
+    as_root sh -c "$SPLASH_PACKAGES_LATER" >"$BUILD_ROOT/packages.log" 2>&1 </dev/null &
+    SPLASH_PACKAGES_PID=$!
+}
+
+# Waits for the packages start_packages left installing, then checks Wine.
+finish_packages() {
+    if [ -n "${SPLASH_PACKAGES_PID:-}" ] && ! wait "$SPLASH_PACKAGES_PID"; then
+        fail "Installing packages failed (log: $BUILD_ROOT/packages.log): as root, run '$SPLASH_PACKAGES_LATER', then $SPLASH_COMMAND again."
     fi
+    SPLASH_PACKAGES_PID=
     "$WINE" --version >/dev/null 2>&1 ||
         fail "The Wine loader '$WINE' does not start on this host: reinstall Wine (apt-get install --reinstall $(splash_packages | tr ' ' '\n' | grep '^wine' | paste -sd ' ')) or choose the other target with SPLASH_ARCH."
+}
+
+ensure_packages() {
+    start_packages
+    finish_packages
 }
 
 # Configures (once) and builds one target's folder; further arguments go to
@@ -147,23 +173,92 @@ use_density_prefix() {
     make_prefix_once "at $1 DPI" density_setup "$1"
 }
 
-# One persistent server for the run; only this prefix's server is stopped.
-start_wineserver() {
-    reset_prefix
-    wineserver -p >/dev/null 2>&1 ||
-        fail "The Wine server for $WINEPREFIX does not start: delete that folder, then $SPLASH_COMMAND again."
-    # Start the prefix's services now, detached from any pipe: a test whose
-    # output is captured must not wait for them.
-    "$WINE" cmd /c exit >/dev/null 2>&1 </dev/null ||
-        fail "Wine cannot start programs in $WINEPREFIX: delete that folder, then $SPLASH_COMMAND again."
-    trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+# One ./test at a time in a build folder: a second one would rebuild the
+# tests under the first and reset its prefixes, stopping the servers of the
+# programs it has running; it waits until the first has finished.
+lock_build_folder() {
+    exec 9>"$BUILD_DIR/.test-lock"
+    flock -n 9 && return 0
+    echo "Another ./test is running in $BUILD_DIR: waiting for it to finish."
+    flock 9
 }
 
-# Runs one step; with SPLASH_STAGE_TIMES set (as .ci/run does) says how long
-# it took.
-stage() {  # <name> <command...>
-    local name=$1 start=$SECONDS
-    shift
+# The test prefixes the build lists for CTest (tests/CMakeLists.txt): one
+# per parallel worker, named by its slot, the build's own prefix first.
+test_prefixes() {
+    sed -n 's/.*"id": *"\([a-z0-9_]*\)".*/\1/p' "$BUILD_DIR/tests/wine-workers.json" 2>/dev/null
+}
+
+# A further worker's prefix is a copy of the build's own, made once (again
+# when the own prefix was made again). Wine's DLLs are shared as hard links:
+# no test writes them, and the copy takes a moment instead of 1 GB.
+clone_prefix() {  # <to>
+    local to=$1 system=drive_c/windows
+    [ -f "$to/$PREFIX_MADE_MARK" ] && [ ! "$WINEPREFIX/$PREFIX_MADE_MARK" -nt "$to/$PREFIX_MADE_MARK" ] && return 0
+    rm -rf "$to"
+    mkdir -p "$to/$system" &&
+    tar -C "$WINEPREFIX" --exclude="./$system/system32" --exclude="./$system/syswow64" -cf - . | tar -C "$to" -xf - &&
+    cp -al "$WINEPREFIX/$system/system32" "$WINEPREFIX/$system/syswow64" "$to/$system/" &&
+    touch "$to/$PREFIX_MADE_MARK" ||
+        fail "Cannot copy the Wine prefix $WINEPREFIX to $to: check the free space, then $SPLASH_COMMAND again."
+}
+
+# The build's own prefix and one per further worker of a parallel run, then
+# the given command (e.g. start_test_wineservers).
+ensure_test_prefixes() {
+    ensure_prefix
+    local id
+    for id in $(test_prefixes); do
+        [ "$BUILD_DIR/$id" = "$WINEPREFIX" ] || clone_prefix "$BUILD_DIR/$id"
+    done
     "$@"
-    [ -z "${SPLASH_STAGE_TIMES:-}" ] || echo "Stage $name ($SPLASH_ARCH): $((SECONDS - start)) s"
+}
+
+# The prefix's persistent server for the run, its registry reset first.
+serve_prefix() {
+    reset_prefix
+    # The server and services outlive this run: they get neither its pipes
+    # (a test whose output is captured must not wait for them) nor its lock.
+    wineserver -p >/dev/null 2>&1 9>&- ||
+        fail "The Wine server for $WINEPREFIX does not start: delete that folder, then $SPLASH_COMMAND again."
+    "$WINE" cmd /c exit >/dev/null 2>&1 </dev/null 9>&- ||
+        fail "Wine cannot start programs in $WINEPREFIX: delete that folder, then $SPLASH_COMMAND again."
+}
+
+# Only the servers this run started are stopped, when it ends.
+SPLASH_SERVERS=()
+stop_wineservers() {
+    local prefix
+    for prefix in "${SPLASH_SERVERS[@]}"; do
+        WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+    done
+}
+
+start_wineserver() {
+    SPLASH_SERVERS+=("$WINEPREFIX")
+    trap stop_wineservers EXIT
+    serve_prefix
+}
+
+# Every test prefix's server, started side by side.
+start_test_wineservers() {
+    local id pids=()
+    for id in $(test_prefixes); do
+        SPLASH_SERVERS+=("$BUILD_DIR/$id")
+        (WINEPREFIX=$BUILD_DIR/$id serve_prefix) &
+        pids+=($!)
+    done
+    trap stop_wineservers EXIT
+    for id in "${pids[@]}"; do
+        wait "$id" || exit 1
+    done
+}
+
+# Runs one step of a command, saying what it does and then how long it took.
+stage() {  # <name> <what it does> <command...>
+    local name=$1 start=$SECONDS
+    echo "$name ($SPLASH_ARCH): $2"
+    shift 2
+    "$@"
+    echo "$name ($SPLASH_ARCH): done in $((SECONDS - start)) s"
 }

@@ -4,7 +4,7 @@
 #   disccheck_test.sh <build folder> <DiscCheck.exe> <content folder> <emulator...>
 set -u -o pipefail
 : "${WINEPREFIX:=$1/wineprefix}"
-export WINEPREFIX
+. "$(dirname "$0")/../../cmake/wine-prefix.sh"
 disccheck=$2
 content=$3
 emulator=("${@:4}")

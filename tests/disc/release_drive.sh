@@ -4,7 +4,7 @@
 #   release_drive.sh <build folder> <letter> <emulator...>
 set -u
 : "${WINEPREFIX:=$1/wineprefix}"
-export WINEPREFIX
+. "$(dirname "$0")/../../cmake/wine-prefix.sh"
 letter=$2
 emulator=("${@:3}")
 if [ -L "$WINEPREFIX/dosdevices/$letter:" ]; then

@@ -171,28 +171,44 @@ void CTestSkinDialog::DoDataExchange(CDataExchange* pDX)
         DDX_Control(pDX, binding.first, *binding.second);
 }
 
-std::wstring DrawnCaption(CHoverButton& button)
+std::vector<std::wstring> DrawnCaptions(const std::vector<CHoverButton*>& buttons)
 {
-    DRAWITEMSTRUCT dis{ODT_BUTTON,
-                       0,
-                       0,
-                       ODA_DRAWENTIRE,
-                       button.IsWindowEnabled() ? 0u : ODS_DISABLED,
-                       button,
-                       ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr),
-                       {},
-                       0};
-    button.DrawItem(&dis);
-    const HENHMETAFILE hEmf = ::CloseEnhMetaFile(dis.hDC);
+    // One metafile for all: making one costs Wine far more than drawing into
+    // it. A comment record ends each button's texts.
+    const HDC hDC = ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+    for (CHoverButton* pButton : buttons)
+    {
+        DRAWITEMSTRUCT dis{};
+        dis.CtlType = ODT_BUTTON;
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.itemState = pButton->IsWindowEnabled() ? 0u : ODS_DISABLED;
+        dis.hwndItem = *pButton;
+        dis.hDC = hDC;
+        const int nSaved = ::SaveDC(hDC);
+        pButton->DrawItem(&dis);
+        ::RestoreDC(hDC, nSaved);
+        static const BYTE kEnd[] = {'e', 'n', 'd', 0};
+        ::GdiComment(hDC, sizeof kEnd, kEnd);
+    }
+    const HENHMETAFILE hEmf = ::CloseEnhMetaFile(hDC);
     std::vector<BYTE> bits(::GetEnhMetaFileBits(hEmf, 0, nullptr));
     ::GetEnhMetaFileBits(hEmf, static_cast<UINT>(bits.size()), bits.data());
     ::DeleteEnhMetaFile(hEmf);
-    std::wstring text;
-    for (size_t at = 0; at < bits.size(); at += reinterpret_cast<const EMR*>(&bits[at])->nSize)
-        if (const auto* p = reinterpret_cast<const EMREXTTEXTOUTW*>(&bits[at]); p->emr.iType == EMR_EXTTEXTOUTW)
-            text.append(reinterpret_cast<const wchar_t*>(&bits[at + p->emrtext.offString]), p->emrtext.nChars);
-    return text;
+    std::vector<std::wstring> texts(1);
+    for (size_t at = 0; at < bits.size() && texts.size() <= buttons.size();
+         at += reinterpret_cast<const EMR*>(&bits[at])->nSize)
+    {
+        const auto* p = reinterpret_cast<const EMREXTTEXTOUTW*>(&bits[at]);
+        if (p->emr.iType == EMR_EXTTEXTOUTW)
+            texts.back().append(reinterpret_cast<const wchar_t*>(&bits[at + p->emrtext.offString]), p->emrtext.nChars);
+        else if (p->emr.iType == EMR_GDICOMMENT)
+            texts.emplace_back();
+    }
+    texts.resize(buttons.size());
+    return texts;
 }
+
+std::wstring DrawnCaption(CHoverButton& button) { return DrawnCaptions({&button}).front(); }
 
 std::vector<UINT> OwnerDrawnItems(HWND hDlg, bool bHiddenOnly)
 {

@@ -72,6 +72,8 @@ bool ReadWindowRegion(HWND hWnd, CRgn& rgn);
 // The caption a button draws in its present state, read back from the text
 // records of a metafile it is drawn into.
 std::wstring DrawnCaption(CHoverButton& button);
+// The captions of several buttons, in their order, read from one metafile.
+std::vector<std::wstring> DrawnCaptions(const std::vector<CHoverButton*>& buttons);
 // The font a control draws with.
 inline HFONT FontOf(const CWnd& control) { return reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)); }
 // The hover buttons of a dialog whose style shows them, in z-order.
