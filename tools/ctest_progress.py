@@ -14,8 +14,10 @@ import shutil
 import sys
 import time
 
-START = re.compile(r"^\s*Start\s+\d+: (.+)$")
-DONE = re.compile(r"^\s*\d+/(\d+) Test\s+#\d+: (.+?) \.+ *(\*{3})?(\S.*?)\s+[\d.]+ sec$")
+START = re.compile(r"^\s*Start\s+(\d+): (.+)$")
+# Matched by number: a parameterised test's name may itself hold dots and "...".
+DONE = re.compile(r"^\s*\d+/(\d+) Test\s+#(\d+): ")
+PASSED = re.compile(r"\s(Passed|Skipped)\s+[\d.]+ sec$")
 
 
 class Progress:
@@ -26,7 +28,7 @@ class Progress:
         self.last_log = self.begun
         self.total = None
         self.done = self.failed = 0
-        self.running = {}  # test name -> when it started
+        self.running = {}  # test number -> (name, when it started)
         self.shown = False
 
     def status(self):
@@ -38,7 +40,7 @@ class Progress:
             where = f"{self.done}/{self.total or '?'} done, {self.failed} failed"
         text = f"Tests: {where}, {elapsed // 60}:{elapsed % 60:02d}"
         if self.running:
-            name, since = min(self.running.items(), key=lambda item: item[1])
+            name, since = min(self.running.values(), key=lambda item: item[1])
             text += f", running {name.split('  #')[0]} ({int(now - since)} s)"
         return text
 
@@ -60,14 +62,14 @@ class Progress:
     def line(self, text):
         started = START.match(text)
         if started:
-            self.running[started.group(1)] = time.monotonic()
+            self.running[started.group(1)] = (started.group(2), time.monotonic())
             return
         done = DONE.match(text)
         if done:
             self.total = int(done.group(1))
             self.done += 1
             self.running.pop(done.group(2), None)
-            if done.group(3) is None and done.group(4) in ("Passed", "Skipped"):
+            if PASSED.search(text):
                 return
             self.failed += 1
         self.clear()
