@@ -45,7 +45,7 @@ choose_target() {
 # face for the font link that a Western Windows follows.
 splash_packages() {
     local packages="cmake make g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
-        wine wine64 xvfb xauth imagemagick googletest xdotool cppcheck python3 fonts-wine fonts-ipafont-gothic
+        wine wine64 xvfb xauth imagemagick googletest libstb-dev libz-mingw-w64-dev xdotool cppcheck python3 fonts-wine fonts-ipafont-gothic
         xorriso"
     case "$SPLASH_ARCH" in
     i686) packages+=" wine32:i386" ;;

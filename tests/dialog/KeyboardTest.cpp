@@ -22,22 +22,6 @@
 
 namespace
 {
-// Offers a key press to dialog hDlg as a modal loop does; true when the
-// dialog machinery took it.
-bool Press(HWND hDlg, UINT vk, bool bShift = false)
-{
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[VK_SHIFT] = bShift ? 0x80 : 0;
-    ::SetKeyboardState(keys);
-    const HWND hFocus = ::GetFocus();
-    MSG msg{hFocus != nullptr && ::IsChild(hDlg, hFocus) ? hFocus : hDlg, WM_KEYDOWN, vk, 0, 0, {0, 0}};
-    const bool bTaken = CWnd::WalkPreTranslateTree(hDlg, &msg) || ::IsDialogMessageW(hDlg, &msg);
-    keys[VK_SHIFT] = 0;
-    ::SetKeyboardState(keys);
-    return bTaken;
-}
-
 int FocusId() { return ::GetDlgCtrlID(::GetFocus()); }
 
 // The button painted as its parent asks, one COLORREF per pixel.

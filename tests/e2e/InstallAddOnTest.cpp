@@ -1,6 +1,6 @@
 // The real menu dialog in this process, on a fixture disc whose root holds a
-// blank and a "%s": the waits of a launch, the add-on buttons, the suite
-// button's refresh. A helper thread answers the menu's message boxes while
+// blank and a "%s": the wait for a real program, the add-on buttons' and the
+// suite button's refresh (their clicks are in tests/dialog/ClickTableTest.cpp). A helper thread answers the menu's message boxes while
 // the test thread sits in them.
 #include "app/LauncherDlg.h"
 #include "probes/DirectX.h"
@@ -209,31 +209,27 @@ struct AddOnCase
     const wchar_t* code;
     Rule rule;
     const wchar_t* program;
-    int nLanguageValue;
-    const wchar_t* languageSwitch;
-    bool bWaited;
     UINT nInstalledId, nRuleId, nNotFoundId;
 };
 void PrintTo(const AddOnCase& c, std::ostream* os) { *os << c.name; }
 
 const AddOnCase kAddOns[] = {
     {"AfterEffects", &CLauncherDlg::m_btnAfterEffects, kCodes[2], Rule::ProWithSuite,
-     L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", 0x40C, L" /l0x40C", true, IDS_STATUS_AFTER_EFFECTS_INSTALLED,
-     IDS_STATUS_AFTER_EFFECTS_RULE, IDS_STATUS_AFTER_EFFECTS_NOT_FOUND},
-    {"ThreeDsMax", &CLauncherDlg::m_btn3dsMax, kCodes[3], Rule::ProWithSuite, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", 9,
-     L" /l0x09", true, IDS_STATUS_3DS_MAX_INSTALLED, IDS_STATUS_3DS_MAX_RULE, IDS_STATUS_3DS_MAX_NOT_FOUND},
+     L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", IDS_STATUS_AFTER_EFFECTS_INSTALLED, IDS_STATUS_AFTER_EFFECTS_RULE,
+     IDS_STATUS_AFTER_EFFECTS_NOT_FOUND},
+    {"ThreeDsMax", &CLauncherDlg::m_btn3dsMax, kCodes[3], Rule::ProWithSuite, L"\\ExtraPlug-ins\\3DsMax\\setup.exe",
+     IDS_STATUS_3DS_MAX_INSTALLED, IDS_STATUS_3DS_MAX_RULE, IDS_STATUS_3DS_MAX_NOT_FOUND},
     {"LightWave", &CLauncherDlg::m_btnLightWave, kCodes[4], Rule::ProWithSuite,
-     L"\\ExtraPlug-ins\\LightWave\\setup.exe", 7, L" /l0x07", true, IDS_STATUS_LIGHTWAVE_INSTALLED,
-     IDS_STATUS_LIGHTWAVE_RULE, IDS_STATUS_LIGHTWAVE_NOT_FOUND},
-    {"Effects", &CLauncherDlg::m_btnEffects, nullptr, Rule::ProWithSuite, L"\\ExtraPlug-ins\\Effects\\Setup.exe", 0x10,
-     L" /l0x10", true, 0, IDS_STATUS_EFFECTS_RULE, IDS_STATUS_EFFECTS_NOT_FOUND},
-    {"Wallpapers", &CLauncherDlg::m_btnWallpapers, kCodes[5], Rule::None, L"\\Bonus\\DesktopWallpapers\\setup.exe", 0xA,
-     L" /l0x0A", true, IDS_STATUS_WALLPAPERS_INSTALLED, 0, IDS_STATUS_WALLPAPERS_NOT_FOUND},
+     L"\\ExtraPlug-ins\\LightWave\\setup.exe", IDS_STATUS_LIGHTWAVE_INSTALLED, IDS_STATUS_LIGHTWAVE_RULE,
+     IDS_STATUS_LIGHTWAVE_NOT_FOUND},
+    {"Effects", &CLauncherDlg::m_btnEffects, nullptr, Rule::ProWithSuite, L"\\ExtraPlug-ins\\Effects\\Setup.exe", 0,
+     IDS_STATUS_EFFECTS_RULE, IDS_STATUS_EFFECTS_NOT_FOUND},
+    {"Wallpapers", &CLauncherDlg::m_btnWallpapers, kCodes[5], Rule::None, L"\\Bonus\\DesktopWallpapers\\setup.exe",
+     IDS_STATUS_WALLPAPERS_INSTALLED, 0, IDS_STATUS_WALLPAPERS_NOT_FOUND},
     {"VfwCodecs", &CLauncherDlg::m_btnVfwCodecs, kCodes[1], Rule::WithoutSuite,
-     L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", 0x11, L" /l0x11", true, IDS_STATUS_VFW_INSTALLED, IDS_STATUS_VFW_RULE,
-     IDS_STATUS_VFW_NOT_FOUND},
+     L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", IDS_STATUS_VFW_INSTALLED, IDS_STATUS_VFW_RULE, IDS_STATUS_VFW_NOT_FOUND},
     {"SpiceMaster", &CLauncherDlg::m_btnSpiceMaster, nullptr, Rule::None,
-     L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", 9, L"", false, 0, 0, IDS_STATUS_SPICEMASTER_NOT_FOUND},
+     L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", 0, 0, IDS_STATUS_SPICEMASTER_NOT_FOUND},
 };
 
 class InstallAddOnTest : public InstallMenuTest, public ::testing::WithParamInterface<AddOnCase>
@@ -253,11 +249,6 @@ protected:
         if (GetParam().rule == Rule::ProWithSuite)
             return m_menu.m_bSuiteInstalled && m_menu.m_nHardwareModel == kModelPro;
         return GetParam().rule == Rule::None || !m_menu.m_bSuiteInstalled;
-    }
-    // As the menu passes it: the root holds a blank.
-    std::wstring CommandLine() const
-    {
-        return L"\"" + m_disc.Path(GetParam().program) + L"\"" + GetParam().languageSwitch;
     }
 };
 
@@ -296,67 +287,8 @@ TEST_P(InstallAddOnTest, RuleThenDiscDecide)
     EXPECT_EQ(State(), Text(GetParam().nNotFoundId));
 }
 
-TEST_P(InstallAddOnTest, ClickRunsTheSetupAndRefreshesTheButton)
-{
-    const std::string uninstall = GetParam().code != nullptr ? "\nuninstall=" + ToUtf8(GetParam().code) : "";
-    const std::wstring setup = m_disc.AddInstaller(GetParam().program, "sleep=1500" + uninstall);
-    // What an unquoted command line would run instead: the root up to its blank.
-    m_disc.AddFile(FixturePath(L"FakeInstaller.exe"), L"..\\disc.exe");
-    m_menu.m_language = CLanguage(m_menu.m_language.Index(), GetParam().nLanguageValue);
-    RefreshWithRuleMet();
-    ASSERT_EQ(State(), kEnabled);
-
-    BoxWatcher watcher(m_menu);
-    const DWORD start = ::GetTickCount();
-    Click(Button());
-    const DWORD elapsed = ::GetTickCount() - start;
-    EXPECT_TRUE(watcher.Stop().empty());
-
-    EXPECT_EQ(elapsed >= 1500, GetParam().bWaited) << elapsed << " ms";
-    EXPECT_EQ(watcher.SawMenuHidden(), GetParam().bWaited);
-    EXPECT_TRUE(m_menu.IsWindowVisible());
-    WaitForEnd(setup);
-    const auto runs = m_disc.Runs(Folder(GetParam().program));
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].commandLine, CommandLine());
-    wchar_t current[MAX_PATH] = L"";
-    ::GetCurrentDirectoryW(MAX_PATH, current);
-    EXPECT_EQ(runs[0].currentFolder, current);
-    EXPECT_TRUE(ReadInstallerLog(Folder(m_disc.Root())).empty());
-    EXPECT_EQ(State(), GetParam().code != nullptr ? Text(GetParam().nInstalledId) : kEnabled);
-}
-
-TEST_P(InstallAddOnTest, MissingSetupIsReportedWithItsCommandLineThenRefreshed)
-{
-    const std::wstring setup = m_disc.AddInstaller(GetParam().program);
-    m_menu.m_language = CLanguage(m_menu.m_language.Index(), GetParam().nLanguageValue);
-    RefreshWithRuleMet();
-    ::DeleteFileW(setup.c_str());
-
-    BoxWatcher watcher(m_menu);
-    Click(Button());
-    const auto& boxes = watcher.Stop();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].caption, L"Splash.exe");
-    EXPECT_EQ(boxes[0].text, L"Cannot find the file : '" + CommandLine() + L"'");
-    EXPECT_TRUE(boxes[0].bMenuVisible);
-    EXPECT_FALSE(watcher.SawMenuHidden());
-    // The demo's click refreshes nothing.
-    EXPECT_EQ(State(), GetParam().bWaited ? Text(GetParam().nNotFoundId) : kEnabled);
-}
-
 INSTANTIATE_TEST_SUITE_P(SevenAddOns, InstallAddOnTest, ::testing::ValuesIn(kAddOns),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(InstallMenuTest, InstallingTheVfwCodecsDisablesTheSuiteButton)
-{
-    m_disc.AddInstaller(L"\\Corla\\setup.exe");
-    m_disc.AddInstaller(L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", "uninstall=" + ToUtf8(kCodes[1]));
-    m_menu.RefreshAllButtons(0);
-    ASSERT_EQ(State(m_menu.m_btnSuite), kEnabled);
-    Click(m_menu.m_btnVfwCodecs);
-    EXPECT_EQ(State(m_menu.m_btnSuite), Text(IDS_STATUS_SUITE_VFW_INSTALLED));
-}
 
 TEST_F(InstallMenuTest, SuiteButtonTestsCodecsThenSuiteThenDisc)
 {

@@ -71,6 +71,29 @@ std::vector<int> CCanvas::PixelsOf(COLORREF cr) const
     return points;
 }
 
+Pixels CCanvas::Read() const
+{
+    ::GdiFlush();
+    Pixels pixels{m_nWidth, m_nHeight, {}};
+    for (int i = 0; i < m_nWidth * m_nHeight; ++i)
+        pixels.values.push_back(RGB((m_pBits[i] >> 16) & 0xFF, (m_pBits[i] >> 8) & 0xFF, m_pBits[i] & 0xFF));
+    return pixels;
+}
+
+bool Press(HWND hDlg, UINT vk, bool bShift)
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = bShift ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    const HWND hFocus = ::GetFocus();
+    MSG msg{hFocus != nullptr && ::IsChild(hDlg, hFocus) ? hFocus : hDlg, WM_KEYDOWN, vk, 0, 0, {0, 0}};
+    const bool bTaken = CWnd::WalkPreTranslateTree(hDlg, &msg) || ::IsDialogMessageW(hDlg, &msg);
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
+    return bTaken;
+}
+
 bool ReadWindowRegion(HWND hWnd, CRgn& rgn)
 {
     rgn.CreateRectRgn(0, 0, 0, 0);
