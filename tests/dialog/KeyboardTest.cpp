@@ -30,9 +30,7 @@ std::vector<COLORREF> Paint(CHoverButton& button)
     CRect rc;
     button.GetClientRect(&rc);
     CCanvas canvas(rc.Width(), rc.Height(), RGB(255, 0, 255));
-    DRAWITEMSTRUCT dis{ODT_BUTTON,     0,  0, ODA_DRAWENTIRE, button.IsWindowEnabled() ? 0u : ODS_DISABLED, button,
-                       canvas.GetDC(), rc, 0};
-    button.DrawItem(&dis);
+    DrawButton(button, canvas.GetDC());
     std::vector<COLORREF> pixels;
     for (int y = 0; y < rc.Height(); ++y)
         for (int x = 0; x < rc.Width(); ++x)

@@ -130,9 +130,7 @@ TEST_F(ModelChooserCaptionTest, StayEnglishInEveryMenuLanguage)
         {
             const auto draw = [pButton = pButton] {
                 CCanvas canvas(202, 26, RGB(255, 0, 255));
-                DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, 0, 0, *pButton, canvas.GetDC(), {}, 0};
-                pButton->GetClientRect(&dis.rcItem);
-                pButton->DrawItem(&dis);
+                DrawButton(*pButton, canvas.GetDC());
                 return canvas.PixelsOf(kCaptionColour);
             };
             const std::vector<int> shown = draw();

@@ -207,6 +207,8 @@ TEST_P(PictureTest, LooksAsReviewed)
         break;
     }
     ExpectPicture(screen.Take(), c.name);
+    CRgn rgn;
+    EXPECT_EQ(ReadWindowRegion(*m_pDialog, rgn), c.pScheme == nullptr) << "a window region only for the artwork";
 }
 
 INSTANTIATE_TEST_SUITE_P(States, PictureTest, ::testing::ValuesIn(kPictures),

@@ -44,21 +44,12 @@ int CCanvas::CountPixels(COLORREF cr, const RECT& rc) const
     return n;
 }
 
-void PaintDialog(const CWnd& dialog, CCanvas& canvas)
+void DrawButton(CHoverButton& button, HDC hDC, UINT itemState)
 {
-    ::SendMessageW(dialog, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.GetDC()), 0);
-    for (CHoverButton* pButton : ShownButtons(dialog))
-    {
-        RECT rc;
-        ::GetWindowRect(*pButton, &rc);
-        ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rc), 2);
-        ::SetViewportOrgEx(canvas.GetDC(), rc.left, rc.top, nullptr);
-        DRAWITEMSTRUCT dis{
-            ODT_BUTTON,     0,  0, ODA_DRAWENTIRE, pButton->IsWindowEnabled() ? 0U : ODS_DISABLED, *pButton,
-            canvas.GetDC(), {}, 0};
-        pButton->DrawItem(&dis);
-    }
-    ::SetViewportOrgEx(canvas.GetDC(), 0, 0, nullptr);
+    DRAWITEMSTRUCT dis{ODT_BUTTON, static_cast<UINT>(::GetDlgCtrlID(button)), 0, ODA_DRAWENTIRE,
+                       itemState | (button.IsWindowEnabled() ? 0U : ODS_DISABLED), button, hDC, {}, 0};
+    button.GetClientRect(&dis.rcItem);
+    button.DrawItem(&dis);
 }
 
 std::vector<int> CCanvas::PixelsOf(COLORREF cr) const
@@ -196,17 +187,9 @@ void CTestSkinDialog::DoDataExchange(CDataExchange* pDX)
 
 std::wstring DrawnCaption(CHoverButton& button)
 {
-    DRAWITEMSTRUCT dis{ODT_BUTTON,
-                       0,
-                       0,
-                       ODA_DRAWENTIRE,
-                       button.IsWindowEnabled() ? 0u : ODS_DISABLED,
-                       button,
-                       ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr),
-                       {},
-                       0};
-    button.DrawItem(&dis);
-    const HENHMETAFILE hEmf = ::CloseEnhMetaFile(dis.hDC);
+    const HDC hMetafile = ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+    DrawButton(button, hMetafile);
+    const HENHMETAFILE hEmf = ::CloseEnhMetaFile(hMetafile);
     std::vector<BYTE> bits(::GetEnhMetaFileBits(hEmf, 0, nullptr));
     ::GetEnhMetaFileBits(hEmf, static_cast<UINT>(bits.size()), bits.data());
     ::DeleteEnhMetaFile(hEmf);
