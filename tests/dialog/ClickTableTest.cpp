@@ -33,8 +33,8 @@ enum : int
 };
 
 // In a command line or folder %R is the disc root (it holds a blank, a
-// comma, an equals sign and a "%s"), %A the reader's folder and %W the
-// system's Windows folder. Null command: the click starts nothing.
+// comma, an equals sign and a "%s"), %A the reader's folder (with a blank)
+// and %W the system's Windows folder. Null command: the click starts nothing.
 struct ClickRow
 {
     const char* name;
@@ -51,112 +51,35 @@ struct ClickRow
 };
 void PrintTo(const ClickRow& r, std::ostream* os) { *os << r.name; }
 
+// clang-format off
 const ClickRow kClicks[] = {
     {"Suite", IDC_SUITE, kEnglish, L"\"%R\\Corla\\setup.exe\" /l0x09", L"%R\\Corla", kWindowless, INFINITE, true, {}},
-    {"SuiteDirectX",
-     IDC_SUITE,
-     kEnglish,
-     L"\"%R\\Corla\\Support\\Directx8\\english\\dx81.exe\"",
-     nullptr,
-     kWindowless,
-     kNoWait,
-     false,
-     {},
-     true,
-     true},
-    {"PremiereUpdater",
-     IDC_PREMIERE_UPDATER,
-     kFrench,
-     L"\"%R\\Bonus\\PremiereUpdater\\Premiere6.01Setup.exe\"",
-     nullptr,
-     kWindowless,
-     kTenMinutesMs,
-     true,
-     {IDC_PREMIERE_UPDATER}},
-    {"AfterEffects",
-     IDC_AFTER_EFFECTS,
-     kGerman,
-     L"\"%R\\ExtraPlug-ins\\AfterEffects\\setup.exe\" /l0x07",
-     nullptr,
-     kWindowless,
-     kTenMinutesMs,
-     false,
-     {IDC_AFTER_EFFECTS}},
-    {"3dsMax",
-     IDC_3DS_MAX,
-     kGerman,
-     L"\"%R\\ExtraPlug-ins\\3DsMax\\setup.exe\" /l0x07",
-     nullptr,
-     kWindowless,
-     kTenMinutesMs,
-     true,
-     {IDC_3DS_MAX}},
-    {"LightWave",
-     IDC_LIGHTWAVE,
-     kItalian,
-     L"\"%R\\ExtraPlug-ins\\LightWave\\setup.exe\" /l0x10",
-     nullptr,
-     kWindowless,
-     kTenMinutesMs,
-     true,
-     {IDC_LIGHTWAVE}},
-    {"Effects",
-     IDC_EFFECTS,
-     kItalian,
-     L"\"%R\\ExtraPlug-ins\\Effects\\Setup.exe\" /l0x10",
-     nullptr,
-     kWindowless,
-     kTenMinutesMs,
-     false,
-     {IDC_EFFECTS}},
-    {"Wallpapers",
-     IDC_WALLPAPERS,
-     kSpanish,
-     L"\"%R\\Bonus\\DesktopWallpapers\\setup.exe\" /l0x0A",
-     nullptr,
-     kWindowless,
-     kTenMinutesMs,
-     true,
-     {IDC_WALLPAPERS}},
-    {"VfwCodecs",
-     IDC_VFW_CODECS,
-     kJapanese,
-     L"\"%R\\Bonus\\VFWSoftwareCodecs\\setup.exe\" /l0x11",
-     nullptr,
-     kWindowless,
-     kTenMinutesMs,
-     true,
-     {IDC_SUITE, IDC_VFW_CODECS}},
-    {"SpiceMaster",
-     IDC_SPICEMASTER,
-     kSpanish,
-     L"\"%R\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe\"",
-     nullptr,
-     kWindowless,
-     kNoWait,
-     false,
-     {}},
-    {"Manual",
-     IDC_MANUAL,
-     kJapanese,
-     L"%A\\acrord32 \"%R\\Docs\\Manual_Brisa.pdf\"",
-     nullptr,
-     kWindowless,
-     kTenMinutesMs,
-     true,
-     {}},
+    {"SuiteDirectX", IDC_SUITE, kEnglish, L"\"%R\\Corla\\Support\\Directx8\\english\\dx81.exe\"", nullptr, kWindowless,
+     kNoWait, false, {}, true, true},
+    {"PremiereUpdater", IDC_PREMIERE_UPDATER, kFrench, L"\"%R\\Bonus\\PremiereUpdater\\Premiere6.01Setup.exe\"", nullptr,
+     kWindowless, kTenMinutesMs, true, {IDC_PREMIERE_UPDATER}},
+    {"AfterEffects", IDC_AFTER_EFFECTS, kGerman, L"\"%R\\ExtraPlug-ins\\AfterEffects\\setup.exe\" /l0x07", nullptr,
+     kWindowless, kTenMinutesMs, false, {IDC_AFTER_EFFECTS}},
+    {"3dsMax", IDC_3DS_MAX, kGerman, L"\"%R\\ExtraPlug-ins\\3DsMax\\setup.exe\" /l0x07", nullptr, kWindowless,
+     kTenMinutesMs, true, {IDC_3DS_MAX}},
+    {"LightWave", IDC_LIGHTWAVE, kItalian, L"\"%R\\ExtraPlug-ins\\LightWave\\setup.exe\" /l0x10", nullptr, kWindowless,
+     kTenMinutesMs, true, {IDC_LIGHTWAVE}},
+    {"Effects", IDC_EFFECTS, kItalian, L"\"%R\\ExtraPlug-ins\\Effects\\Setup.exe\" /l0x10", nullptr, kWindowless,
+     kTenMinutesMs, false, {IDC_EFFECTS}},
+    {"Wallpapers", IDC_WALLPAPERS, kSpanish, L"\"%R\\Bonus\\DesktopWallpapers\\setup.exe\" /l0x0A", nullptr, kWindowless,
+     kTenMinutesMs, true, {IDC_WALLPAPERS}},
+    {"VfwCodecs", IDC_VFW_CODECS, kJapanese, L"\"%R\\Bonus\\VFWSoftwareCodecs\\setup.exe\" /l0x11", nullptr, kWindowless,
+     kTenMinutesMs, true, {IDC_SUITE, IDC_VFW_CODECS}},
+    {"SpiceMaster", IDC_SPICEMASTER, kSpanish, L"\"%R\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe\"", nullptr,
+     kWindowless, kNoWait, false, {}},
+    {"Manual", IDC_MANUAL, kJapanese, L"\"%A\\acrord32\" \"%R\\Docs\\Manual_Brisa.pdf\"", nullptr, kWindowless,
+     kTenMinutesMs, true, {}},
     {"Readme", IDC_README, kFrench, L"%W\\explorer.exe \"%R\\Readme.htm\"", nullptr, kWindowless, kNoWait, false, {}},
-    {"AcrobatReader",
-     IDC_ACROBAT_READER,
-     kEnglish,
-     L"\"%R\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe\"",
-     nullptr,
-     0,
-     kNoWait,
-     false,
-     {IDC_ACROBAT_READER}},
+    {"AcrobatReader", IDC_ACROBAT_READER, kEnglish, L"\"%R\\Bonus\\AcrobatReader\\Acrobat Reader 5.00.exe\"", nullptr, 0,
+     kNoWait, false, {IDC_ACROBAT_READER}},
     {"Exit", IDOK, kEnglish, nullptr, nullptr, 0, kNoWait, false, {}, false, true},
 };
+// clang-format on
 
 // A text of the string tables in a language: its English id plus the
 // language's base, read straight from the resources.
@@ -181,9 +104,11 @@ protected:
         m_registry.Key(HKEY_LOCAL_MACHINE, keys::kRunKey);
         m_menu.ShowWindow(SW_SHOW);
         m_menu.m_strDiscRoot = m_oddDisc.Root().c_str();
-        m_menu.m_strAcrobatFolder = m_programs.Root().c_str();
-        m_menu.m_strReadmePath = m_oddDisc.Path(L"Readme.htm").c_str();
         m_menu.m_nHardwareModel = kModelLite;
+        m_oddDisc.AddText(L"\\Docs\\Manual_Brisa.pdf", "");
+        docs::SetAppPath(L"AcroRd32.exe", m_reader.Root());
+        m_menu.RefreshManual();
+        m_menu.m_strReadmePath = m_oddDisc.Path(L"Readme.htm").c_str();
         // Only what the click refreshes turns to the click's language.
         SetLanguage(GetParam().nLanguage);
     }
@@ -202,7 +127,7 @@ protected:
         wchar_t sz[MAX_PATH];
         const std::pair<const wchar_t*, std::wstring> fields[] = {
             {L"%R", m_oddDisc.Root()},
-            {L"%A", m_programs.Root()},
+            {L"%A", m_reader.Root()},
             {L"%W", std::wstring(sz, ::GetSystemWindowsDirectoryW(sz, MAX_PATH))}};
         for (const auto& [pszField, value] : fields)
             for (size_t at = text.find(pszField); at != std::wstring::npos; at = text.find(pszField, at + value.size()))
@@ -232,6 +157,7 @@ protected:
     }
 
     e2e::FixtureDisc m_oddDisc{L"Velquin,v2=x 100%s"};
+    e2e::FixtureDisc m_reader{L"Acrobat Reader"};
     std::optional<CLaunchRecorder> m_pRecorder;
 };
 

@@ -103,22 +103,6 @@ const StateCase kStateCases[] = {
 INSTANTIATE_TEST_SUITE_P(States, ButtonStateTest, ::testing::ValuesIn(kStateCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The main menu's buttons measure 204 × 26 at 96 DPI: the 202 × 26 slice is
-// copied 1:1, its frame's last column at the button's edge and the column
-// inside it repeated over the two columns left.
-TEST_F(HoverButtonTest, SliceWithinOnePercentOfTheButtonIsCopiedOneToOne)
-{
-    const int kWidth = kStripWidth + 2;
-    m_btn.SetWindowPos(nullptr, 0, 0, kWidth, kSliceHeight, SWP_NOMOVE | SWP_NOZORDER);
-    CCanvas canvas(kWidth, kSliceHeight, RGB(255, 0, 255));
-    DrawButton(m_btn, canvas.GetDC());
-
-    const Pixels strip = ResourcePixels(IDB_BUTTON_STRIP);
-    for (int y = 0; y < kSliceHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            ASSERT_EQ(canvas.GetPixel(x, y), strip.At(OneToOneSource(x, kWidth, kStripWidth), y)) << x << ", " << y;
-}
-
 TEST_F(HoverButtonTest, CaptionsLeftOutTakeTheNormalCaptionAndColour)
 {
     m_btn.SetCaptions(kCaption, kCaptionColour[0], nullptr, kSameAsNormal, nullptr, kSameAsNormal, nullptr,
