@@ -1,7 +1,6 @@
 // The real menu dialog in this process, on a fixture disc whose root holds a
-// blank and a "%s": the wait for a real program, the add-on buttons' and the
-// suite button's refresh (their clicks are in tests/dialog/ClickTableTest.cpp). A helper thread answers the menu's message boxes while
-// the test thread sits in them.
+// blank and a "%s": the add-on buttons' and the suite button's refresh, and
+// real launches (the clicks are rows of tests/dialog/ClickTableTest.cpp).
 #include "app/LauncherDlg.h"
 #include "probes/DirectX.h"
 #include "res/strings.h"
@@ -11,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <ostream>
 
 using namespace e2e;
@@ -26,43 +24,6 @@ const wchar_t kEnabled[] = L"(enabled)";
 std::wstring Text(UINT id) { return static_cast<LPCWSTR>(CLauncherDlg::LoadFixed(id)); }
 CString Quoted(const std::wstring& path) { return (L"\"" + path + L"\"").c_str(); }
 std::wstring Folder(const std::wstring& path) { return path.substr(0, path.rfind(L'\\')); }
-
-struct SeenBox
-{
-    std::wstring caption, text;
-    bool bMenuVisible;
-};
-
-// Notes whether the menu was ever hidden; records and answers every message box.
-class BoxWatcher
-{
-public:
-    explicit BoxWatcher(HWND menu)
-        : m_poller([this, menu] {
-              m_bSawHidden = m_bSawHidden || !::IsWindowVisible(menu);
-              if (const auto box = FindMessageBox(::GetCurrentProcessId()))
-              {
-                  m_boxes.push_back({box->caption, box->text, ::IsWindowVisible(menu) != FALSE});
-                  DismissMessageBox(box->window);
-                  WaitUntil([&] { return !::IsWindow(box->window); }, 5000);
-              }
-          })
-    {
-    }
-    const std::vector<SeenBox>& Stop() { return m_poller.Stop(), m_boxes; }
-    bool SawMenuHidden() const { return m_bSawHidden; }
-
-private:
-    std::vector<SeenBox> m_boxes;
-    std::atomic<bool> m_bSawHidden{false};
-    Poller m_poller;  // last: it uses the members above
-};
-
-// A setup left running holds its file; the disc goes once it has ended.
-void WaitForEnd(const std::wstring& program)
-{
-    EXPECT_TRUE(WaitUntil([&] { return ::DeleteFileW(program.c_str()) != FALSE; }, 10000));
-}
 
 class InstallMenuTest : public ::testing::Test
 {
@@ -98,48 +59,6 @@ protected:
     FixtureDisc m_disc{L"disc 100%s"};
     CLauncherDlg m_menu;
 };
-
-// A wait that ends before the setup does is reported only where asked,
-// while the menu is still hidden.
-class InstallWaitTest : public InstallMenuTest, public ::testing::WithParamInterface<bool>
-{};
-
-TEST_P(InstallWaitTest, TimeOutShowsTheMenuAgainAndReportsOnlyWhenAsked)
-{
-    const std::wstring setup = m_disc.AddInstaller(L"\\Corla\\setup.exe", "sleep=2000");
-    BoxWatcher watcher(m_menu);
-    const DWORD start = ::GetTickCount();
-    m_menu.Launcher().RunProgramHidden(Quoted(setup), m_disc.Path(L"\\Corla").c_str(), 300, GetParam());
-    const auto& boxes = watcher.Stop();
-
-    EXPECT_LT(::GetTickCount() - start, 1500u);
-    EXPECT_TRUE(watcher.SawMenuHidden());
-    EXPECT_TRUE(m_menu.IsWindowVisible());
-    ASSERT_EQ(boxes.size(), GetParam() ? 1u : 0u);
-    if (GetParam())
-    {
-        EXPECT_EQ(boxes[0].caption, L"Splash.exe");
-        EXPECT_EQ(boxes[0].text, L"The installation program cannot start. Please quit any other programs you have "
-                                 L"running, then try the installation again.\n");
-        EXPECT_FALSE(boxes[0].bMenuVisible);
-    }
-    ASSERT_EQ(m_disc.Runs(L"\\Corla").size(), 1u);
-    EXPECT_EQ(m_disc.Runs(L"\\Corla")[0].currentFolder, m_disc.Path(L"\\Corla"));
-    WaitForEnd(setup);
-}
-
-INSTANTIATE_TEST_SUITE_P(Report, InstallWaitTest, ::testing::Bool());
-
-// The waiting thread owns the menu: a setup that broadcasts with SendMessage
-// would hang until the time-out if the wait did not answer it.
-TEST_F(InstallMenuTest, SetupBroadcastingASettingChangeIsAnsweredDuringTheWait)
-{
-    const std::wstring setup = m_disc.AddInstaller(L"setup.exe", "broadcast=1");
-    const DWORD start = ::GetTickCount();
-    m_menu.Launcher().RunProgramHidden(Quoted(setup), nullptr, 10000, false);
-    EXPECT_LT(::GetTickCount() - start, 5000u);
-    EXPECT_EQ(m_disc.Runs(L"").size(), 1u);
-}
 
 // Handles this process holds, from the system's list of every handle.
 size_t OwnHandleCount()
