@@ -168,8 +168,7 @@ bool PumpUntil(HWND hWnd, UINT message)
 
 // What the button asks of TrackMouseEvent, watched through this process's
 // import of it (calls are passed on).
-const auto g_pfnTrack = reinterpret_cast<decltype(&::TrackMouseEvent)>(
-    reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "TrackMouseEvent")));
+const auto g_pfnTrack = SystemFunction<decltype(&::TrackMouseEvent)>(L"user32.dll", "TrackMouseEvent");
 std::vector<TRACKMOUSEEVENT> g_tracking;
 BOOL WINAPI RecordingTrackMouseEvent(LPTRACKMOUSEEVENT pTrack)
 {

@@ -116,9 +116,7 @@ public:
 private:
     static BOOL WINAPI MapDialogRectAt144Dpi(HWND hDlg, LPRECT pRect)
     {
-        static const auto pSystem = reinterpret_cast<decltype(&::MapDialogRect)>(
-            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "MapDialogRect")));
-        const BOOL bMapped = pSystem(hDlg, pRect);
+        const BOOL bMapped = SystemFunction<decltype(&::MapDialogRect)>(L"user32.dll", "MapDialogRect")(hDlg, pRect);
         *pRect = {pRect->left * 3 / 2, pRect->top * 3 / 2, pRect->right * 3 / 2, pRect->bottom * 3 / 2};
         return bMapped;
     }

@@ -2,16 +2,6 @@
 
 #include <utility>
 
-namespace
-{
-template <class Function>
-Function SystemFunction(const char* pszName)
-{
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), pszName)));
-}
-}  // namespace
-
 CHighContrastReport::CHighContrastReport(const HighContrastScheme& scheme)
     : m_pColourHook(std::make_unique<ImportHook>(L"user32.dll", "GetSysColor",
                                                  reinterpret_cast<const void*>(&SchemeColour))),
@@ -36,8 +26,8 @@ CHighContrastReport::~CHighContrastReport()
 BOOL WINAPI CHighContrastReport::Answer(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWinIni)
 {
     if (uiAction != SPI_GETHIGHCONTRAST)
-        return SystemFunction<decltype(&::SystemParametersInfoW)>("SystemParametersInfoW")(uiAction, uiParam, pvParam,
-                                                                                            fWinIni);
+        return SystemFunction<decltype(&::SystemParametersInfoW)>(L"user32.dll", "SystemParametersInfoW")(
+            uiAction, uiParam, pvParam, fWinIni);
     // As documented, both the size argument and cbSize name the structure.
     auto* pContrast = static_cast<HIGHCONTRASTW*>(pvParam);
     if (uiParam != sizeof(HIGHCONTRASTW) || pContrast->cbSize != sizeof(HIGHCONTRASTW))
@@ -58,7 +48,7 @@ DWORD WINAPI CHighContrastReport::SchemeColour(int nIndex)
     case COLOR_HIGHLIGHT: return s.crHighlight;
     case COLOR_HIGHLIGHTTEXT: return s.crHighlightText;
     case COLOR_GRAYTEXT: return s.crGrayText;
-    default: return SystemFunction<decltype(&::GetSysColor)>("GetSysColor")(nIndex);
+    default: return SystemFunction<decltype(&::GetSysColor)>(L"user32.dll", "GetSysColor")(nIndex);
     }
 }
 

@@ -37,12 +37,6 @@ namespace
 // Where nothing was ever painted.
 constexpr COLORREF kUnpainted = RGB(255, 0, 255);
 
-template <class Function>
-Function System(const char* pszName)
-{
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), pszName)));
-}
-
 std::vector<HDC> g_realPaintDCs;
 std::map<HWND, RECT> g_paintRects;  // the update area of each window being painted
 }  // namespace
@@ -110,9 +104,9 @@ HDC CScreenPicture::Target(HWND hWnd, const RECT& rc)
 
 void CScreenPicture::PrintClient(HWND hWnd, WNDPROC pfnProcedure, const RECT& rc)
 {
-    // Controls clip their printing to their client rectangle taken as device
-    // coordinates: they print at the origin of a canvas of their own, which
-    // starts as what the screen shows behind them.
+    // Wine's controls clip their printing to their client rectangle taken as
+    // device coordinates: they print at the origin of a canvas of their own,
+    // which starts as what the screen shows behind them.
     RECT rcClient;
     ::GetClientRect(hWnd, &rcClient);
     CCanvas own(rcClient.right, rcClient.bottom, kUnpainted);
@@ -183,7 +177,7 @@ LRESULT CALLBACK CScreenPicture::Procedure(HWND hWnd, UINT message, WPARAM wPara
 
 HDC WINAPI CScreenPicture::BeginPaintHere(HWND hWnd, LPPAINTSTRUCT pPaint)
 {
-    const HDC hReal = System<decltype(&::BeginPaint)>("BeginPaint")(hWnd, pPaint);
+    const HDC hReal = SystemFunction<decltype(&::BeginPaint)>(L"user32.dll", "BeginPaint")(hWnd, pPaint);
     CScreenPicture* pSelf = s_pCurrent;
     if (pSelf == nullptr || hReal == nullptr || pSelf->m_procedures.count(hWnd) == 0)
         return hReal;
@@ -205,7 +199,7 @@ BOOL WINAPI CScreenPicture::EndPaintHere(HWND hWnd, const PAINTSTRUCT* pPaint)
         paint.hdc = g_realPaintDCs.back();
         g_realPaintDCs.pop_back();
     }
-    return System<decltype(&::EndPaint)>("EndPaint")(hWnd, &paint);
+    return SystemFunction<decltype(&::EndPaint)>(L"user32.dll", "EndPaint")(hWnd, &paint);
 }
 
 namespace
