@@ -5,7 +5,7 @@
 // its own, so the switches, the messages and the captions refreshed
 // afterwards show that language, and each language is used at least once.
 // The Language button's click shows in the pictures (PictureTest/MenuGerman).
-#include "tests/dialog/DocumentTestSupport.h"
+#include "tests/support/MenuTest.h"
 #include "tests/support/LaunchRecorder.h"
 
 #include "actions/ButtonTable.h"

@@ -1,7 +1,7 @@
 // The manual, Readme and Acrobat Reader buttons of the real menu: when each
 // is offered and why not, and what opens the manual and the Readme (their
 // clicks are rows of ClickTableTest).
-#include "tests/dialog/DocumentTestSupport.h"
+#include "tests/support/MenuTest.h"
 
 #include "actions/DocumentButtons.h"
 #include "res/strings.h"

@@ -5,6 +5,7 @@
 // which button Enter runs. Tab order and the language chooser are driven on
 // the real program (tests/e2e/KeyboardTest.cpp).
 #include "tests/support/DialogTestSupport.h"
+#include "tests/support/MenuTest.h"
 
 #include "actions/Language.h"
 #include "actions/ModelDlg.h"
@@ -53,13 +54,12 @@ bool HasMark(CHoverButton& button, COLORREF cr)
 
 // The menu in English with a chosen set of usable buttons: suite, Readme,
 // wallpapers, Language and Exit; the others visible but disabled.
-class KeyboardMenuTest : public ::testing::Test
+class KeyboardMenuTest : public docs::MenuTest
 {
 protected:
     void SetUp() override
     {
-        e2e::WriteRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName, 9);
-        ASSERT_TRUE(m_menu.Create());
+        MenuTest::SetUp();
         // The large buttons: those the language chooser hides.
         for (const ButtonRow& row : MenuButtonTable())
         {
@@ -71,11 +71,7 @@ protected:
         m_menu.m_btnAfterEffects.SetDescriptions(L"usable", L"needs the suite");
         ::SetFocus(m_menu.m_btnSuite);
     }
-    void TearDown() override { m_menu.DestroyWindow(); }
     std::wstring Description() const { return static_cast<LPCWSTR>(m_menu.m_description.GetWindowText()); }
-
-    e2e::MenuRegistry m_registry;
-    CLauncherDlg m_menu;
 };
 }  // namespace
 

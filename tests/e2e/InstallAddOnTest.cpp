@@ -1,10 +1,10 @@
-// The real menu dialog in this process, on a fixture disc whose root holds a
-// blank and a "%s": the add-on buttons' and the suite button's refresh, and
-// real launches (the clicks are rows of tests/dialog/ClickTableTest.cpp).
+// The real menu dialog in this process: the add-on buttons' and the suite
+// button's refresh, and real launches (the clicks are rows of
+// tests/dialog/ClickTableTest.cpp).
 #include "app/LauncherDlg.h"
 #include "probes/DirectX.h"
 #include "res/strings.h"
-#include "tests/support/Driver.h"
+#include "tests/support/MenuTest.h"
 #include "tests/support/TestKeys.h"
 
 #include <gtest/gtest.h>
@@ -21,25 +21,20 @@ const wchar_t* const kCodes[] = {keys::kSuiteCode,  keys::kVfwCodecsCode, keys::
                                  keys::k3dsMaxCode, keys::kLightWaveCode, keys::kWallpapersCode};
 const wchar_t kEnabled[] = L"(enabled)";
 
-std::wstring Text(UINT id) { return static_cast<LPCWSTR>(CLauncherDlg::LoadFixed(id)); }
 CString Quoted(const std::wstring& path) { return (L"\"" + path + L"\"").c_str(); }
 std::wstring Folder(const std::wstring& path) { return path.substr(0, path.rfind(L'\\')); }
 
-class InstallMenuTest : public ::testing::Test
+class InstallMenuTest : public docs::MenuTest
 {
 protected:
     void SetUp() override
     {
         for (const wchar_t* code : kCodes)
             m_registry.RemovedKey(HKEY_LOCAL_MACHINE, kUninstall + code);
-        ASSERT_TRUE(m_menu.Create());
-        m_menu.ShowWindow(SW_SHOW);
-        m_menu.m_strDiscRoot = m_disc.Root().c_str();
-        m_menu.m_language = CLanguage::FromStoredValue(9);
+        MenuTest::SetUp();
         m_menu.m_bSuiteInstalled = FALSE;
         m_menu.RefreshAllButtons(0);
     }
-    void TearDown() override { m_menu.DestroyWindow(); }
 
     static std::wstring State(const CHoverButton& button)
     {
@@ -49,15 +44,6 @@ protected:
     {
         WriteRegString(HKEY_LOCAL_MACHINE, kUninstall + code, L"DisplayName", L"installed");
     }
-    void Click(const CHoverButton& button)
-    {
-        m_menu.SendMessage(WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
-                           reinterpret_cast<LPARAM>(button.GetSafeHwnd()));
-    }
-
-    MenuRegistry m_registry;
-    FixtureDisc m_disc{L"disc 100%s"};
-    CLauncherDlg m_menu;
 };
 
 // Handles this process holds, from the system's list of every handle.
@@ -163,12 +149,6 @@ protected:
         m_menu.RefreshAllButtons(0);
     }
     void RefreshWithRuleMet() { Refresh(GetParam().rule != Rule::WithoutSuite, kModelPro); }
-    bool RuleMet() const
-    {
-        if (GetParam().rule == Rule::ProWithSuite)
-            return m_menu.m_bSuiteInstalled && m_menu.m_nHardwareModel == kModelPro;
-        return GetParam().rule == Rule::None || !m_menu.m_bSuiteInstalled;
-    }
 };
 
 // The installed test comes before the rule and the disc test; the Effect
@@ -195,11 +175,20 @@ TEST_P(InstallAddOnTest, RuleThenDiscDecide)
     std::wstring file = m_disc.Path(GetParam().program);
     ::CharUpperW(&file[Folder(file).size()]);
     m_disc.AddText(file.substr(m_disc.Root().size()), "");
-    for (const auto& [bSuite, nModel] : {std::pair{TRUE, 1}, {FALSE, 1}, {TRUE, 0}, {TRUE, 3}, {TRUE, 5}, {FALSE, 3}})
+    // Suite installed or not and the hardware model, and where each rule is met.
+    struct Machine
     {
-        Refresh(bSuite, nModel);
-        EXPECT_EQ(State(), RuleMet() ? kEnabled : Text(GetParam().nRuleId))
-            << "suite " << bSuite << " model " << nModel;
+        BOOL bSuite;
+        int nModel;
+        bool bMet[3];  // None, ProWithSuite, WithoutSuite
+    };
+    for (const Machine& m : {Machine{TRUE, 1, {true, true, false}}, Machine{FALSE, 1, {true, false, true}},
+                             Machine{TRUE, 0, {true, false, false}}, Machine{TRUE, 3, {true, false, false}},
+                             Machine{TRUE, 5, {true, false, false}}, Machine{FALSE, 3, {true, false, true}}})
+    {
+        Refresh(m.bSuite, m.nModel);
+        EXPECT_EQ(State(), m.bMet[static_cast<int>(GetParam().rule)] ? kEnabled : Text(GetParam().nRuleId))
+            << "suite " << m.bSuite << " model " << m.nModel;
     }
     ::DeleteFileW(file.c_str());
     RefreshWithRuleMet();
