@@ -1,6 +1,7 @@
 // The real menu dialog in this process: the add-on buttons' and the suite
-// button's refresh, and real launches (the clicks are rows of
-// tests/dialog/ClickTableTest.cpp).
+// button's refresh, and the disc's DirectX library (the clicks are rows of
+// tests/dialog/ClickTableTest.cpp, the handles a launch leaves are counted
+// by StabilityTest).
 #include "app/LauncherDlg.h"
 #include "probes/DirectX.h"
 #include "res/strings.h"
@@ -9,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <ostream>
 
 using namespace e2e;
@@ -21,7 +21,6 @@ const wchar_t* const kCodes[] = {keys::kSuiteCode,  keys::kVfwCodecsCode, keys::
                                  keys::k3dsMaxCode, keys::kLightWaveCode, keys::kWallpapersCode};
 const wchar_t kEnabled[] = L"(enabled)";
 
-CString Quoted(const std::wstring& path) { return (L"\"" + path + L"\"").c_str(); }
 std::wstring Folder(const std::wstring& path) { return path.substr(0, path.rfind(L'\\')); }
 
 class InstallMenuTest : public docs::MenuTest
@@ -45,43 +44,6 @@ protected:
         WriteRegString(HKEY_LOCAL_MACHINE, kUninstall + code, L"DisplayName", L"installed");
     }
 };
-
-// Handles this process holds, from the system's list of every handle.
-size_t OwnHandleCount()
-{
-    struct Entry
-    {
-        ULONG processId;
-        BYTE type, flags;
-        USHORT handle;
-        PVOID object;
-        ACCESS_MASK access;
-    };
-    using QueryFn = LONG(WINAPI*)(int, PVOID, ULONG, PULONG);
-    const auto query = reinterpret_cast<QueryFn>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
-    std::vector<BYTE> buffer(1 << 16);
-    ULONG needed = 0;
-    while (query(16 /* SystemHandleInformation */, buffer.data(), static_cast<ULONG>(buffer.size()), &needed) != 0)
-        buffer.resize(buffer.size() * 2);
-    const auto* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(void*));
-    return std::count_if(entries, entries + *reinterpret_cast<const ULONG*>(buffer.data()),
-                         [](const Entry& e) { return e.processId == ::GetCurrentProcessId(); });
-}
-
-TEST_F(InstallMenuTest, LaunchesLeaveNoHandlesOpen)
-{
-    const CString setup = Quoted(m_disc.AddInstaller(L"setup.exe"));
-    const auto launch = [&] {
-        m_menu.Launcher().RunProgramHidden(setup, nullptr, 5000, false);
-        m_menu.Launcher().StartProgram(setup, nullptr, IDS_TITLE_SPLASH);
-    };
-    launch();
-    const size_t before = OwnHandleCount();
-    for (int i = 0; i < 10; ++i)
-        launch();
-    EXPECT_LE(OwnHandleCount(), before + 4);
-}
 
 // DirectX 8.0 and later pass; a library that cannot be loaded or fails its
 // call counts as DirectX missing. The library is released each time.
