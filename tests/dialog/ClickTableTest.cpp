@@ -5,8 +5,8 @@
 // its own, so the switches, the messages and the captions refreshed
 // afterwards show that language, and each language is used at least once.
 // The Language button's click shows in the pictures (PictureTest/MenuGerman).
-#include "tests/support/MenuTest.h"
 #include "tests/support/LaunchRecorder.h"
+#include "tests/support/MenuTest.h"
 
 #include "actions/ButtonTable.h"
 #include "actions/ProgramLauncher.h"
@@ -232,8 +232,9 @@ INSTANTIATE_TEST_SUITE_P(Buttons, ClickTableTest, ::testing::ValuesIn(kClicks), 
 TEST(ClickTableCoverageTest, EveryButtonThatDoesSomethingHasARow)
 {
     for (const ButtonRow& row : MenuButtonTable())
-        EXPECT_EQ(row.pfnClick != nullptr || row.nId == IDOK,
-                  std::any_of(std::begin(kClicks), std::end(kClicks), [&](const ClickRow& r) { return r.nId == row.nId; }))
+        EXPECT_EQ(
+            row.pfnClick != nullptr || row.nId == IDOK,
+            std::any_of(std::begin(kClicks), std::end(kClicks), [&](const ClickRow& r) { return r.nId == row.nId; }))
             << row.nId;
 }
 

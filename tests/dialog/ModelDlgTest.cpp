@@ -1,8 +1,8 @@
 // The hardware-model chooser on its own and as the manual click uses it: the
 // answer of each button and of Esc, Enter and Alt+F4, the manual each answer opens, when it is
 // asked again, and its English captions whatever the menu's language.
-#include "tests/support/MenuTest.h"
 #include "tests/support/DialogTestSupport.h"
+#include "tests/support/MenuTest.h"
 
 #include "actions/ModelDlg.h"
 #include "res/resource.h"

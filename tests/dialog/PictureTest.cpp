@@ -190,8 +190,7 @@ TEST_P(PictureTest, LooksAsReviewed)
     ::SendMessageW(Item(states.nHovered), WM_MOUSEHOVER, 0, 0);
     switch (c.then)
     {
-    case Then::Nothing:
-        break;
+    case Then::Nothing: break;
     case Then::ChooseGerman:
     {
         const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, ChooseGerman);
@@ -200,9 +199,7 @@ TEST_P(PictureTest, LooksAsReviewed)
         ::KillTimer(nullptr, nTimer);
         break;
     }
-    case Then::Move144Dpi:
-        m_moved.emplace(*m_pDialog);
-        break;
+    case Then::Move144Dpi: m_moved.emplace(*m_pDialog); break;
     }
     ExpectPicture(screen.Take(), c.name);
     CRgn rgn;

@@ -46,8 +46,15 @@ int CCanvas::CountPixels(COLORREF cr, const RECT& rc) const
 
 void DrawButton(CHoverButton& button, HDC hDC, UINT itemState)
 {
-    DRAWITEMSTRUCT dis{ODT_BUTTON, static_cast<UINT>(::GetDlgCtrlID(button)), 0, ODA_DRAWENTIRE,
-                       itemState | (button.IsWindowEnabled() ? 0U : ODS_DISABLED), button, hDC, {}, 0};
+    DRAWITEMSTRUCT dis{ODT_BUTTON,
+                       static_cast<UINT>(::GetDlgCtrlID(button)),
+                       0,
+                       ODA_DRAWENTIRE,
+                       itemState | (button.IsWindowEnabled() ? 0U : ODS_DISABLED),
+                       button,
+                       hDC,
+                       {},
+                       0};
     button.GetClientRect(&dis.rcItem);
     button.DrawItem(&dis);
 }

@@ -3,10 +3,10 @@
 #include <utility>
 
 CHighContrastReport::CHighContrastReport(const HighContrastScheme& scheme)
-    : m_pColourHook(std::make_unique<ImportHook>(L"user32.dll", "GetSysColor",
-                                                 reinterpret_cast<const void*>(&SchemeColour))),
-      m_pBrushHook(std::make_unique<ImportHook>(L"user32.dll", "GetSysColorBrush",
-                                                reinterpret_cast<const void*>(&SchemeBrush)))
+    : m_pColourHook(
+          std::make_unique<ImportHook>(L"user32.dll", "GetSysColor", reinterpret_cast<const void*>(&SchemeColour))),
+      m_pBrushHook(
+          std::make_unique<ImportHook>(L"user32.dll", "GetSysColorBrush", reinterpret_cast<const void*>(&SchemeBrush)))
 {
     s_bOn = true;
     s_pScheme = &scheme;

@@ -14,18 +14,12 @@ struct HighContrastScheme
     const char* name;
     COLORREF crWindow, crWindowText, crButtonFace, crButtonText, crHighlight, crHighlightText, crGrayText;
 };
-inline constexpr HighContrastScheme kHighContrastBlack{
-    "Black", RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0),
-    RGB(63, 242, 0)};
-inline constexpr HighContrastScheme kHighContrastWhite{
-    "White",           RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(55, 0, 110),
-    RGB(255, 255, 255), RGB(96, 0, 0)};
-inline constexpr HighContrastScheme kHighContrast1{
-    "One", RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 128, 0), RGB(255, 255, 255),
-    RGB(0, 255, 0)};
-inline constexpr HighContrastScheme kHighContrast2{
-    "Two", RGB(0, 0, 0), RGB(0, 255, 0), RGB(0, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 255),
-    RGB(128, 128, 128)};
+// clang-format off
+inline constexpr HighContrastScheme kHighContrastBlack{"Black", RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0), RGB(63, 242, 0)};
+inline constexpr HighContrastScheme kHighContrastWhite{"White", RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(55, 0, 110), RGB(255, 255, 255), RGB(96, 0, 0)};
+inline constexpr HighContrastScheme kHighContrast1{"One", RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 128, 0), RGB(255, 255, 255), RGB(0, 255, 0)};
+inline constexpr HighContrastScheme kHighContrast2{"Two", RGB(0, 0, 0), RGB(0, 255, 0), RGB(0, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 255), RGB(128, 128, 128)};
+// clang-format on
 
 class CHighContrastReport
 {

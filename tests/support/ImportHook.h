@@ -9,7 +9,8 @@
 template <class Function>
 Function SystemFunction(const wchar_t* pszModule, const char* pszName)
 {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(pszModule), pszName)));
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(pszModule), pszName)));
 }
 
 class ImportHook

@@ -5,18 +5,15 @@ CLaunchRecorder::CLaunchRecorder(HWND hMenu, bool bStartsFail) : m_hMenu(hMenu),
     s_pCurrent = this;
 }
 
-CLaunchRecorder::~CLaunchRecorder()
-{
-    s_pCurrent = nullptr;
-}
+CLaunchRecorder::~CLaunchRecorder() { s_pCurrent = nullptr; }
 
 BOOL WINAPI CLaunchRecorder::CreateProcessHere(LPCWSTR, LPWSTR pszCommandLine, LPSECURITY_ATTRIBUTES,
                                                LPSECURITY_ATTRIBUTES, BOOL, DWORD dwFlags, LPVOID, LPCWSTR pszFolder,
                                                LPSTARTUPINFOW, LPPROCESS_INFORMATION pProcess)
 {
     CLaunchRecorder& self = *s_pCurrent;
-    self.starts.push_back({pszCommandLine, pszFolder != nullptr ? std::optional<std::wstring>(pszFolder) : std::nullopt,
-                           dwFlags});
+    self.starts.push_back(
+        {pszCommandLine, pszFolder != nullptr ? std::optional<std::wstring>(pszFolder) : std::nullopt, dwFlags});
     if (self.m_bStartsFail)
     {
         ::SetLastError(ERROR_FILE_NOT_FOUND);

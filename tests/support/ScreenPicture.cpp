@@ -117,10 +117,7 @@ void CScreenPicture::PrintClient(HWND hWnd, WNDPROC pfnProcedure, const RECT& rc
     Release();
 }
 
-void CScreenPicture::Release()
-{
-    ::RestoreDC(m_pCanvas->GetDC(), -1);
-}
+void CScreenPicture::Release() { ::RestoreDC(m_pCanvas->GetDC(), -1); }
 
 LRESULT CALLBACK CScreenPicture::Procedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -138,8 +135,8 @@ LRESULT CALLBACK CScreenPicture::Procedure(HWND hWnd, UINT message, WPARAM wPara
     case WM_ERASEBKGND:
     {
         const LRESULT lResult = ::CallWindowProcW(
-            pfnOld, hWnd, message, reinterpret_cast<WPARAM>(self.Target(hWnd, areaOf(hWnd, reinterpret_cast<HDC>(wParam)))),
-            lParam);
+            pfnOld, hWnd, message,
+            reinterpret_cast<WPARAM>(self.Target(hWnd, areaOf(hWnd, reinterpret_cast<HDC>(wParam)))), lParam);
         self.Release();
         return lResult;
     }
@@ -170,8 +167,7 @@ LRESULT CALLBACK CScreenPicture::Procedure(HWND hWnd, UINT message, WPARAM wPara
         g_paintRects.erase(hWnd);
         return lResult;
     }
-    default:
-        return ::CallWindowProcW(pfnOld, hWnd, message, wParam, lParam);
+    default: return ::CallWindowProcW(pfnOld, hWnd, message, wParam, lParam);
     }
 }
 
@@ -204,10 +200,7 @@ BOOL WINAPI CScreenPicture::EndPaintHere(HWND hWnd, const PAINTSTRUCT* pPaint)
 
 namespace
 {
-std::string PicturePath(const std::string& folder, const std::string& name)
-{
-    return folder + "\\" + name + ".png";
-}
+std::string PicturePath(const std::string& folder, const std::string& name) { return folder + "\\" + name + ".png"; }
 
 bool WritePng(const Pixels& picture, const std::string& path)
 {
@@ -232,10 +225,7 @@ bool ReadPng(const std::string& path, Pixels& picture)
     return true;
 }
 
-bool Exists(const std::string& path)
-{
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 }  // namespace
 
 void ExpectPicture(const Pixels& picture, const std::string& name)
@@ -248,8 +238,8 @@ void ExpectPicture(const Pixels& picture, const std::string& name)
         return;
     }
     Pixels expected;
-    ASSERT_TRUE(ReadPng(reference, expected)) << "no reference " << reference
-                                              << " (SPLASH_UPDATE_PICTURES=1 makes it; review it before committing)";
+    ASSERT_TRUE(ReadPng(reference, expected))
+        << "no reference " << reference << " (SPLASH_UPDATE_PICTURES=1 makes it; review it before committing)";
     Pixels diff = picture;
     int nDiffering = 0;
     const bool bSameSize = expected.nWidth == picture.nWidth && expected.nHeight == picture.nHeight;
@@ -268,7 +258,7 @@ void ExpectPicture(const Pixels& picture, const std::string& name)
     const std::string differing = PicturePath(SPLASH_PICTURE_OUTPUT, name + ".diff");
     WritePng(picture, actual);
     WritePng(diff, differing);
-    ADD_FAILURE() << name << ": " << nDiffering << " pixels differ from " << reference << " (" << expected.nWidth << " x "
-                  << expected.nHeight << " against " << picture.nWidth << " x " << picture.nHeight << "); see "
+    ADD_FAILURE() << name << ": " << nDiffering << " pixels differ from " << reference << " (" << expected.nWidth
+                  << " x " << expected.nHeight << " against " << picture.nWidth << " x " << picture.nHeight << "); see "
                   << actual << " and " << differing;
 }
