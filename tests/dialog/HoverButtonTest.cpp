@@ -274,20 +274,4 @@ TEST_F(HoverButtonTest, TheTooltipWindowWaitsForTheFirstMouseMessage)
     m_btn.PreTranslateMessage(&msg);
     EXPECT_EQ(TooltipsOwnedBy(m_dlg).size(), 1u);
 }
-
-TEST_F(HoverButtonTest, ButtonsOfOneDialogDrawFromTheSharedStrip)
-{
-    CHoverButton second;
-    ASSERT_TRUE(second.SubclassDlgItem(IDC_LANG_FRENCH, &m_dlg));
-    second.LoadStateBitmap(IDB_BUTTON_STRIP);
-    second.SetWindowPos(nullptr, 0, 0, kStripWidth, kSliceHeight, SWP_NOMOVE | SWP_NOZORDER);
-    for (CHoverButton* pButton : {&m_btn, &second})
-    {
-        CCanvas canvas(kStripWidth, kSliceHeight, RGB(255, 0, 255));
-        DrawButton(*pButton, canvas.GetDC(), ODS_DISABLED);
-        EXPECT_EQ(canvas.GetPixel(0, 0), kStripFrame[3]);
-        EXPECT_EQ(canvas.GetPixel(3, 3), kStripFill[3]);
-    }
-    second.UnsubclassWindow();
-}
 }  // namespace

@@ -1,9 +1,9 @@
 // The menu and the model chooser from the keyboard, created in-process and
 // fed key presses as their modal loops feed them: the focus mark (only once a
-// navigation key was pressed, read from painted pixels), the arrow grid
-// resting on disabled buttons, the description following the keyboard, and
-// which button Enter runs. Tab order and the language chooser are driven on
-// the real program (tests/e2e/KeyboardTest.cpp).
+// navigation key was pressed; how it looks is in the pictures), the arrow
+// grid resting on disabled buttons, the description following the keyboard,
+// Tab order, and which button Enter runs. Enter and the language chooser are
+// also driven on the real program (tests/e2e/KeyboardTest.cpp).
 #include "tests/support/DialogTestSupport.h"
 #include "tests/support/MenuTest.h"
 
@@ -25,32 +25,9 @@ namespace
 {
 int FocusId() { return ::GetDlgCtrlID(::GetFocus()); }
 
-// The button painted as its parent asks, one COLORREF per pixel.
-std::vector<COLORREF> Paint(CHoverButton& button)
-{
-    CRect rc;
-    button.GetClientRect(&rc);
-    CCanvas canvas(rc.Width(), rc.Height(), RGB(255, 0, 255));
-    DrawButton(button, canvas.GetDC());
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < rc.Height(); ++y)
-        for (int x = 0; x < rc.Width(); ++x)
-            pixels.push_back(canvas.GetPixel(x, y));
-    return pixels;
-}
-
-// The top edge of the focus mark, three pixels in from the button's edges,
-// is wholly of colour cr.
-bool HasMark(CHoverButton& button, COLORREF cr)
-{
-    CRect rc;
-    button.GetClientRect(&rc);
-    const std::vector<COLORREF> pixels = Paint(button);
-    for (int x = 3; x < rc.Width() - 3; ++x)
-        if (pixels[static_cast<size_t>(3 * rc.Width() + x)] != cr)
-            return false;
-    return true;
-}
+// The button draws its focus mark: it holds the keyboard's place while focus
+// cues are shown (how the mark looks, in each state, is in the pictures).
+bool Marked(const CHoverButton& button) { return button.IsKeyboardPlace() && button.AreFocusCuesShown(); }
 
 // The menu in English with a chosen set of usable buttons: suite, Readme,
 // wallpapers, Language and Exit; the others visible but disabled.
@@ -78,24 +55,24 @@ protected:
 TEST_F(KeyboardMenuTest, FocusMarkOnlyAfterANavigationKey)
 {
     ASSERT_EQ(FocusId(), IDC_SUITE);
-    EXPECT_FALSE(HasMark(m_menu.m_btnSuite, kCaptionColour));
-    // A mouse user's clicks move the focus, and nothing is drawn differently.
-    const std::vector<COLORREF> before = Paint(m_menu.m_btnReadme);
+    EXPECT_FALSE(Marked(m_menu.m_btnSuite));
+    // A mouse user's clicks move the focus, and no mark is drawn.
     m_menu.m_btnReadme.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     m_menu.m_btnReadme.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
     ASSERT_EQ(FocusId(), IDC_README);
-    EXPECT_EQ(Paint(m_menu.m_btnReadme), before);
+    EXPECT_FALSE(Marked(m_menu.m_btnReadme));
 
     EXPECT_TRUE(Press(m_menu, VK_TAB));
     ASSERT_EQ(FocusId(), IDC_WALLPAPERS);
-    EXPECT_TRUE(HasMark(m_menu.m_btnWallpapers, kCaptionColour));
-    EXPECT_EQ(Paint(m_menu.m_btnReadme), before);
-    // The close button has no caption: its mark is white on the cross strip.
+    EXPECT_TRUE(Marked(m_menu.m_btnWallpapers));
+    EXPECT_FALSE(Marked(m_menu.m_btnReadme));
+    // The close button, which has no caption, takes the mark too (white on
+    // its cross, PictureTest/Menu).
     Press(m_menu, VK_TAB, true);
     Press(m_menu, VK_TAB, true);
     Press(m_menu, VK_TAB, true);
     ASSERT_EQ(FocusId(), IDOK);
-    EXPECT_TRUE(HasMark(m_menu.m_btnExit, RGB(255, 255, 255)));
+    EXPECT_TRUE(Marked(m_menu.m_btnExit));
 }
 
 TEST_F(KeyboardMenuTest, ArrowsRestOnDisabledButtonsToTellWhyAndRunNothing)
@@ -105,8 +82,8 @@ TEST_F(KeyboardMenuTest, ArrowsRestOnDisabledButtonsToTellWhyAndRunNothing)
     EXPECT_TRUE(m_menu.m_btnAfterEffects.IsKeyboardPlace());
     EXPECT_FALSE(m_menu.m_btnSuite.IsKeyboardPlace());
     EXPECT_EQ(Description(), L"needs the suite");
-    EXPECT_TRUE(HasMark(m_menu.m_btnAfterEffects, kDisabledCaptionColour));
-    EXPECT_FALSE(HasMark(m_menu.m_btnSuite, kCaptionColour));
+    EXPECT_TRUE(Marked(m_menu.m_btnAfterEffects));
+    EXPECT_FALSE(Marked(m_menu.m_btnSuite));
     // Enter and Space are swallowed there: the suite, which keeps the focus, does not run.
     EXPECT_TRUE(Press(m_menu, VK_RETURN));
     EXPECT_TRUE(Press(m_menu, VK_SPACE));
@@ -241,7 +218,7 @@ TEST(KeyboardCuesTest, AlwaysShownCuesMarkTheFocusWithoutAKey)
     CLauncherDlg menu;
     ASSERT_TRUE(menu.Create());
     ::SetFocus(menu.m_btnLanguage);  // usable on any disc
-    EXPECT_TRUE(HasMark(menu.m_btnLanguage, kCaptionColour));
+    EXPECT_TRUE(Marked(menu.m_btnLanguage));
     menu.DestroyWindow();
 }
 
@@ -263,7 +240,7 @@ TEST_F(KeyboardMenuTest, ChooserOpenedFromTheKeyboardShowsItsFocusMarkAtOnce)
             ASSERT_TRUE(pChooser->Create());
             auto* pFocus = dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(::GetFocus()));
             ASSERT_NE(pFocus, nullptr);
-            EXPECT_EQ(HasMark(*pFocus, kCaptionColour), bKeyboard) << "keyboard " << bKeyboard;
+            EXPECT_EQ(Marked(*pFocus), bKeyboard) << "keyboard " << bKeyboard;
             pChooser->DestroyWindow();
         }
     }

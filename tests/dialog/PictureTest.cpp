@@ -38,7 +38,7 @@ std::unique_ptr<CSkinDialog> Make()
 {
     return std::make_unique<T>();
 }
-const DialogStates kMenu{&Make<CLauncherDlg>, IDC_SUITE, IDC_README, IDC_WALLPAPERS, IDC_EFFECTS};
+const DialogStates kMenu{&Make<CLauncherDlg>, IDOK, IDC_README, IDC_WALLPAPERS, IDC_EFFECTS};
 const DialogStates kLanguageChooser{&Make<CLanguageDlg>, IDC_LANG_FRENCH, IDC_LANG_GERMAN, IDC_LANG_ITALIAN,
                                     IDC_LANG_SPANISH};
 // The model chooser has three buttons: none is pressed.
@@ -47,7 +47,8 @@ const DialogStates kModelChooser{&Make<CModelDlg>, IDC_MODEL_LITE, IDC_MODEL_PRO
 enum class Then
 {
     Nothing,
-    ChooseGerman,  // through the Language button and the chooser
+    ChooseGerman,    // through the Language button and the chooser
+    RestOnDisabled,  // the arrow down from the suite rests on a disabled button
     Move144Dpi,
 };
 
@@ -67,6 +68,7 @@ const PictureCase kPictures[] = {
     {"MenuContrast1", &kMenu, &kHighContrast1, Then::Nothing},
     {"MenuContrast2", &kMenu, &kHighContrast2, Then::Nothing},
     {"MenuGerman", &kMenu, nullptr, Then::ChooseGerman},
+    {"MenuKeyboardOnDisabled", &kMenu, nullptr, Then::RestOnDisabled},
     {"Menu144Dpi", &kMenu, nullptr, Then::Move144Dpi},
     {"MenuBlack144Dpi", &kMenu, &kHighContrastBlack, Then::Move144Dpi},
     {"LanguageChooser", &kLanguageChooser, nullptr, Then::Nothing},
@@ -199,6 +201,11 @@ TEST_P(PictureTest, LooksAsReviewed)
         ::KillTimer(nullptr, nTimer);
         break;
     }
+    case Then::RestOnDisabled:
+        ::EnableWindow(Item(IDC_SUITE), TRUE);
+        ::SetFocus(Item(IDC_SUITE));
+        Press(*m_pDialog, VK_DOWN);
+        break;
     case Then::Move144Dpi: m_moved.emplace(*m_pDialog); break;
     }
     ExpectPicture(screen.Take(), c.name);
