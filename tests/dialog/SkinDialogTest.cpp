@@ -203,17 +203,6 @@ TEST_F(MainBackgroundTest, WithinOnePercentTheArtworkIsCopiedOneToOne)
     }
 }
 
-TEST_F(MainBackgroundTest, AtOneAndAHalfTimesTheArtworkIsStretchedOverTheWindow)
-{
-    const Pixels background = BackgroundFor(CSize(760 * 3 / 2, 559 * 3 / 2));
-    const long nStretched = Distance(background, [&](int x, int y) {
-        return m_artwork.At(x * m_artwork.nWidth / background.nWidth, y * m_artwork.nHeight / background.nHeight);
-    });
-    const CSize place(background.nWidth, background.nHeight);
-    const long nUnscaled = Distance(background, [&](int x, int y) { return Unscaled(x, y, place); });
-    EXPECT_LT(nStretched * 4, nUnscaled);
-}
-
 class DefaultEraseTest : public SkinDialogTest, public ::testing::WithParamInterface<bool>
 {};
 

@@ -1,12 +1,5 @@
 #include "tests/support/LaunchRecorder.h"
 
-CLaunchRecorder::CLaunchRecorder(HWND hMenu, bool bStartsFail) : m_hMenu(hMenu), m_bStartsFail(bStartsFail)
-{
-    s_pCurrent = this;
-}
-
-CLaunchRecorder::~CLaunchRecorder() { s_pCurrent = nullptr; }
-
 BOOL WINAPI CLaunchRecorder::CreateProcessHere(LPCWSTR, LPWSTR pszCommandLine, LPSECURITY_ATTRIBUTES,
                                                LPSECURITY_ATTRIBUTES, BOOL, DWORD dwFlags, LPVOID, LPCWSTR pszFolder,
                                                LPSTARTUPINFOW, LPPROCESS_INFORMATION pProcess)

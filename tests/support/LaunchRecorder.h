@@ -33,8 +33,11 @@ public:
         bool bMenuVisible;
     };
 
-    explicit CLaunchRecorder(HWND hMenu, bool bStartsFail = false);
-    ~CLaunchRecorder();
+    explicit CLaunchRecorder(HWND hMenu, bool bStartsFail = false) : m_hMenu(hMenu), m_bStartsFail(bStartsFail)
+    {
+        s_pCurrent = this;
+    }
+    ~CLaunchRecorder() { s_pCurrent = nullptr; }
     CLaunchRecorder(const CLaunchRecorder&) = delete;
     CLaunchRecorder& operator=(const CLaunchRecorder&) = delete;
 

@@ -224,14 +224,13 @@ bool ReadPng(const std::string& path, Pixels& picture)
     stbi_image_free(pData);
     return true;
 }
-
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 }  // namespace
 
 void ExpectPicture(const Pixels& picture, const std::string& name)
 {
     const std::string own = PicturePath(SPLASH_PICTURES_DIR "\\" SPLASH_TARGET, name);
-    const std::string reference = Exists(own) ? own : PicturePath(SPLASH_PICTURES_DIR, name);
+    const std::string reference =
+        ::GetFileAttributesA(own.c_str()) != INVALID_FILE_ATTRIBUTES ? own : PicturePath(SPLASH_PICTURES_DIR, name);
     if (::GetEnvironmentVariableA("SPLASH_UPDATE_PICTURES", nullptr, 0) != 0)
     {
         EXPECT_TRUE(WritePng(picture, reference)) << reference;
