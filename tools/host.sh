@@ -46,7 +46,7 @@ choose_target() {
 # openssl: signing a release, and the throwaway certificate its test signs with.
 splash_packages() {
     local packages="cmake make g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
-        wine wine64 xvfb xauth imagemagick googletest xdotool cppcheck python3 fonts-wine fonts-ipafont-gothic
+        wine wine64 xvfb xauth imagemagick googletest libstb-dev libz-mingw-w64-dev xdotool cppcheck python3 fonts-wine fonts-ipafont-gothic
         xorriso osslsigncode openssl clang-format-14"
     case "$SPLASH_ARCH" in
     i686) packages+=" wine32:i386" ;;

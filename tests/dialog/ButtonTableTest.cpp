@@ -1,12 +1,10 @@
 // The actions and the button table against a context that is not the menu
 // dialog: no window, state set directly. What the table says a button looks
-// for on the disc is what its refresh step looks for, and a click through
-// the context runs what its row says.
+// for on the disc is what its refresh step looks for.
 #include "tests/support/DialogTestSupport.h"
 #include "tests/support/Driver.h"
 #include "tests/support/TestKeys.h"
 
-#include "actions/AddOnInstaller.h"
 #include "actions/ButtonTable.h"
 #include "actions/MenuContext.h"
 #include "actions/ModelDlg.h"
@@ -222,47 +220,4 @@ TEST(ButtonTable, EveryRowThatInstallsHasAProductCodeAndAnInstalledText)
         EXPECT_NE(row.nInstalledId, 0u) << row.nId;
     }
 }
-
-// An add-on click through the context: its setup with the context's language
-// switch, and what the menu must refresh afterwards.
-struct ClickCase
-{
-    const char* name;
-    UINT nButton;
-    const wchar_t* pszProgram;
-    const wchar_t* pszSwitch;
-    AfterClick after;
-};
-void PrintTo(const ClickCase& c, std::ostream* os) { *os << c.name; }
-
-const ClickCase kClickCases[] = {
-    {"ThreeDsMax", IDC_3DS_MAX, L"\\ExtraPlug-ins\\3DsMax\\setup.exe", L" /l0x40C",
-     AfterClick::RefreshButton},
-    {"VfwCodecs", IDC_VFW_CODECS, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", L" /l0x40C",
-     AfterClick::RefreshSuiteAndButton},
-    {"SpiceMaster", IDC_SPICEMASTER, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", L"",
-     AfterClick::Nothing},
-};
-
-class AddOnClickTest : public ::testing::TestWithParam<ClickCase>
-{};
-
-TEST_P(AddOnClickTest, RunsTheSetupOfItsRowAndSaysWhatToRefresh)
-{
-    const ClickCase& c = GetParam();
-    e2e::FixtureDisc disc;
-    const std::wstring setup = disc.AddInstaller(c.pszProgram);
-    CFakeMenu menu;
-    menu.m_strRoot = disc.Root().c_str();
-
-    EXPECT_EQ(CAddOnInstaller(menu).Install(*FindButtonRow(c.nButton)), c.after);
-
-    const std::wstring folder = setup.substr(0, setup.rfind(L'\\'));
-    ASSERT_TRUE(e2e::WaitUntil([&] { return !e2e::ReadInstallerLog(folder).empty(); }, 10000));
-    EXPECT_EQ(e2e::ReadInstallerLog(folder)[0].commandLine, setup + c.pszSwitch);
-    e2e::WaitUntil([&] { return ::DeleteFileW(setup.c_str()) != FALSE; }, 10000);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, AddOnClickTest, ::testing::ValuesIn(kClickCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 }  // namespace

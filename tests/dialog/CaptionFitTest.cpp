@@ -5,8 +5,8 @@
 // density the test makes the dialog's font at that density, sizes each button
 // from its dialog units with the base units the dialog manager takes from
 // that font, and measures the caption in it.
-#include "tests/dialog/DocumentTestSupport.h"
 #include "tests/support/DialogTestSupport.h"
+#include "tests/support/MenuTest.h"
 #include "tests/support/TextMetrics.h"
 
 #include "actions/ModelDlg.h"

@@ -1,8 +1,8 @@
 // The three dialogs are laid out in the shell dialog font, the one Windows
 // links to East Asian faces, so every text the menu and its choosers draw, in
 // every language, has a glyph in the font its control draws with.
-#include "tests/dialog/DocumentTestSupport.h"
 #include "tests/support/DialogTestSupport.h"
+#include "tests/support/MenuTest.h"
 #include "tests/support/TextMetrics.h"
 
 #include "actions/ModelDlg.h"

@@ -1,6 +1,7 @@
 // The manual, Readme and Acrobat Reader buttons of the real menu: when each
-// is offered and why not, and what their clicks start.
-#include "tests/dialog/DocumentTestSupport.h"
+// is offered and why not, and what opens the manual and the Readme (their
+// clicks are rows of ClickTableTest).
+#include "tests/support/MenuTest.h"
 
 #include "actions/DocumentButtons.h"
 #include "res/resource.h"
@@ -71,35 +72,6 @@ TEST_F(DocumentClickTest, ManualOpensInTheRegisteredReader)
         expected.push_back(folder + L"\\acrord32 " + m_disc.Root() + L"\\Docs\\Manual_Quarn.pdf");
     }
     EXPECT_EQ(Runs(m_programs), expected);
-}
-
-// A reader and a disc in folders with blanks: each path is one argument.
-TEST_F(DocumentClickTest, ManualPathsWithBlanksAreQuoted)
-{
-    const e2e::FixtureDisc reader(L"Acrobat Reader");
-    const e2e::FixtureDisc disc(L"disc with blanks");
-    reader.AddInstaller(L"acrord32.exe");
-    disc.AddText(L"\\Docs\\Manual_Brisa.pdf", "");
-    SetAppPath(L"AcroRd32.exe", reader.Root());
-    m_menu.m_strDiscRoot = disc.Root().c_str();
-    m_menu.m_nHardwareModel = kModelLite;
-    m_menu.RefreshButton(IDC_MANUAL);
-    m_menu.ClickButton(IDC_MANUAL);
-    EXPECT_EQ(Runs(reader), std::vector<std::wstring>{L"\"" + reader.Root() + L"\\acrord32\" \"" +
-                                                      disc.Path(L"\\Docs\\Manual_Brisa.pdf") + L"\""});
-}
-
-// The installer shows its own windows and the menu does not wait for it.
-TEST_F(DocumentClickTest, AcrobatReaderInstallerStartsWithoutWaiting)
-{
-    m_disc.AddInstaller(kReaderInstaller, "sleep=2000");
-    const DWORD dwStart = ::GetTickCount();
-    m_menu.ClickButton(IDC_ACROBAT_READER);
-    EXPECT_LT(::GetTickCount() - dwStart, 1500u);
-
-    const std::wstring folder = L"\\Bonus\\AcrobatReader";
-    e2e::WaitUntil([&] { return !Runs(m_disc, folder).empty(); }, 5000);
-    EXPECT_EQ(Runs(m_disc, folder), std::vector<std::wstring>{L"\"" + m_disc.Path(kReaderInstaller) + L"\""});
 }
 
 // On a Remote Desktop host with per-user Windows folders GetWindowsDirectoryW

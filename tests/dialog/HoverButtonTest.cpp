@@ -46,18 +46,7 @@ protected:
     void TearDown() override { m_dlg.DestroyWindow(); }
 
     // Draws the button onto m_canvas as the parent's WM_DRAWITEM asks it to.
-    void Draw(UINT itemState)
-    {
-        DRAWITEMSTRUCT dis{};
-        dis.CtlType = ODT_BUTTON;
-        dis.CtlID = IDC_LANG_ENGLISH;
-        dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = itemState;
-        dis.hwndItem = m_btn;
-        dis.hDC = m_canvas.GetDC();
-        m_btn.GetClientRect(&dis.rcItem);
-        m_btn.DrawItem(&dis);
-    }
+    void Draw(UINT itemState) { DrawButton(m_btn, m_canvas.GetDC(), itemState); }
 
     CTestSkinDialog m_dlg{IDD_LANGUAGE};
     CHoverButton m_btn;
@@ -85,27 +74,23 @@ protected:
     }
 };
 
+// The menu's own strips in each state are in the pictures (PictureTest);
+// here a strip of four plain slices shows which slice and caption each
+// combination of states takes.
 TEST_P(ButtonStateTest, DrawsTheSliceAndCaptionOfTheState)
 {
+    m_btn.LoadStateBitmap(IDB_TEST_STRIP_10_ROWS);
     m_btn.SetCaptions(kCaption, kCaptionColour[0], kCaption, kCaptionColour[1], kCaption, kCaptionColour[2], kCaption,
                       kCaptionColour[3]);
     DrawState();
 
     const int k = GetParam().nSlice;
-    EXPECT_EQ(m_canvas.GetPixel(0, 0), kStripFrame[k]);
-    EXPECT_EQ(m_canvas.GetPixel(kStripWidth - 1, kSliceHeight - 1), kStripFrame[k]);
-    EXPECT_EQ(m_canvas.GetPixel(3, 3), kStripFill[k]);
     for (int i = 0; i < 4; ++i)
+    {
+        EXPECT_EQ(m_canvas.CountPixels(kTestStripSlice[i]) > 0, i == k) << "slice " << i;
         EXPECT_EQ(m_canvas.CountPixels(kCaptionColour[i]) > 0, i == k) << "caption colour " << i;
-}
-
-TEST_P(ButtonStateTest, StripOfTenRowsShowsFourSlicesOfTwoRows)
-{
-    m_btn.LoadStateBitmap(IDB_TEST_STRIP_10_ROWS);
-    DrawState();
-
-    // The slice covers the whole button and no row of another slice shows.
-    EXPECT_EQ(m_canvas.CountPixels(kTestStripSlice[GetParam().nSlice]), kStripWidth * kSliceHeight);
+    }
+    EXPECT_EQ(m_canvas.CountPixels(RGB(255, 0, 255)), 0) << "the slice covers the whole button";
 }
 
 const StateCase kStateCases[] = {
@@ -217,23 +202,6 @@ TEST_P(HighContrastButtonTest, CaptionAndFocusMarkStandOutFromEveryFace)
 INSTANTIATE_TEST_SUITE_P(Schemes, HighContrastButtonTest, ::testing::ValuesIn(kSchemes),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The main menu's buttons measure 204 × 26 at 96 DPI: the 202 × 26 slice is
-// copied 1:1, its frame's last column at the button's edge and the column
-// inside it repeated over the two columns left.
-TEST_F(HoverButtonTest, SliceWithinOnePercentOfTheButtonIsCopiedOneToOne)
-{
-    const int kWidth = kStripWidth + 2;
-    m_btn.SetWindowPos(nullptr, 0, 0, kWidth, kSliceHeight, SWP_NOMOVE | SWP_NOZORDER);
-    CCanvas canvas(kWidth, kSliceHeight, RGB(255, 0, 255));
-    DRAWITEMSTRUCT dis{ODT_BUTTON, IDC_LANG_ENGLISH, 0, ODA_DRAWENTIRE, 0, m_btn, canvas.GetDC(), {}, 0};
-    m_btn.DrawItem(&dis);
-
-    const Pixels strip = ResourcePixels(IDB_BUTTON_STRIP);
-    for (int y = 0; y < kSliceHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            ASSERT_EQ(canvas.GetPixel(x, y), strip.At(OneToOneSource(x, kWidth, kStripWidth), y)) << x << ", " << y;
-}
-
 TEST_F(HoverButtonTest, CaptionsLeftOutTakeTheNormalCaptionAndColour)
 {
     m_btn.SetCaptions(kCaption, kCaptionColour[0], nullptr, kSameAsNormal, nullptr, kSameAsNormal, nullptr,
@@ -299,8 +267,7 @@ bool PumpUntil(HWND hWnd, UINT message)
 
 // What the button asks of TrackMouseEvent, watched through this process's
 // import of it (calls are passed on).
-const auto g_pfnTrack = reinterpret_cast<decltype(&::TrackMouseEvent)>(
-    reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "TrackMouseEvent")));
+const auto g_pfnTrack = SystemFunction<decltype(&::TrackMouseEvent)>(L"user32.dll", "TrackMouseEvent");
 std::vector<TRACKMOUSEEVENT> g_tracking;
 BOOL WINAPI RecordingTrackMouseEvent(LPTRACKMOUSEEVENT pTrack)
 {
@@ -405,27 +372,5 @@ TEST_F(HoverButtonTest, TheTooltipWindowWaitsForTheFirstMouseMessage)
     m_btn.PreTranslateMessage(&msg);
     m_btn.PreTranslateMessage(&msg);
     EXPECT_EQ(TooltipsOwnedBy(m_dlg).size(), 1u);
-}
-
-TEST_F(HoverButtonTest, ButtonsOfOneDialogDrawFromTheSharedStrip)
-{
-    CHoverButton second;
-    ASSERT_TRUE(second.SubclassDlgItem(IDC_LANG_FRENCH, &m_dlg));
-    second.LoadStateBitmap(IDB_BUTTON_STRIP);
-    second.SetWindowPos(nullptr, 0, 0, kStripWidth, kSliceHeight, SWP_NOMOVE | SWP_NOZORDER);
-    for (CHoverButton* pButton : {&m_btn, &second})
-    {
-        CCanvas canvas(kStripWidth, kSliceHeight, RGB(255, 0, 255));
-        DRAWITEMSTRUCT dis{};
-        dis.CtlType = ODT_BUTTON;
-        dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = ODS_DISABLED;
-        dis.hwndItem = *pButton;
-        dis.hDC = canvas.GetDC();
-        pButton->DrawItem(&dis);
-        EXPECT_EQ(canvas.GetPixel(0, 0), kStripFrame[3]);
-        EXPECT_EQ(canvas.GetPixel(3, 3), kStripFill[3]);
-    }
-    second.UnsubclassWindow();
 }
 }  // namespace

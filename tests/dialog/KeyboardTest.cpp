@@ -1,10 +1,11 @@
 // The menu and the model chooser from the keyboard, created in-process and
 // fed key presses as their modal loops feed them: the focus mark (only once a
-// navigation key was pressed, read from painted pixels), the arrow grid
-// resting on disabled buttons, the description following the keyboard, and
-// which button Enter runs. Tab order and the language chooser are driven on
-// the real program (tests/e2e/KeyboardTest.cpp).
+// navigation key was pressed; how it looks is in the pictures), the arrow
+// grid resting on disabled buttons, the description following the keyboard,
+// Tab order, and which button Enter runs. Enter and the language chooser are
+// also driven on the real program (tests/e2e/KeyboardTest.cpp).
 #include "tests/support/DialogTestSupport.h"
+#include "tests/support/MenuTest.h"
 
 #include "actions/Language.h"
 #include "actions/ModelDlg.h"
@@ -22,62 +23,20 @@
 
 namespace
 {
-// Offers a key press to dialog hDlg as a modal loop does; true when the
-// dialog machinery took it.
-bool Press(HWND hDlg, UINT vk, bool bShift = false)
-{
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[VK_SHIFT] = bShift ? 0x80 : 0;
-    ::SetKeyboardState(keys);
-    const HWND hFocus = ::GetFocus();
-    MSG msg{hFocus != nullptr && ::IsChild(hDlg, hFocus) ? hFocus : hDlg, WM_KEYDOWN, vk, 0, 0, {0, 0}};
-    const bool bTaken = CWnd::WalkPreTranslateTree(hDlg, &msg) || ::IsDialogMessageW(hDlg, &msg);
-    keys[VK_SHIFT] = 0;
-    ::SetKeyboardState(keys);
-    return bTaken;
-}
-
 int FocusId() { return ::GetDlgCtrlID(::GetFocus()); }
 
-// The button painted as its parent asks, one COLORREF per pixel.
-std::vector<COLORREF> Paint(CHoverButton& button)
-{
-    CRect rc;
-    button.GetClientRect(&rc);
-    CCanvas canvas(rc.Width(), rc.Height(), RGB(255, 0, 255));
-    DRAWITEMSTRUCT dis{ODT_BUTTON,     0,  0, ODA_DRAWENTIRE, button.IsWindowEnabled() ? 0u : ODS_DISABLED, button,
-                       canvas.GetDC(), rc, 0};
-    button.DrawItem(&dis);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < rc.Height(); ++y)
-        for (int x = 0; x < rc.Width(); ++x)
-            pixels.push_back(canvas.GetPixel(x, y));
-    return pixels;
-}
-
-// The top edge of the focus mark, three pixels in from the button's edges,
-// is wholly of colour cr.
-bool HasMark(CHoverButton& button, COLORREF cr)
-{
-    CRect rc;
-    button.GetClientRect(&rc);
-    const std::vector<COLORREF> pixels = Paint(button);
-    for (int x = 3; x < rc.Width() - 3; ++x)
-        if (pixels[static_cast<size_t>(3 * rc.Width() + x)] != cr)
-            return false;
-    return true;
-}
+// The button draws its focus mark: it holds the keyboard's place while focus
+// cues are shown (how the mark looks, in each state, is in the pictures).
+bool Marked(const CHoverButton& button) { return button.IsKeyboardPlace() && button.AreFocusCuesShown(); }
 
 // The menu in English with a chosen set of usable buttons: suite, Readme,
 // wallpapers, Language and Exit; the others visible but disabled.
-class KeyboardMenuTest : public ::testing::Test
+class KeyboardMenuTest : public docs::MenuTest
 {
 protected:
     void SetUp() override
     {
-        e2e::WriteRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, kLanguageValueName, 9);
-        ASSERT_TRUE(m_menu.Create());
+        MenuTest::SetUp();
         // The large buttons: those the language chooser hides.
         for (const ButtonRow& row : MenuButtonTable())
         {
@@ -89,35 +48,31 @@ protected:
         m_menu.Button(IDC_AFTER_EFFECTS).SetDescriptions(L"usable", L"needs the suite");
         ::SetFocus(m_menu.Button(IDC_SUITE));
     }
-    void TearDown() override { m_menu.DestroyWindow(); }
     std::wstring Description() const { return static_cast<LPCWSTR>(m_menu.m_description.GetWindowText()); }
-
-    e2e::MenuRegistry m_registry;
-    CLauncherDlg m_menu;
 };
 }  // namespace
 
 TEST_F(KeyboardMenuTest, FocusMarkOnlyAfterANavigationKey)
 {
     ASSERT_EQ(FocusId(), IDC_SUITE);
-    EXPECT_FALSE(HasMark(m_menu.Button(IDC_SUITE), kCaptionColour));
-    // A mouse user's clicks move the focus, and nothing is drawn differently.
-    const std::vector<COLORREF> before = Paint(m_menu.Button(IDC_README));
+    EXPECT_FALSE(Marked(m_menu.Button(IDC_SUITE)));
+    // A mouse user's clicks move the focus, and no mark is drawn.
     m_menu.Button(IDC_README).SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     m_menu.Button(IDC_README).SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
     ASSERT_EQ(FocusId(), IDC_README);
-    EXPECT_EQ(Paint(m_menu.Button(IDC_README)), before);
+    EXPECT_FALSE(Marked(m_menu.Button(IDC_README)));
 
     EXPECT_TRUE(Press(m_menu, VK_TAB));
     ASSERT_EQ(FocusId(), IDC_WALLPAPERS);
-    EXPECT_TRUE(HasMark(m_menu.Button(IDC_WALLPAPERS), kCaptionColour));
-    EXPECT_EQ(Paint(m_menu.Button(IDC_README)), before);
-    // The close button has no caption: its mark is white on the cross strip.
+    EXPECT_TRUE(Marked(m_menu.Button(IDC_WALLPAPERS)));
+    EXPECT_FALSE(Marked(m_menu.Button(IDC_README)));
+    // The close button, which has no caption, takes the mark too (white on
+    // its cross, PictureTest/Menu).
     Press(m_menu, VK_TAB, true);
     Press(m_menu, VK_TAB, true);
     Press(m_menu, VK_TAB, true);
     ASSERT_EQ(FocusId(), IDOK);
-    EXPECT_TRUE(HasMark(m_menu.Button(IDOK), RGB(255, 255, 255)));
+    EXPECT_TRUE(Marked(m_menu.Button(IDOK)));
 }
 
 TEST_F(KeyboardMenuTest, ArrowsRestOnDisabledButtonsToTellWhyAndRunNothing)
@@ -127,8 +82,8 @@ TEST_F(KeyboardMenuTest, ArrowsRestOnDisabledButtonsToTellWhyAndRunNothing)
     EXPECT_TRUE(m_menu.Button(IDC_AFTER_EFFECTS).IsKeyboardPlace());
     EXPECT_FALSE(m_menu.Button(IDC_SUITE).IsKeyboardPlace());
     EXPECT_EQ(Description(), L"needs the suite");
-    EXPECT_TRUE(HasMark(m_menu.Button(IDC_AFTER_EFFECTS), kDisabledCaptionColour));
-    EXPECT_FALSE(HasMark(m_menu.Button(IDC_SUITE), kCaptionColour));
+    EXPECT_TRUE(Marked(m_menu.Button(IDC_AFTER_EFFECTS)));
+    EXPECT_FALSE(Marked(m_menu.Button(IDC_SUITE)));
     // Enter and Space are swallowed there: the suite, which keeps the focus, does not run.
     EXPECT_TRUE(Press(m_menu, VK_RETURN));
     EXPECT_TRUE(Press(m_menu, VK_SPACE));
@@ -263,7 +218,7 @@ TEST(KeyboardCuesTest, AlwaysShownCuesMarkTheFocusWithoutAKey)
     CLauncherDlg menu;
     ASSERT_TRUE(menu.Create());
     ::SetFocus(menu.Button(IDC_LANGUAGE));  // usable on any disc
-    EXPECT_TRUE(HasMark(menu.Button(IDC_LANGUAGE), kCaptionColour));
+    EXPECT_TRUE(Marked(menu.Button(IDC_LANGUAGE)));
     menu.DestroyWindow();
 }
 
@@ -285,7 +240,7 @@ TEST_F(KeyboardMenuTest, ChooserOpenedFromTheKeyboardShowsItsFocusMarkAtOnce)
             ASSERT_TRUE(pChooser->Create());
             auto* pFocus = dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(::GetFocus()));
             ASSERT_NE(pFocus, nullptr);
-            EXPECT_EQ(HasMark(*pFocus, kCaptionColour), bKeyboard) << "keyboard " << bKeyboard;
+            EXPECT_EQ(Marked(*pFocus), bKeyboard) << "keyboard " << bKeyboard;
             pChooser->DestroyWindow();
         }
     }

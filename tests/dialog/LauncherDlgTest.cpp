@@ -153,8 +153,7 @@ private:
 
 // Client and window size when the first region is set.
 std::pair<int, int> g_clientAtRegion, g_windowAtRegion;
-const auto g_pfnSetWindowRgn = reinterpret_cast<decltype(&::SetWindowRgn)>(
-    reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetWindowRgn")));
+const auto g_pfnSetWindowRgn = SystemFunction<decltype(&::SetWindowRgn)>(L"user32.dll", "SetWindowRgn");
 
 int WINAPI MeasureAtFirstRegion(HWND hWnd, HRGN hRgn, BOOL bRedraw)
 {
@@ -453,11 +452,6 @@ void CALLBACK VisitChooser(HWND, UINT, UINT_PTR nTimer, DWORD)
     ::GetWindowRect(::GetDlgItem(g_hMenu, IDC_LANGUAGE), &rcLanguage);
     EXPECT_EQ(rcChooser.left, rcLanguage.left);
     EXPECT_EQ(rcChooser.bottom, rcLanguage.top);
-    std::vector<std::wstring> captions;
-    for (CHoverButton* pButton : ChildButtons(hChooser))
-        captions.push_back(DrawnCaption(*pButton));
-    EXPECT_EQ(captions,
-              (std::vector<std::wstring>{L"English", L"Français", L"Deutsch", L"Italiano", L"Español", L"日本語"}));
     EXPECT_EQ(CountVisible(g_hMenu, LargeButtons()), 0);
     if (g_nChooserButton == 0)
         ::PostMessageW(hChooser, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -467,8 +461,7 @@ void CALLBACK VisitChooser(HWND, UINT, UINT_PTR nTimer, DWORD)
 }
 
 // The menu's whole-window redraws: how many large buttons each one showed.
-const auto g_pfnRedraw = reinterpret_cast<decltype(&::RedrawWindow)>(
-    reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "RedrawWindow")));
+const auto g_pfnRedraw = SystemFunction<decltype(&::RedrawWindow)>(L"user32.dll", "RedrawWindow");
 std::vector<int> g_redraws;
 BOOL WINAPI RecordingRedraw(HWND hWnd, const RECT* prcUpdate, HRGN hrgnUpdate, UINT flags)
 {

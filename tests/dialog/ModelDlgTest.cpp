@@ -1,8 +1,8 @@
 // The hardware-model chooser on its own and as the manual click uses it: the
 // answer of each button and of Esc, Enter and Alt+F4, the manual each answer opens, when it is
 // asked again, and its English captions whatever the menu's language.
-#include "tests/dialog/DocumentTestSupport.h"
 #include "tests/support/DialogTestSupport.h"
+#include "tests/support/MenuTest.h"
 
 #include "actions/ModelDlg.h"
 #include "res/resource.h"
@@ -124,23 +124,10 @@ TEST_F(ModelChooserCaptionTest, StayEnglishInEveryMenuLanguage)
         m_menu.RefreshAllButtons(nLanguage);
         CModelDlg chooser(&m_menu);
         ASSERT_TRUE(chooser.Create());
-        for (auto [pButton, pszCaption] :
-             {std::make_pair(&chooser.m_btnLite, L"Velquin Lite"), std::make_pair(&chooser.m_btnPro, L"Velquin Pro"),
-              std::make_pair(&chooser.m_btnCancel, L"Exit")})
-        {
-            const auto draw = [pButton = pButton] {
-                CCanvas canvas(202, 26, RGB(255, 0, 255));
-                DRAWITEMSTRUCT dis{ODT_BUTTON, 0, 0, 0, 0, *pButton, canvas.GetDC(), {}, 0};
-                pButton->GetClientRect(&dis.rcItem);
-                pButton->DrawItem(&dis);
-                return canvas.PixelsOf(kCaptionColour);
-            };
-            const std::vector<int> shown = draw();
-            pButton->SetCaptions(pszCaption, kCaptionColour, nullptr, CLR_INVALID, nullptr, CLR_INVALID, nullptr,
-                                 CLR_INVALID);
-            EXPECT_FALSE(shown.empty());
-            EXPECT_EQ(shown, draw()) << "language " << nLanguage << ", button " << ::GetDlgCtrlID(*pButton);
-        }
+        EXPECT_EQ(DrawnCaption(chooser.m_btnLite) + L"|" + DrawnCaption(chooser.m_btnPro) + L"|" +
+                      DrawnCaption(chooser.m_btnCancel),
+                  L"Velquin Lite|Velquin Pro|Exit")
+            << "language " << nLanguage;
         chooser.DestroyWindow();
     }
 }

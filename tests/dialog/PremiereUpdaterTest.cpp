@@ -1,7 +1,7 @@
 // The Premiere updater button of the real menu: offered while an older
 // Premiere is installed and the international updater is on the disc; the
 // updater run is chosen by the installed Premiere's language.
-#include "tests/dialog/DocumentTestSupport.h"
+#include "tests/support/MenuTest.h"
 
 #include "actions/PremiereUpdater.h"
 #include "res/resource.h"

@@ -1,5 +1,6 @@
-// CSkinLabel bound to the main dialog's description area: what the parent's
-// colour message, reflected to the label, leaves in the DC.
+// CSkinLabel in a dialog without a skin: what the parent's colour message,
+// reflected to the label, leaves in the DC (in the skin it is in the
+// pictures, PictureTest).
 #include "tests/support/DialogTestSupport.h"
 
 #include "res/resource.h"
@@ -9,46 +10,12 @@
 
 namespace
 {
-const COLORREF kWhite = RGB(255, 255, 255);
-
 // Sends the description area's WM_CTLCOLORSTATIC to its dialog, as the
 // static control does when it paints.
 HBRUSH SendColourMessage(const CWnd& dlg, const CSkinLabel& label, HDC hDC)
 {
     return reinterpret_cast<HBRUSH>(
         dlg.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(label.m_hWnd)));
-}
-
-LOGFONTW FontOf(HGDIOBJ hFont)
-{
-    LOGFONTW lf{};
-    ::GetObjectW(hFont, sizeof(lf), &lf);
-    return lf;
-}
-
-TEST(SkinLabelTest, InASkinDialogTheTextLiesOnTheSkinInTheGuiFont)
-{
-    CTestSkinDialog dlg(IDD_MAIN);
-    CSkinLabel label;
-    dlg.Bind(IDC_DESCRIPTION, label);
-    ASSERT_TRUE(dlg.Create());
-    label.SetForeground(kWhite).SetCaption(L"Installs the editing suite");
-    CCanvas canvas(1, 1, 0);
-
-    EXPECT_EQ(SendColourMessage(dlg, label, canvas.GetDC()), ::GetStockObject(NULL_BRUSH));
-    EXPECT_EQ(::GetTextColor(canvas.GetDC()), kWhite);
-    EXPECT_EQ(::GetBkMode(canvas.GetDC()), TRANSPARENT);
-    // The font is the control's own, set once; the colour message leaves the DC's font alone.
-    EXPECT_EQ(::GetCurrentObject(canvas.GetDC(), OBJ_FONT), ::GetStockObject(SYSTEM_FONT));
-    const auto hFont = reinterpret_cast<HGDIOBJ>(label.SendMessage(WM_GETFONT));
-    ASSERT_NE(hFont, nullptr);
-    EXPECT_NE(hFont, ::GetStockObject(DEFAULT_GUI_FONT));  // a copy the label owns
-    const LOGFONTW selected = FontOf(hFont);
-    const LOGFONTW gui = FontOf(::GetStockObject(DEFAULT_GUI_FONT));
-    EXPECT_STREQ(selected.lfFaceName, gui.lfFaceName);
-    EXPECT_EQ(selected.lfHeight, gui.lfHeight);
-    EXPECT_STREQ(label.GetWindowText(), L"Installs the editing suite");
-    dlg.DestroyWindow();
 }
 
 TEST(SkinLabelTest, InAPlainDialogTheLabelPaintsItsOwnBackground)

@@ -26,21 +26,81 @@ plain=$output
 # Into a file or a pipe, every line ends in CR LF.
 [ "$("${emulator[@]}" "$disccheck" "$(windows "$content")" 2>/dev/null | grep -c $'\r$')" = "$(wc -l <<<"$plain")" ] ||
     fail "demo disc: not every line of the report ends in CR LF"
-buttons=$(sed -n '/^[A-Z]/p' <<<"$output" | sed -e '1d' -e '$d' -e '$d' -e 's/ (a hidden button.*//')
-# The English captions of the button table's rows, in the table's order.
-source_root=$(cd "$(dirname "$0")/../.." && pwd)
-expected=$(grep -o 'IDS_CAPTION_[A-Z0-9_]*' "$source_root/actions/ButtonTable.cpp" | while read -r name; do
-    sed -n "s/^ *IDS_BASE_ENGLISH + $name \"\(.*\)\"\r\{0,1\}\$/\1/p" "$source_root/res/strings/english.rc"
-done)
-[ "$buttons" = "$expected" ] || fail "the buttons, in the menu's order, are:"$'\n'"$buttons"
-[ "$(tail -n 1 <<<"$output")" = "No problems: every button the menu shows finds its files." ] ||
-    fail "demo disc: no all-clear line"
-for line in '  found    Corla\Support\Directx8\Japanese\dx81.exe' '  found    Readme\readme.jp.htm' \
-            '  found    Docs\Manual_Brisa.pdf -> Docs\Manual_Quarn.pdf found'; do
-    grep -qF -- "$line" <<<"$output" || fail "demo disc: no line \"$line\""
-done
-grep -q '^  MISSING  Readme\\readme\.it\.htm .*(Italian) -> Readme\.htm found$' <<<"$output" ||
-    fail "demo disc: the Italian Readme's fallback is not shown"
+# The whole report, file by file, with the language of each file that has one.
+expected=$(cat <<'REPORT'
+Install Zelvora Corla
+  found    Corla\setup.exe
+  found    Corla\Support\Directx8\DSetup.dll                   (Windows 2000, DirectX check)
+  found    Corla\Support\Directx8\english\dx81.exe             (Windows 2000 in English, DirectX 8.1 setup)
+  found    Corla\Support\Directx8\French\dx81.exe              (Windows 2000 in French, DirectX 8.1 setup)
+  found    Corla\Support\Directx8\German\dx81.exe              (Windows 2000 in German, DirectX 8.1 setup)
+  found    Corla\Support\Directx8\Italian\dx81.exe             (Windows 2000 in Italian, DirectX 8.1 setup)
+  found    Corla\Support\Directx8\Spanish\dx81.exe             (Windows 2000 in Spanish, DirectX 8.1 setup)
+  found    Corla\Support\Directx8\Japanese\dx81.exe            (Windows 2000 in Japanese, DirectX 8.1 setup)
+  found    setup.exe                                           (Windows 2000, restart after DirectX)
+
+Install Premiere 6.01 updater (a hidden button: never counts as a problem)
+  found    Bonus\PremiereUpdater\Premiere6.01Setup.exe
+  found    Bonus\PremiereUpdater\FRENCH\Premiere6.01SetupFRN.exe (Premiere in French)
+  found    Bonus\PremiereUpdater\German\Premiere6.01SetupGER.exe (Premiere in German)
+  found    Bonus\PremiereUpdater\Japanese\Premiere6.01SetupJPN.exe (Premiere in Japanese)
+
+Install Adobe After Effects plug-in
+  found    ExtraPlug-ins\AfterEffects\setup.exe
+
+Install 3ds max plug-in
+  found    ExtraPlug-ins\3DsMax\setup.exe
+
+Install Pixélan SpiceMaster demo
+  found    Bonus\Pixelan\spicemaster2zelvorademo.exe
+
+Install Adobe Acrobat Reader (a hidden button: never counts as a problem)
+  found    Bonus\AcrobatReader\Acrobat Reader 5.00.exe
+
+View Zelvora Velquin manual (a hidden button: never counts as a problem)
+  found    Docs\Manual_Brisa.pdf -> Docs\Manual_Quarn.pdf found
+
+View Zelvora Velquin Readme
+  found    Readme.htm                                          (English)
+  found    Readme\readme.fr.htm                                (French) -> Readme.htm found
+  found    Readme\readme.de.htm                                (German) -> Readme.htm found
+  MISSING  Readme\readme.it.htm                                (Italian) -> Readme.htm found
+  MISSING  Readme\readme.es.htm                                (Spanish) -> Readme.htm found
+  found    Readme\readme.jp.htm                                (Japanese) -> Readme.htm found
+
+Install Zelvora Velquin wallpapers
+  found    Bonus\DesktopWallpapers\setup.exe
+
+Install Zelvora VFW software codecs
+  found    Bonus\VFWSoftwareCodecs\setup.exe
+
+Install LightWave 3D plug-in
+  found    ExtraPlug-ins\LightWave\setup.exe
+
+Install Zelvora Effect add-ons
+  found    ExtraPlug-ins\Effects\Setup.exe
+
+34 files looked for, for 12 buttons.
+No problems: every button the menu shows finds its files.
+REPORT
+)
+[ "$(tail -n +3 <<<"$output")" = "$expected" ] ||
+    fail "demo disc: the report differs:"$'\n'"$(diff <(echo "$expected") <(tail -n +3 <<<"$output"))"
+
+# What the demo disc is laid out from: every file, and a product code only on
+# the file whose installation the button's state follows.
+expected=$(printf '%s\n' 'Corla\setup.exe	{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}' 'Corla\Support\Directx8\DSetup.dll	' \
+    'Corla\Support\Directx8\'{english,French,German,Italian,Spanish,Japanese}'\dx81.exe	' 'setup.exe	' \
+    'Bonus\PremiereUpdater\Premiere6.01Setup.exe	' 'Bonus\PremiereUpdater\FRENCH\Premiere6.01SetupFRN.exe	' \
+    'Bonus\PremiereUpdater\German\Premiere6.01SetupGER.exe	' 'Bonus\PremiereUpdater\Japanese\Premiere6.01SetupJPN.exe	' \
+    'ExtraPlug-ins\AfterEffects\setup.exe	{6FBC8FFB-23FB-464C-8657-24F57CB520A5}' \
+    'ExtraPlug-ins\3DsMax\setup.exe	{7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3}' 'Bonus\Pixelan\spicemaster2zelvorademo.exe	' \
+    'Bonus\AcrobatReader\Acrobat Reader 5.00.exe	' 'Docs\Manual_Brisa.pdf	' 'Docs\Manual_Quarn.pdf	' 'Readme.htm	' \
+    'Readme\readme.'{fr,de,it,es,jp}'.htm	' 'Bonus\DesktopWallpapers\setup.exe	{5F683762-A1AE-4043-9BED-E8443F625D9B}' \
+    'Bonus\VFWSoftwareCodecs\setup.exe	{c8ba4e9d-9f8e-4cc3-9d78-ff0f5ee5a4ac}' \
+    'ExtraPlug-ins\LightWave\setup.exe	{9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}' 'ExtraPlug-ins\Effects\Setup.exe	')
+check /layout
+[ "$output" = "$expected" ] || fail "the demo disc's layout differs:"$'\n'"$(diff <(echo "$expected") <(echo "$output"))"
 
 # With or without a trailing backslash, with forward slashes, as a bare
 # drive or a drive's root, typed in quotes with a trailing backslash (which

@@ -210,20 +210,4 @@ TEST_F(DirectXFolderTest, InstallerFolderFollowsTheSystemLanguage)
         EXPECT_EQ(m_disc.Runs(kDirectX + folder).size(), folder == expected ? 1u : 0u)
             << ToUtf8(folder) << ", system language " << system;
 }
-
-TEST_F(InstallSplashTest, AddOnClickRunsItsSetupWhichRegistersItself)
-{
-    const int kWallpapersButton = IDC_WALLPAPERS;
-    m_disc.AddInstaller(L"\\Bonus\\DesktopWallpapers\\setup.exe", "uninstall=" + ToUtf8(kWallpapersCode));
-    Process menu = Process::Start(m_disc.AddSplash());
-    const HWND window = menu.WaitForWindow();
-    ClickButton(window, kWallpapersButton);
-
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(::GetDlgItem(window, kWallpapersButton)); }, 10000));
-    const auto runs = m_disc.Runs(L"\\Bonus\\DesktopWallpapers");
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].commandLine, Quoted(L"\\Bonus\\DesktopWallpapers\\setup.exe") + L" /l0x40C");
-    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kUninstall + kWallpapersCode));
-    EXPECT_TRUE(::IsWindowVisible(window));
-}
 }  // namespace

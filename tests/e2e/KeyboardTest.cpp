@@ -1,6 +1,7 @@
-// The real Splash.exe driven from the keyboard: Tab order and back, the
-// description following the focus, Enter on the focused button or, at
-// start, on the suite, and the language chooser answering keys.
+// The real Splash.exe driven from the keyboard through its own message loop:
+// Enter on the focused button or, at start, on the suite, and the language
+// chooser answering keys (Tab order and the arrows are the table of
+// tests/dialog/KeyboardTest.cpp).
 #include "tests/support/Driver.h"
 #include "tests/support/TestKeys.h"
 
@@ -84,29 +85,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(KeyboardE2ETest, TabAndShiftTabVisitUsableButtonsAndTheDescriptionFollows)
-{
-    // Usable on this disc: suite, Readme, wallpapers, Language and Exit.
-    std::vector<int> forward, backward;
-    std::vector<std::wstring> descriptions;
-    for (int i = 0; i < 5; ++i)
-    {
-        Press(window, VK_TAB);
-        forward.push_back(FocusId(window));
-        descriptions.push_back(Text(GetDlgItem(window, IDC_DESCRIPTION)));
-    }
-    for (int i = 0; i < 5; ++i)
-    {
-        Press(window, VK_TAB, true);
-        backward.push_back(FocusId(window));
-    }
-    EXPECT_EQ(forward, (std::vector<int>{IDC_README, IDC_WALLPAPERS, IDC_LANGUAGE, IDOK, IDC_SUITE}));
-    EXPECT_EQ(backward, (std::vector<int>{IDOK, IDC_LANGUAGE, IDC_WALLPAPERS, IDC_README, IDC_SUITE}));
-    EXPECT_EQ(descriptions[3], L"Click to quit the Zelvora Velquin menu.");
-    for (const std::wstring& description : descriptions)
-        EXPECT_NE(description, L"");
-}
 
 TEST_F(KeyboardE2ETest, EnterAtStartRunsTheSuite)
 {

@@ -74,11 +74,15 @@ TEST(MenuSingleInstanceTest, SecondCopyEndsSilentlyWhileMenuRunsAndRunsAfterItCl
 
     ClickButton(window, IDOK);
     ASSERT_TRUE(first.WaitForExit(5000));
+    // Another program's dialog, of the class every dialog has, is no menu.
+    const HWND other =
+        CreateWindowExW(0, L"#32770", L"Another program", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     Process third = Process::Start(splash);
     HWND again = third.WaitForWindow();
     ASSERT_NE(again, nullptr);
     ClickButton(again, IDOK);
     EXPECT_TRUE(third.WaitForExit(5000));
+    DestroyWindow(other);
 }
 
 // The program's start routine, run here without an application object: it

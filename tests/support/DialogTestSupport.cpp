@@ -44,21 +44,19 @@ int CCanvas::CountPixels(COLORREF cr, const RECT& rc) const
     return n;
 }
 
-void PaintDialog(const CWnd& dialog, CCanvas& canvas)
+void DrawButton(CHoverButton& button, HDC hDC, UINT itemState)
 {
-    ::SendMessageW(dialog, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.GetDC()), 0);
-    for (CHoverButton* pButton : ShownButtons(dialog))
-    {
-        RECT rc;
-        ::GetWindowRect(*pButton, &rc);
-        ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rc), 2);
-        ::SetViewportOrgEx(canvas.GetDC(), rc.left, rc.top, nullptr);
-        DRAWITEMSTRUCT dis{
-            ODT_BUTTON,     0,  0, ODA_DRAWENTIRE, pButton->IsWindowEnabled() ? 0U : ODS_DISABLED, *pButton,
-            canvas.GetDC(), {}, 0};
-        pButton->DrawItem(&dis);
-    }
-    ::SetViewportOrgEx(canvas.GetDC(), 0, 0, nullptr);
+    DRAWITEMSTRUCT dis{ODT_BUTTON,
+                       static_cast<UINT>(::GetDlgCtrlID(button)),
+                       0,
+                       ODA_DRAWENTIRE,
+                       itemState | (button.IsWindowEnabled() ? 0U : ODS_DISABLED),
+                       button,
+                       hDC,
+                       {},
+                       0};
+    button.GetClientRect(&dis.rcItem);
+    button.DrawItem(&dis);
 }
 
 std::vector<int> CCanvas::PixelsOf(COLORREF cr) const
@@ -69,6 +67,29 @@ std::vector<int> CCanvas::PixelsOf(COLORREF cr) const
             if (GetPixel(x, y) == cr)
                 points.push_back(y * m_nWidth + x);
     return points;
+}
+
+Pixels CCanvas::Read() const
+{
+    ::GdiFlush();
+    Pixels pixels{m_nWidth, m_nHeight, {}};
+    for (int i = 0; i < m_nWidth * m_nHeight; ++i)
+        pixels.values.push_back(RGB((m_pBits[i] >> 16) & 0xFF, (m_pBits[i] >> 8) & 0xFF, m_pBits[i] & 0xFF));
+    return pixels;
+}
+
+bool Press(HWND hDlg, UINT vk, bool bShift)
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = bShift ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    const HWND hFocus = ::GetFocus();
+    MSG msg{hFocus != nullptr && ::IsChild(hDlg, hFocus) ? hFocus : hDlg, WM_KEYDOWN, vk, 0, 0, {0, 0}};
+    const bool bTaken = CWnd::WalkPreTranslateTree(hDlg, &msg) || ::IsDialogMessageW(hDlg, &msg);
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
+    return bTaken;
 }
 
 bool ReadWindowRegion(HWND hWnd, CRgn& rgn)
@@ -178,14 +199,8 @@ std::vector<std::wstring> DrawnCaptions(const std::vector<CHoverButton*>& button
     const HDC hDC = ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
     for (CHoverButton* pButton : buttons)
     {
-        DRAWITEMSTRUCT dis{};
-        dis.CtlType = ODT_BUTTON;
-        dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = pButton->IsWindowEnabled() ? 0u : ODS_DISABLED;
-        dis.hwndItem = *pButton;
-        dis.hDC = hDC;
         const int nSaved = ::SaveDC(hDC);
-        pButton->DrawItem(&dis);
+        DrawButton(*pButton, hDC);
         ::RestoreDC(hDC, nSaved);
         static const BYTE kEnd[] = {'e', 'n', 'd', 0};
         ::GdiComment(hDC, sizeof kEnd, kEnd);

@@ -31,6 +31,7 @@ public:
     int CountPixels(COLORREF cr, const RECT& rc) const;
     // Where the pixels of colour cr lie, as indices y * width + x.
     std::vector<int> PixelsOf(COLORREF cr) const;
+    struct Pixels Read() const;
 
 private:
     int m_nWidth;
@@ -62,9 +63,13 @@ inline int OneToOneSource(int n, int nPlace, int nArtwork)
 // [left, right) spans of one pixel row, merged and in order.
 using Runs = std::vector<std::pair<int, int>>;
 
-// The dialog's background, then each hover button it shows drawn in its place
-// as the dialog asks it to (Wine prints no owner-drawn button).
-void PaintDialog(const CWnd& dialog, CCanvas& canvas);
+// Draws the button into hDC at the origin as its parent's WM_DRAWITEM asks
+// it to, in its enabled state and itemState.
+void DrawButton(CHoverButton& button, HDC hDC, UINT itemState = 0);
+
+// Offers a key press to dialog hDlg as a modal loop does; true when the
+// dialog machinery took it.
+bool Press(HWND hDlg, UINT vk, bool bShift = false);
 
 // The window's region (false when it has none).
 bool ReadWindowRegion(HWND hWnd, CRgn& rgn);

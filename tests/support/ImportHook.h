@@ -5,6 +5,14 @@
 
 #include <windows.h>
 
+// The system's own function, wherever this executable's import points.
+template <class Function>
+Function SystemFunction(const wchar_t* pszModule, const char* pszName)
+{
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(pszModule), pszName)));
+}
+
 class ImportHook
 {
 public:

@@ -1,5 +1,5 @@
-// Command-line pieces: the language switch of every menu language, and paths
-// quoted so that Windows splits the line back into the path that was meant.
+// Paths quoted so that Windows splits the line back into the path that was
+// meant (the switch of every language is in the click table, ClickTableTest).
 #include "actions/CommandLine.h"
 
 #include <gtest/gtest.h>
@@ -7,22 +7,10 @@
 #include <shellapi.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace
 {
-TEST(CommandLine, LanguageSwitchIsUpperCaseHexWithAtLeastTwoDigits)
-{
-    for (const auto& [nValue, pszSwitch] : {std::pair{9, L" /l0x09"},
-                                            {0x40C, L" /l0x40C"},
-                                            {7, L" /l0x07"},
-                                            {0x10, L" /l0x10"},
-                                            {0xA, L" /l0x0A"},
-                                            {0x11, L" /l0x11"}})
-        EXPECT_STREQ(LanguageSwitch(nValue), pszSwitch) << nValue;
-}
-
 std::vector<std::wstring> Split(const CString& strCommandLine)
 {
     int nCount = 0;

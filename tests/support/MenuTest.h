@@ -1,6 +1,6 @@
-// Shared by the document, model-chooser and Premiere tests: the real menu
-// created modeless in English over a temp disc, with the fake installer
-// standing in for the reader and the installers.
+// The real menu created in this process, modeless, in English over a temp
+// disc, with the fake installer standing in for the reader and the
+// installers: the one menu builder of the in-process tests.
 #pragma once
 
 #include "actions/Language.h"
