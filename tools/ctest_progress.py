@@ -17,7 +17,7 @@ import time
 START = re.compile(r"^\s*Start\s+(\d+): (.+)$")
 # Matched by number: a parameterised test's name may itself hold dots and "...".
 DONE = re.compile(r"^\s*\d+/(\d+) Test\s+#(\d+): ")
-PASSED = re.compile(r"\s(Passed|Skipped)\s+[\d.]+ sec$")
+PASSED = re.compile(r"(\s|\*{3})(Passed|Skipped)\s+[\d.]+ sec$")
 
 
 class Progress:

@@ -4,6 +4,7 @@
 // by StabilityTest).
 #include "app/LauncherDlg.h"
 #include "probes/DirectX.h"
+#include "res/resource.h"
 #include "res/strings.h"
 #include "tests/support/MenuTest.h"
 #include "tests/support/TestKeys.h"
@@ -72,7 +73,7 @@ enum class Rule
 struct AddOnCase
 {
     const char* name;
-    CHoverButton CLauncherDlg::*button;
+    UINT nButton;
     const wchar_t* code;
     Rule rule;
     const wchar_t* program;
@@ -81,28 +82,28 @@ struct AddOnCase
 void PrintTo(const AddOnCase& c, std::ostream* os) { *os << c.name; }
 
 const AddOnCase kAddOns[] = {
-    {"AfterEffects", &CLauncherDlg::Button(IDC_AFTER_EFFECTS), kCodes[2], Rule::ProWithSuite,
+    {"AfterEffects", IDC_AFTER_EFFECTS, kCodes[2], Rule::ProWithSuite,
      L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", IDS_STATUS_AFTER_EFFECTS_INSTALLED, IDS_STATUS_AFTER_EFFECTS_RULE,
      IDS_STATUS_AFTER_EFFECTS_NOT_FOUND},
-    {"ThreeDsMax", &CLauncherDlg::Button(IDC_3DS_MAX), kCodes[3], Rule::ProWithSuite, L"\\ExtraPlug-ins\\3DsMax\\setup.exe",
+    {"ThreeDsMax", IDC_3DS_MAX, kCodes[3], Rule::ProWithSuite, L"\\ExtraPlug-ins\\3DsMax\\setup.exe",
      IDS_STATUS_3DS_MAX_INSTALLED, IDS_STATUS_3DS_MAX_RULE, IDS_STATUS_3DS_MAX_NOT_FOUND},
-    {"LightWave", &CLauncherDlg::Button(IDC_LIGHTWAVE), kCodes[4], Rule::ProWithSuite,
+    {"LightWave", IDC_LIGHTWAVE, kCodes[4], Rule::ProWithSuite,
      L"\\ExtraPlug-ins\\LightWave\\setup.exe", IDS_STATUS_LIGHTWAVE_INSTALLED, IDS_STATUS_LIGHTWAVE_RULE,
      IDS_STATUS_LIGHTWAVE_NOT_FOUND},
-    {"Effects", &CLauncherDlg::Button(IDC_EFFECTS), nullptr, Rule::ProWithSuite, L"\\ExtraPlug-ins\\Effects\\Setup.exe", 0,
+    {"Effects", IDC_EFFECTS, nullptr, Rule::ProWithSuite, L"\\ExtraPlug-ins\\Effects\\Setup.exe", 0,
      IDS_STATUS_EFFECTS_RULE, IDS_STATUS_EFFECTS_NOT_FOUND},
-    {"Wallpapers", &CLauncherDlg::Button(IDC_WALLPAPERS), kCodes[5], Rule::None, L"\\Bonus\\DesktopWallpapers\\setup.exe",
+    {"Wallpapers", IDC_WALLPAPERS, kCodes[5], Rule::None, L"\\Bonus\\DesktopWallpapers\\setup.exe",
      IDS_STATUS_WALLPAPERS_INSTALLED, 0, IDS_STATUS_WALLPAPERS_NOT_FOUND},
-    {"VfwCodecs", &CLauncherDlg::Button(IDC_VFW_CODECS), kCodes[1], Rule::WithoutSuite,
+    {"VfwCodecs", IDC_VFW_CODECS, kCodes[1], Rule::WithoutSuite,
      L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", IDS_STATUS_VFW_INSTALLED, IDS_STATUS_VFW_RULE, IDS_STATUS_VFW_NOT_FOUND},
-    {"SpiceMaster", &CLauncherDlg::Button(IDC_SPICEMASTER), nullptr, Rule::None,
+    {"SpiceMaster", IDC_SPICEMASTER, nullptr, Rule::None,
      L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", 0, 0, IDS_STATUS_SPICEMASTER_NOT_FOUND},
 };
 
 class InstallAddOnTest : public InstallMenuTest, public ::testing::WithParamInterface<AddOnCase>
 {
 protected:
-    const CHoverButton& Button() const { return m_menu.*GetParam().button; }
+    const CHoverButton& Button() const { return m_menu.Button(GetParam().nButton); }
     std::wstring State() const { return InstallMenuTest::State(Button()); }
     void Refresh(BOOL bSuiteInstalled, int nModel)
     {

@@ -108,7 +108,7 @@ protected:
         m_oddDisc.AddText(L"\\Docs\\Manual_Brisa.pdf", "");
         docs::SetAppPath(L"AcroRd32.exe", m_reader.Root());
         m_menu.RefreshButton(IDC_MANUAL);
-        m_menu.m_strReadmePath = m_oddDisc.Path(L"Readme.htm").c_str();
+        m_menu.TargetOf(IDC_README) = m_oddDisc.Path(L"Readme.htm").c_str();
         // Only what the click refreshes turns to the click's language.
         SetLanguage(GetParam().nLanguage);
     }
@@ -150,7 +150,7 @@ protected:
             if (row.nCaptionId == 0)
                 continue;
             const bool bRefreshed = std::count(std::begin(r.refreshed), std::end(r.refreshed), row.nId) != 0;
-            EXPECT_EQ(std::wstring((m_menu.*row.pButton).GetWindowText()),
+            EXPECT_EQ(std::wstring(m_menu.Button(row.nId).GetWindowText()),
                       TextIn(bRefreshed ? r.nLanguage : kEnglish, row.nCaptionId))
                 << "button " << row.nId << (bRefreshed ? " refreshed" : " left alone");
         }
