@@ -70,6 +70,7 @@ protected:
 
 private:
     BOOL ScaleBackgroundToWindow();
+    static BOOL StretchToWindow(const CBitmap& decoded, CSize szArtwork, CBitmap& background, CSize szWindow);
     void FollowSystemColours();
     void MoveKeyboardTo(HWND hTarget);
     void SetKeyboardPlace(HWND hButton);

@@ -46,7 +46,7 @@ choose_target() {
 splash_packages() {
     local packages="cmake make g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
         wine wine64 xvfb xauth imagemagick googletest xdotool cppcheck python3 fonts-wine fonts-ipafont-gothic
-        xorriso"
+        xorriso libz-mingw-w64-dev"
     case "$SPLASH_ARCH" in
     i686) packages+=" wine32:i386" ;;
     x86_64) packages+=" g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64" ;;
