@@ -1,7 +1,7 @@
 // The artwork as the program stores it: each bitmap decodes to exactly its
-// source image's pixels and key-colour region; a stream cut short or
-// corrupted decodes to nothing, and the menu then shows the plain look that
-// a high-contrast theme gives.
+// source image's pixels and region; a stream cut short or corrupted decodes
+// to nothing, and the dialogs then show the plain look of a high-contrast
+// theme.
 #include "tests/support/DialogTestSupport.h"
 #include "tests/support/Driver.h"
 #include "tests/support/HighContrast.h"
@@ -24,27 +24,18 @@ namespace
 {
 const COLORREF kKey = RGB(255, 0, 255);  // the menu's key colour
 
-std::vector<BYTE> PackedBytes(UINT nIDResource)
-{
-    const HINSTANCE hModule = ::GetModuleHandleW(nullptr);
-    const HRSRC hInfo = ::FindResourceW(hModule, MAKEINTRESOURCEW(nIDResource), RT_RCDATA);
-    const auto* pData = static_cast<const BYTE*>(::LockResource(::LoadResource(hModule, hInfo)));
-    return pData != nullptr ? std::vector<BYTE>(pData, pData + ::SizeofResource(hModule, hInfo)) : std::vector<BYTE>();
-}
-
 class ArtworkPixelsTest : public ::testing::TestWithParam<UINT>
 {};
 
 TEST_P(ArtworkPixelsTest, DecodesToTheSourceImagesPixels)
 {
     const Pixels source = ResourcePixels(GetParam());
-    ASSERT_GT(source.nWidth, 0);
     CPackedArtwork artwork(GetParam());
     CBitmap bitmap;
     ASSERT_TRUE(artwork.Decode(bitmap, artwork.Size()));
     const Pixels decoded = BitmapPixels(bitmap);
+    EXPECT_GT(source.nWidth, 0);
     EXPECT_EQ(decoded.nWidth, source.nWidth);
-    EXPECT_EQ(decoded.nHeight, source.nHeight);
     EXPECT_TRUE(decoded.values == source.values);
 }
 
@@ -52,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(Bitmaps, ArtworkPixelsTest,
                          ::testing::Values(IDB_MAIN_BACKGROUND, IDB_CLOSE_STRIP, IDB_BUTTON_STRIP,
                                            IDB_CHOOSER_BACKGROUND));
 
-// The menu's window cut from the decoded background, read whole (no
-// keep-rectangle), against the runs of the source image's non-key pixels.
+// Read whole (no keep-rectangle): each row of the client area is the runs
+// of the source image's pixels, placed 1:1, that are not of the key colour.
 TEST(ArtworkRegionTest, TheMenusRegionIsTheSourceImagesNonKeyPixels)
 {
     CTestSkinDialog dlg{IDD_MAIN};
@@ -68,20 +59,17 @@ TEST(ArtworkRegionTest, TheMenusRegionIsTheSourceImagesNonKeyPixels)
     for (int y = 0; y < client.cy; ++y)
     {
         Runs expected;
+        const int ySource = OneToOneSource(y, client.cy, source.nHeight);
         for (int x = 0; x < client.cx; ++x)
-        {
-            if (source.At(OneToOneSource(x, client.cx, source.nWidth), OneToOneSource(y, client.cy, source.nHeight)) ==
-                kKey)
+            if (source.At(OneToOneSource(x, client.cx, source.nWidth), ySource) == kKey)
                 continue;
-            if (!expected.empty() && expected.back().second == x)
-                expected.back().second = x + 1;
+            else if (!expected.empty() && expected.back().second == x)
+                ++expected.back().second;
             else
                 expected.emplace_back(x, x + 1);
-        }
-        Runs actual;
-        for (auto run : RowRuns(rgn, y))  // without the frame's strips
-            if (run.first < client.cx)
-                actual.emplace_back(run.first, std::min(run.second, static_cast<int>(client.cx)));
+        Runs actual = RowRuns(rgn, y);  // less the frame's strips right of the client area
+        if (!actual.empty() && actual.back().second > client.cx)
+            actual.back().second = client.cx;
         ASSERT_EQ(actual, expected) << "row " << y;
     }
     dlg.DestroyWindow();
@@ -100,8 +88,10 @@ class DamagedStreamTest : public ::testing::TestWithParam<DamageCase>
 
 TEST_P(DamagedStreamTest, DecodesToNothingAndSaysSo)
 {
-    std::vector<BYTE> bytes = PackedBytes(IDB_MAIN_BACKGROUND);
-    ASSERT_GT(bytes.size(), 1000u);
+    const HRSRC hInfo = ::FindResourceW(nullptr, MAKEINTRESOURCEW(IDB_MAIN_BACKGROUND), RT_RCDATA);
+    const auto* pData = static_cast<const BYTE*>(::LockResource(::LoadResource(nullptr, hInfo)));
+    ASSERT_NE(pData, nullptr);
+    std::vector<BYTE> bytes(pData, pData + ::SizeofResource(nullptr, hInfo));
     GetParam().damage(bytes);
 
     CPackedArtwork artwork(bytes.data(), static_cast<DWORD>(bytes.size()));
@@ -111,8 +101,8 @@ TEST_P(DamagedStreamTest, DecodesToNothingAndSaysSo)
     EXPECT_TRUE(artwork.IsDamaged());
 }
 
-// A gzip stream: a 10-byte header, the deflated bitmap file, then its CRC-32
-// and length in 8 bytes.
+// A gzip stream: a 10-byte header, the deflated bitmap file, its CRC-32 and
+// its length in 8 bytes.
 const DamageCase kDamageCases[] = {
     {"Empty", [](std::vector<BYTE>& b) { b.clear(); }},
     {"CutInTheBitmapsHeader", [](std::vector<BYTE>& b) { b.resize(30); }},
@@ -126,27 +116,21 @@ const DamageCase kDamageCases[] = {
 INSTANTIATE_TEST_SUITE_P(Streams, DamagedStreamTest, ::testing::ValuesIn(kDamageCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Every resource of the program read half as long as it is: each bitmap's
-// stream is cut short, as in a truncated executable.
-DWORD WINAPI HalfTheResource(HMODULE hModule, HRSRC hInfo);
+// Every resource read half as long as it is, as from a truncated executable.
 const auto s_pSizeofResource = reinterpret_cast<decltype(&::SizeofResource)>(
     reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "SizeofResource")));
-DWORD WINAPI HalfTheResource(HMODULE hModule, HRSRC hInfo)
-{
-    return s_pSizeofResource(hModule, hInfo) / 2;
-}
+DWORD WINAPI HalfTheResource(HMODULE hModule, HRSRC hInfo) { return s_pSizeofResource(hModule, hInfo) / 2; }
 
+using Painting = std::vector<COLORREF>;
 template <class T>
-std::vector<COLORREF> Painted(bool bDamaged)
+Painting Paint(bool bDamaged)
 {
-    T dialog;
     std::unique_ptr<ImportHook> pCut;
-    std::unique_ptr<CHighContrastReport> pHighContrast;
     if (bDamaged)
         pCut = std::make_unique<ImportHook>(L"kernel32.dll", "SizeofResource",
                                             reinterpret_cast<const void*>(&HalfTheResource));
-    else
-        pHighContrast = std::make_unique<CHighContrastReport>(true);
+    CHighContrastReport report(!bDamaged);
+    T dialog;
     EXPECT_TRUE(dialog.Create());
     CRgn rgn;
     EXPECT_FALSE(ReadWindowRegion(dialog, rgn));
@@ -156,20 +140,14 @@ std::vector<COLORREF> Painted(bool bDamaged)
     PaintDialog(dialog, canvas);
     dialog.DestroyWindow();
     CSkinColours::SetArtworkDamaged(false);
-    std::vector<COLORREF> pixels;
+    Painting pixels;
     for (int y = 0; y < rc.bottom; ++y)
         for (int x = 0; x < rc.right; ++x)
             pixels.push_back(canvas.GetPixel(x, y));
     return pixels;
 }
 
-struct PlainCase
-{
-    const char* name;
-    std::vector<COLORREF> (*paint)(bool bDamaged);
-};
-
-class DamagedArtworkTest : public ::testing::TestWithParam<PlainCase>
+class DamagedArtworkTest : public ::testing::TestWithParam<Painting (*)(bool)>
 {
 protected:
     // The menu stores the language it detects.
@@ -178,18 +156,15 @@ protected:
     e2e::RegistryGuard m_registry;
 };
 
-// The look in system colours is the high-contrast theme's, pixel for pixel.
-TEST_P(DamagedArtworkTest, ShowsThePlainLookOfAHighContrastTheme)
+TEST_P(DamagedArtworkTest, ShowsTheHighContrastLookPixelForPixel)
 {
-    const std::vector<COLORREF> damaged = GetParam().paint(true);
-    const std::vector<COLORREF> highContrast = GetParam().paint(false);
-    ASSERT_FALSE(damaged.empty());
-    EXPECT_TRUE(damaged == highContrast);
+    const Painting damaged = GetParam()(true);
+    EXPECT_FALSE(damaged.empty());
+    EXPECT_TRUE(damaged == GetParam()(false));
 }
 
+const char* const kDialogNames[] = {"Menu", "LanguageChooser", "ModelChooser"};
 INSTANTIATE_TEST_SUITE_P(Dialogs, DamagedArtworkTest,
-                         ::testing::Values(PlainCase{"Menu", &Painted<CLauncherDlg>},
-                                           PlainCase{"LanguageChooser", &Painted<CLanguageDlg>},
-                                           PlainCase{"ModelChooser", &Painted<CModelDlg>}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(&Paint<CLauncherDlg>, &Paint<CLanguageDlg>, &Paint<CModelDlg>),
+                         [](const auto& info) { return std::string(kDialogNames[info.index]); });
 }  // namespace

@@ -126,10 +126,7 @@ void CTestSkinDialog::PaintBackgroundRow(int y, const std::function<COLORREF(int
         ::SetPixel(dc, x, y, pixel(x, w));
 }
 
-Pixels CTestSkinDialog::BackgroundPixels() const
-{
-    return BitmapPixels(*m_pBackground);
-}
+Pixels CTestSkinDialog::BackgroundPixels() const { return BitmapPixels(*m_pBackground); }
 
 Pixels BitmapPixels(HBITMAP hBitmap)
 {
