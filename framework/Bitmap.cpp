@@ -1,17 +1,16 @@
 #include "framework/Bitmap.h"
 
 #include "framework/DC.h"
-#include "framework/ResourceModule.h"
 
-BOOL CBitmap::LoadBitmap(UINT nIDResource)
+BOOL CBitmap::CreateDIBSection(int nWidth, int nHeight, DWORD** ppBits)
 {
-    return Attach(::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource)));
-}
-
-BOOL CBitmap::LoadImage(UINT nIDResource, UINT fuLoad)
-{
-    return Attach(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource),
-                               IMAGE_BITMAP, 0, 0, fuLoad));
+    BITMAPINFO bmi{};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), nWidth, nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    if (!Attach(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0)))
+        return FALSE;
+    *ppBits = static_cast<DWORD*>(pBits);
+    return TRUE;
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(const CDCHandle* pDC, int nWidth, int nHeight)

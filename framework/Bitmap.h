@@ -1,5 +1,5 @@
-// CBitmap: an owned bitmap, loaded from the program's resources or created
-// compatible with a DC.
+// CBitmap: an owned bitmap: a 32-bit DIB section whose pixels the program
+// writes, or one compatible with a DC.
 #pragma once
 
 #include "framework/GdiObject.h"
@@ -11,9 +11,10 @@ class CBitmap : public CGdiObject
 public:
     operator HBITMAP() const noexcept { return static_cast<HBITMAP>(m_hObject); }  // NOLINT
 
-    BOOL LoadBitmap(UINT nIDResource);
-    // LoadImage of a bitmap resource at its stored size with the given LR_ flags.
-    BOOL LoadImage(UINT nIDResource, UINT fuLoad);
+    // 0x00RRGGBB per pixel, bottom-up as bitmap files store their rows (the
+    // only order that GetObject tells apart everywhere); *ppBits receives
+    // the bottom row.
+    BOOL CreateDIBSection(int nWidth, int nHeight, DWORD** ppBits);
     BOOL CreateCompatibleBitmap(const CDCHandle* pDC, int nWidth, int nHeight);
     int GetBitmap(BITMAP* pBitmap) const noexcept { return GetObject(sizeof(BITMAP), pBitmap); }
 };

@@ -31,9 +31,14 @@ struct Spans
     Span edge;
 };
 
+int BodyOf(int nArtwork, int nPlace) noexcept
+{
+    return std::min(nArtwork, nPlace) - 1;
+}
+
 Spans SpansOf(int nArtwork, int nPlace) noexcept
 {
-    const int nBody = std::min(nArtwork, nPlace) - 1;
+    const int nBody = BodyOf(nArtwork, nPlace);
     return {{0, nBody, 0, nBody},
             {nBody, nPlace - 1 - nBody, std::max(nArtwork - 2, 0), 1},
             {nPlace - 1, 1, nArtwork - 1, 1}};
@@ -44,6 +49,13 @@ bool CArtworkFit::IsOneToOne(CSize szArtwork, CSize szPlace) noexcept
 {
     return szArtwork.cx > 0 && szArtwork.cy > 0 && WithinTolerance(szArtwork.cx, szPlace.cx) &&
            WithinTolerance(szArtwork.cy, szPlace.cy);
+}
+
+int CArtworkFit::OneToOneSource(int n, int nArtwork, int nPlace) noexcept
+{
+    if (n == nPlace - 1)
+        return nArtwork - 1;
+    return n < BodyOf(nArtwork, nPlace) ? n : std::max(nArtwork - 2, 0);
 }
 
 BOOL CArtworkFit::Draw(CDCHandle& dcTarget, CSize szPlace, const CDCHandle& dcSource, const CRect& rcArtwork) noexcept

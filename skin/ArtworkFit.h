@@ -15,6 +15,8 @@ class CArtworkFit
 {
 public:
     static bool IsOneToOne(CSize szArtwork, CSize szPlace) noexcept;
+    // The artwork pixel that pixel n of the place shows in a 1:1 copy.
+    static int OneToOneSource(int n, int nArtwork, int nPlace) noexcept;
     // Covers (0, 0) to szPlace of dcTarget with rcArtwork of dcSource; the
     // target's stretch mode is put back afterwards.
     static BOOL Draw(CDCHandle& dcTarget, CSize szPlace, const CDCHandle& dcSource, const CRect& rcArtwork) noexcept;

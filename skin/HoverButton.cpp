@@ -214,7 +214,7 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     }
 
     COLORREF crMark = pCaption->IsEmpty() ? kUncaptionedMarkColour : crCaption;
-    const bool bSystemColours = CSkinColours::IsHighContrast();
+    const bool bSystemColours = CSkinColours::UsesSystemColours();
     if (bSystemColours)
     {
         CSkinColours::FillFramed(dc, rcButton, kSystemLooks[nSlice].nFace);

@@ -1,5 +1,10 @@
 #include "skin/SkinColours.h"
 
+bool CSkinColours::UsesSystemColours()
+{
+    return s_bArtworkDamaged || IsHighContrast();
+}
+
 bool CSkinColours::IsHighContrast()
 {
     HIGHCONTRASTW contrast{};

@@ -3,6 +3,7 @@
 #include "framework/StartupTrace.h"
 #include "skin/ArtworkFit.h"
 #include "skin/ButtonGrid.h"
+#include "skin/PackedArtwork.h"
 #include "skin/SkinColours.h"
 #include "skin/WindowRegion.h"
 
@@ -51,41 +52,52 @@ BOOL CSkinDialog::SetBackground(UINT nIDResource)
 {
     ReleaseBackground();
     m_nBackgroundId = nIDResource;
-    // In system colours the artwork is not shown: it is not even loaded.
-    if (!CSkinColours::IsHighContrast() && !ScaleBackgroundToWindow())
+    // In system colours the artwork is not shown: it is not even decoded.
+    const BOOL bShown = CSkinColours::UsesSystemColours() || ScaleBackgroundToWindow();
+    // A damaged bitmap has just turned the skin to system colours: the
+    // window still loses its shape.
+    if (!bShown && !CSkinColours::UsesSystemColours())
         return FALSE;
     BuildWindowRegion(CRect(0, 0, 0, 0));
-    return TRUE;
+    return bShown;
 }
 
+// Decoded straight into the window-sized bitmap where the artwork is copied
+// 1:1; otherwise decoded at its own size and stretched once.
 BOOL CSkinDialog::ScaleBackgroundToWindow()
 {
-    CBitmap loaded;
-    if (!loaded.LoadBitmap(m_nBackgroundId))
-        return FALSE;
-    MarkStartup(StartupPoint::kBackgroundLoaded);
-
+    CPackedArtwork artwork(m_nBackgroundId);
     CRect rcWindow;
     GetWindowRect(&rcWindow);
+    const CSize szArtwork = artwork.Size();
+    const bool bOneToOne = CArtworkFit::IsOneToOne(szArtwork, rcWindow.Size());
     auto pBackground = std::make_unique<CBitmap>();
-    {
-        CDC dcSource;
-        CDC dcTarget;
-        if (!dcSource.CreateCompatibleDC(nullptr) || !dcTarget.CreateCompatibleDC(nullptr))
-            return FALSE;
-        CSelectionGuard selectSource(dcSource, loaded);
-        BITMAP bm{};
-        loaded.GetBitmap(&bm);
-
-        if (!pBackground->CreateCompatibleBitmap(&dcSource, rcWindow.Width(), rcWindow.Height()))
-            return FALSE;
-        CSelectionGuard selectTarget(dcTarget, *pBackground);
-        CArtworkFit::Draw(dcTarget, rcWindow.Size(), dcSource, CRect(0, 0, bm.bmWidth, bm.bmHeight));
-    }
+    CBitmap decoded;
+    const bool bDecoded = artwork.Decode(bOneToOne ? *pBackground : decoded, bOneToOne ? rcWindow.Size() : szArtwork);
+    if (artwork.IsDamaged())
+        CSkinColours::SetArtworkDamaged(true);
+    if (!bDecoded)
+        return FALSE;
+    MarkStartup(StartupPoint::kBackgroundLoaded);
+    if (!bOneToOne && !StretchToWindow(decoded, szArtwork, *pBackground, rcWindow.Size()))
+        return FALSE;
     m_pBackground = std::move(pBackground);
     m_bHasBackground = TRUE;
     MarkStartup(StartupPoint::kBackgroundScaled);
     return TRUE;
+}
+
+BOOL CSkinDialog::StretchToWindow(const CBitmap& decoded, CSize szArtwork, CBitmap& background, CSize szWindow)
+{
+    CDC dcSource;
+    CDC dcTarget;
+    DWORD* pBits = nullptr;
+    if (!dcSource.CreateCompatibleDC(nullptr) || !dcTarget.CreateCompatibleDC(nullptr) ||
+        !background.CreateDIBSection(szWindow.cx, szWindow.cy, &pBits))
+        return FALSE;
+    CSelectionGuard selectSource(dcSource, decoded);
+    CSelectionGuard selectTarget(dcTarget, background);
+    return CArtworkFit::Draw(dcTarget, szWindow, dcSource, CRect(0, 0, szArtwork.cx, szArtwork.cy));
 }
 
 void CSkinDialog::ReleaseBackground()
@@ -97,7 +109,7 @@ void CSkinDialog::ReleaseBackground()
 void CSkinDialog::BuildWindowRegion(CRect rcKeep)
 {
     m_rcKeep = rcKeep;
-    if (CSkinColours::IsHighContrast())
+    if (CSkinColours::UsesSystemColours())
     {
         SetWindowRgn(nullptr, TRUE);
         return;
@@ -125,7 +137,7 @@ void CSkinDialog::GiveWindowRegion(CRegionHandle rgn)
 
 BOOL CSkinDialog::OnEraseBkgnd(CDCHandle* pDC)
 {
-    if (CSkinColours::IsHighContrast())
+    if (CSkinColours::UsesSystemColours())
     {
         CRect rcClient;
         GetClientRect(&rcClient);
@@ -199,7 +211,7 @@ LRESULT CSkinDialog::OnSysColorChange(WPARAM, LPARAM)
 // dropped or made again, and everything repaints in the present colours.
 void CSkinDialog::FollowSystemColours()
 {
-    if (CSkinColours::IsHighContrast())
+    if (CSkinColours::UsesSystemColours())
         ReleaseBackground();
     else if (m_bHasBackground || m_nBackgroundId == 0 || !ScaleBackgroundToWindow())
         return;  // the skin as it is: nothing in it follows the system's colours
@@ -285,7 +297,11 @@ BOOL CSkinDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
 
 BOOL CSkinDialog::LoadButtonStrip(CHoverButton& button, UINT nIDResource)
 {
-    return button.SetStateBitmap(m_stateStrips.Get(nIDResource));
+    const BOOL bLoaded = button.SetStateBitmap(m_stateStrips.Get(nIDResource));
+    // A damaged strip turns the whole skin to system colours.
+    if (!bLoaded && m_bHasBackground && CSkinColours::UsesSystemColours())
+        FollowSystemColours();
+    return bLoaded;
 }
 
 CHoverButton* CSkinDialog::KeyboardPlace() const

@@ -8,7 +8,8 @@
 // navigation key on (from the start where the user always wants them), and
 // rescales its background when the screen density changes. In a high-contrast
 // theme it shows no artwork and no region: a framed window in the system's
-// colours, switched both ways while it runs.
+// colours, switched both ways while it runs; so it does for good once a
+// bitmap of the program turns out damaged.
 #pragma once
 
 #include "framework/Bitmap.h"
@@ -70,6 +71,7 @@ protected:
 
 private:
     BOOL ScaleBackgroundToWindow();
+    static BOOL StretchToWindow(const CBitmap& decoded, CSize szArtwork, CBitmap& background, CSize szWindow);
     void FollowSystemColours();
     void MoveKeyboardTo(HWND hTarget);
     void SetKeyboardPlace(HWND hButton);

@@ -40,7 +40,7 @@ void CSkinLabel::PreSubclassWindow()
 
 HBRUSH CSkinLabel::CtlColor(CDCHandle* pDC, UINT nCtlColor)
 {
-    const bool bSystemColours = CSkinColours::IsHighContrast();
+    const bool bSystemColours = CSkinColours::UsesSystemColours();
     if (nCtlColor == CTLCOLOR_STATIC)
     {
         pDC->SetTextColor(bSystemColours ? ::GetSysColor(COLOR_WINDOWTEXT) : m_crForeground);

@@ -1,5 +1,8 @@
 #include "skin/StateStripCache.h"
 
+#include "skin/PackedArtwork.h"
+#include "skin/SkinColours.h"
+
 std::shared_ptr<const CBitmap> CStateStripCache::Get(UINT nIDResource)
 {
     for (const auto& strip : m_strips)
@@ -13,6 +16,9 @@ std::shared_ptr<const CBitmap> CStateStripCache::Get(UINT nIDResource)
 std::shared_ptr<const CBitmap> CStateStripCache::LoadStrip(UINT nIDResource)
 {
     auto pStrip = std::make_shared<CBitmap>();
-    pStrip->LoadImage(nIDResource, LR_LOADMAP3DCOLORS);
+    CPackedArtwork artwork(nIDResource);
+    artwork.Decode(*pStrip, artwork.Size());
+    if (artwork.IsDamaged())
+        CSkinColours::SetArtworkDamaged(true);
     return pStrip;
 }

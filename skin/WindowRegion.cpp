@@ -3,6 +3,7 @@
 #include "framework/DC.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <new>
 #include <utility>
@@ -17,19 +18,32 @@ constexpr int kBandBytes = 64 * 1024;
 // A pixel outside the bitmap reads as this, as GetPixel answers there.
 constexpr COLORREF kNoPixel = CLR_INVALID;
 
-// The background's rows as 32-bit pixels, 0x00RRGGBB, read band by band
-// so that the buffer stays small whatever the window's size.
+// The background's rows as 32-bit pixels, 0x00RRGGBB: read in place from a
+// 32-bit DIB section, else read band by band so that the buffer stays small
+// whatever the window's size.
 class CPixelBands
 {
 public:
     bool Open(HBITMAP hBitmap) noexcept
     {
-        BITMAP bm{};
-        if (::GetObjectW(hBitmap, sizeof(bm), &bm) != sizeof(bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0)
+        DIBSECTION dib{};
+        const int nSize = ::GetObjectW(hBitmap, sizeof(dib), &dib);
+        const BITMAP& bm = dib.dsBm;
+        if ((nSize != sizeof(dib) && nSize != sizeof(BITMAP)) || bm.bmWidth <= 0 || bm.bmHeight <= 0)
             return false;
         m_hBitmap = hBitmap;
         m_nWidth = bm.bmWidth;
         m_nHeight = bm.bmHeight;
+        if (nSize == sizeof(dib) && bm.bmBits != nullptr && bm.bmBitsPixel == 32 &&
+            dib.dsBmih.biCompression == BI_RGB)
+        {
+            ::GdiFlush();  // drawing into it may still be queued
+            m_pInPlace = static_cast<const BYTE*>(bm.bmBits);
+            m_nInPlaceStride = dib.dsBmih.biHeight < 0 ? bm.bmWidthBytes : -bm.bmWidthBytes;
+            if (m_nInPlaceStride < 0)
+                m_pInPlace += static_cast<ptrdiff_t>(bm.bmWidthBytes) * (m_nHeight - 1);
+            return true;
+        }
         m_nBandRows = std::clamp(kBandBytes / (m_nWidth * static_cast<int>(sizeof(DWORD))), 1, m_nHeight);
         m_pBits.reset(new (std::nothrow) DWORD[static_cast<size_t>(m_nWidth) * static_cast<size_t>(m_nBandRows)]);
         // Bottom-up, as GetDIBits counts its scan lines.
@@ -45,6 +59,8 @@ public:
     {
         if (y < 0 || y >= m_nHeight)
             return nullptr;
+        if (m_pInPlace != nullptr)
+            return reinterpret_cast<const DWORD*>(m_pInPlace + static_cast<ptrdiff_t>(m_nInPlaceStride) * y);
         if (y < m_nBandTop || y >= m_nBandTop + m_nBandCount)
         {
             const int nCount = std::min(m_nBandRows, m_nHeight - y);
@@ -60,6 +76,8 @@ public:
 
 private:
     HBITMAP m_hBitmap = nullptr;
+    const BYTE* m_pInPlace = nullptr;  // row 0 of a DIB section
+    int m_nInPlaceStride = 0;          // bytes from a row to the one below
     int m_nWidth = 0;
     int m_nHeight = 0;
     int m_nBandRows = 0;

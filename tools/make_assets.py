@@ -7,7 +7,9 @@ Standard library only, and byte-for-byte deterministic.
 
 Every colour here is 0..255 RGB.  Two kinds of colour are banned from the
 output: the key colour (magenta) and the three greys that
-LoadImage(LR_LOADMAP3DCOLORS) would swap for system colours.
+LoadImage(LR_LOADMAP3DCOLORS) would swap for system colours, so that the
+pictures stay what they are however a program loads them.  The build
+compresses the bitmaps for the resources (cmake/pack-artwork.cmake).
 """
 
 import math

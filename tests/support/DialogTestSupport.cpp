@@ -147,15 +147,17 @@ void CTestSkinDialog::PaintBackgroundRow(int y, const std::function<COLORREF(int
         ::SetPixel(dc, x, y, pixel(x, w));
 }
 
-Pixels CTestSkinDialog::BackgroundPixels() const
+Pixels CTestSkinDialog::BackgroundPixels() const { return BitmapPixels(*m_pBackground); }
+
+Pixels BitmapPixels(HBITMAP hBitmap)
 {
     BITMAP bm{};
-    ::GetObjectW(*m_pBackground, sizeof(bm), &bm);
+    ::GetObjectW(hBitmap, sizeof(bm), &bm);
     Pixels pixels{bm.bmWidth, bm.bmHeight, std::vector<COLORREF>(static_cast<size_t>(bm.bmWidth) * bm.bmHeight)};
     BITMAPINFO bmi{{sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight /* top-down */, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
                    {}};
     const HDC hScreen = ::GetDC(nullptr);
-    ::GetDIBits(hScreen, *m_pBackground, 0, bm.bmHeight, pixels.values.data(), &bmi, DIB_RGB_COLORS);
+    ::GetDIBits(hScreen, hBitmap, 0, bm.bmHeight, pixels.values.data(), &bmi, DIB_RGB_COLORS);
     ::ReleaseDC(nullptr, hScreen);
     for (COLORREF& cr : pixels.values)  // 0x00RRGGBB
         cr = RGB(GetBValue(cr), GetGValue(cr), GetRValue(cr));

@@ -51,8 +51,11 @@ struct Pixels
     COLORREF At(int x, int y) const { return values[static_cast<size_t>(y) * nWidth + x]; }
 };
 // The pixels of a 24-bit bitmap resource as stored: its own bits, not a
-// bitmap loaded from them.
+// bitmap loaded from them. The test programs carry the artwork's source
+// images under the program's ids.
 Pixels ResourcePixels(UINT nIDBitmap);
+// The pixels of a bitmap as GDI gives them.
+Pixels BitmapPixels(HBITMAP hBitmap);
 // Where a 1:1 copy of nArtwork pixels over nPlace takes pixel n from: the
 // last pixel stays at the far edge; the body is cropped or padded before it.
 inline int OneToOneSource(int n, int nPlace, int nArtwork)

@@ -20,6 +20,8 @@ VERSIONS = ["2000", "XP", "XPx64", "Vista", "7", "8", "8.1", "10"]
 FLOORS = {"pei-i386": ("2000", (5, 0)), "pei-x86-64": ("XPx64", (5, 2))}
 ALLOWED_DLLS = {"KERNEL32.DLL", "USER32.DLL", "GDI32.DLL", "ADVAPI32.DLL", "MSVCRT.DLL"}
 RT_VERSION = 16
+# A start reads the whole menu from the disc before its first paint.
+SIZE_LIMITS = {("pei-i386", "Splash.exe"): 600 * 1024}
 REQUIRED_CHARACTERISTICS = {0x0040: "DYNAMIC_BASE (ASLR)", 0x0100: "NX_COMPAT (DEP)",
                             0x8000: "TERMINAL_SERVICE_AWARE"}
 
@@ -84,6 +86,10 @@ def check_executable(objdump, path, table):
     elif pe.manifest_architecture() != MANIFEST_ARCHITECTURES[pe.machine]:
         problems.append(f"its manifest names processorArchitecture {pe.manifest_architecture()!r} "
                         f"for an {pe.machine} program")
+    limit = SIZE_LIMITS.get((facts.format, os.path.basename(path)))
+    size = os.path.getsize(path)
+    if limit is not None and size > limit:
+        problems.append(f"{size // 1024} KB: a start from the disc reads all of it; at most {limit // 1024} KB")
     if facts.has_delay_imports:
         problems.append("delay-load imports: load such DLLs at run time from the system folder instead")
     for dll, function in facts.imports:
