@@ -112,10 +112,7 @@ const ButtonRow kMenuButtons[] = {
 // clang-format on
 }  // namespace
 
-CButtonRows MenuButtonTable()
-{
-    return {std::begin(kMenuButtons), std::end(kMenuButtons)};
-}
+CButtonRows MenuButtonTable() { return {std::begin(kMenuButtons), std::end(kMenuButtons)}; }
 
 const ButtonRow* FindButtonRow(UINT nId)
 {

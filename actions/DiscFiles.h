@@ -27,16 +27,16 @@ struct DiscPath
 // language's Readme, then the English one).
 struct DiscNeed
 {
-    CString strCase;                // what it serves; "" for the button's state on every machine
+    CString strCase;  // what it serves; "" for the button's state on every machine
     std::vector<DiscPath> choices;
 };
 
 struct ButtonDiscFiles
 {
-    UINT nCaptionId;                // its English caption names it
-    bool bShown;                    // false for the buttons the menu never shows
+    UINT nCaptionId;  // its English caption names it
+    bool bShown;      // false for the buttons the menu never shows
     std::vector<DiscNeed> needs;
-    CString strProductCode;         // what its click installs; "" for none
+    CString strProductCode;  // what its click installs; "" for none
 };
 
 // Every install and document button, in the order of a full refresh.

@@ -24,16 +24,12 @@ CString ExplorerPath()
     return CString(szWindows, static_cast<int>(nLength)) + kExplorer;
 }
 
-bool IsKnownModel(int nModel)
-{
-    return nModel == kModelLite || nModel == kModelPro;
-}
+bool IsKnownModel(int nModel) { return nModel == kModelLite || nModel == kModelPro; }
 }  // namespace
 
 ButtonState CDocumentButtons::RefreshAcrobatReader(const ButtonRow& row) const
 {
-    return m_menu.OfferFromDisc(AppPathExists(kAcrobatExe) ? row.nInstalledId : 0, {row.files[0]},
-                                row.nNotFoundId);
+    return m_menu.OfferFromDisc(AppPathExists(kAcrobatExe) ? row.nInstalledId : 0, {row.files[0]}, row.nNotFoundId);
 }
 
 ButtonState CDocumentButtons::RefreshManual(const ButtonRow& row) const
@@ -41,8 +37,8 @@ ButtonState CDocumentButtons::RefreshManual(const ButtonRow& row) const
     CString strAcrobatFolder;
     ReadAppPath(kAcrobatExe, strAcrobatFolder);
     // Either edition will do: the model is asked for at the click.
-    ButtonState state = m_menu.OfferFromDisc(strAcrobatFolder.IsEmpty() ? row.nRuleId : 0,
-                                             {row.files[0], row.files[1]}, row.nNotFoundId);
+    ButtonState state = m_menu.OfferFromDisc(strAcrobatFolder.IsEmpty() ? row.nRuleId : 0, {row.files[0], row.files[1]},
+                                             row.nNotFoundId);
     state.strTarget = strAcrobatFolder;
     return state;
 }
@@ -82,8 +78,8 @@ AfterClick CDocumentButtons::ViewManual(const ButtonRow& row, const CString& str
         return AfterClick::Nothing;
 
     const DiscFileIds& manual = row.files[m_menu.HardwareModel() == kModelLite ? 0 : 1];
-    const CString strCommand = QuoteArgument(strAcrobatFolder + kReaderProgram) + L" " +
-                               QuoteArgument(m_menu.DiscPathOf(manual));
+    const CString strCommand =
+        QuoteArgument(strAcrobatFolder + kReaderProgram) + L" " + QuoteArgument(m_menu.DiscPathOf(manual));
     return m_menu.Run(row.launch, strCommand, manual);
 }
 

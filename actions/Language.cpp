@@ -86,15 +86,9 @@ CLanguage CLanguage::FromStoredValue(int nStoredValue)
     return CLanguage(LanguageFromValue(nStoredValue).nIndex, nStoredValue);
 }
 
-CLanguage CLanguage::FromIndex(int nIndex)
-{
-    return CLanguage(nIndex, GetLanguage(nIndex).nValue);
-}
+CLanguage CLanguage::FromIndex(int nIndex) { return CLanguage(nIndex, GetLanguage(nIndex).nValue); }
 
-CString CLanguage::LoadText(UINT nID) const
-{
-    return LoadFixed(static_cast<UINT>(Base()) + nID);
-}
+CString CLanguage::LoadText(UINT nID) const { return LoadFixed(static_cast<UINT>(Base()) + nID); }
 
 CString CLanguage::LoadFixed(UINT nID)
 {

@@ -11,11 +11,11 @@
 
 struct LanguageInfo
 {
-    int nIndex;             // its row: 0 English, 1 French ...
-    int nValue;             // the number stored as "Language" and passed to installers
-    WORD wPrimaryLanguage;  // the system primary language that selects it
-    UINT nBase;             // its texts stand at base + the English id
-    UINT nChooserButton;    // its button in the language chooser
+    int nIndex;                         // its row: 0 English, 1 French ...
+    int nValue;                         // the number stored as "Language" and passed to installers
+    WORD wPrimaryLanguage;              // the system primary language that selects it
+    UINT nBase;                         // its texts stand at base + the English id
+    UINT nChooserButton;                // its button in the language chooser
     const wchar_t* pszEnglishName;      // how the disc check names it
     const wchar_t* pszDirectXFolder;    // the DirectX 8.1 installer of a system in this language
     const wchar_t* pszPremiereUpdater;  // after the disc root, for a Premiere in this language;

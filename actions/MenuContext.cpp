@@ -50,8 +50,7 @@ ButtonState CMenuContext::OfferFromDisc(UINT nRefusalId, std::initializer_list<D
 
 AfterClick CMenuContext::Run(const ClickLaunch& launch, const CString& strCommand, const DiscFileIds& file)
 {
-    const CString strLine =
-        launch.bLanguageSwitch ? strCommand + LanguageSwitch(Language().StoredValue()) : strCommand;
+    const CString strLine = launch.bLanguageSwitch ? strCommand + LanguageSwitch(Language().StoredValue()) : strCommand;
     const CString strFolder = launch.bInOwnFolder ? DiscFolder(file.nFolderPatternId) : CString();
     const LPCWSTR lpszFolder = launch.bInOwnFolder ? static_cast<LPCWSTR>(strFolder) : nullptr;
     if (launch.dwWaitMs == 0)

@@ -32,12 +32,12 @@ enum class AfterClick
 // How a click starts its program.
 struct ClickLaunch
 {
-    bool bLanguageSwitch;     // the menu's language follows the command: " /l0x40C"
-    bool bInOwnFolder;        // runs in its file's folder, else in the menu's
-    DWORD dwWaitMs;           // 0: started, not waited for; else waited with the menu hidden
-    bool bReportUnfinished;   // a waited program still running at the end is reported
-    DWORD dwCreationFlags;    // of a program not waited for
-    AfterClick after;         // what it may have changed
+    bool bLanguageSwitch;    // the menu's language follows the command: " /l0x40C"
+    bool bInOwnFolder;       // runs in its file's folder, else in the menu's
+    DWORD dwWaitMs;          // 0: started, not waited for; else waited with the menu hidden
+    bool bReportUnfinished;  // a waited program still running at the end is reported
+    DWORD dwCreationFlags;   // of a program not waited for
+    AfterClick after;        // what it may have changed
 };
 
 // What a refresh step decides for its button: usable or not, the status

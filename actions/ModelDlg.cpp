@@ -7,8 +7,7 @@ namespace
 {
 void SetFixedCaption(CHoverButton& button, LPCWSTR lpszCaption)
 {
-    button.SetCaptions(lpszCaption, kCaptionColour, nullptr, kSameColour, nullptr, kSameColour,
-                       nullptr, kSameColour);
+    button.SetCaptions(lpszCaption, kCaptionColour, nullptr, kSameColour, nullptr, kSameColour, nullptr, kSameColour);
 }
 }  // namespace
 
@@ -20,9 +19,7 @@ BEGIN_MESSAGE_MAP(CModelDlg, CSkinDialog)
 END_MESSAGE_MAP()
 // clang-format on
 
-CModelDlg::CModelDlg(CWnd* pParent) : CSkinDialog(IDD_MODEL, pParent)
-{
-}
+CModelDlg::CModelDlg(CWnd* pParent) : CSkinDialog(IDD_MODEL, pParent) {}
 
 CModelDlg::~CModelDlg() = default;
 
@@ -47,15 +44,9 @@ BOOL CModelDlg::OnInitDialog()
     return TRUE;
 }
 
-void CModelDlg::OnOK()
-{
-    OnModelCancel();
-}
+void CModelDlg::OnOK() { OnModelCancel(); }
 
-void CModelDlg::OnCancel()
-{
-    OnModelCancel();
-}
+void CModelDlg::OnCancel() { OnModelCancel(); }
 
 void CModelDlg::OnModelLite()
 {

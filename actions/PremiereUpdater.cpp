@@ -11,10 +11,7 @@ const wchar_t kPremiereInfo[] = L"\\preminfo.dll";
 const wchar_t kPremiereProgram[] = L"\\premiere.exe";
 const wchar_t kUpdatedVersion[] = L"6.01";
 
-bool FileExists(const CString& strPath)
-{
-    return ::GetFileAttributesW(strPath) != INVALID_FILE_ATTRIBUTES;
-}
+bool FileExists(const CString& strPath) { return ::GetFileAttributesW(strPath) != INVALID_FILE_ATTRIBUTES; }
 }  // namespace
 
 bool GetPremiereFolder(CString& strFolder)
@@ -40,8 +37,7 @@ ButtonState CPremiereUpdater::Refresh(const ButtonRow& row) const
     if (FileExists(strInfo))
         GetFileVersionValue(strInfo, L"FileVersion", strVersion, wUnused);
     // Only the international updater decides availability.
-    return m_menu.OfferFromDisc(strVersion == kUpdatedVersion ? row.nInstalledId : 0, {row.files[0]},
-                                row.nNotFoundId);
+    return m_menu.OfferFromDisc(strVersion == kUpdatedVersion ? row.nInstalledId : 0, {row.files[0]}, row.nNotFoundId);
 }
 
 AfterClick CPremiereUpdater::Install(const ButtonRow& row)

@@ -15,8 +15,7 @@ DWORD WaitAnsweringSentMessages(HANDLE hObject, DWORD dwTimeoutMs)
             const DWORD dwElapsed = ::GetTickCount() - dwStart;
             dwRemaining = dwElapsed < dwTimeoutMs ? dwTimeoutMs - dwElapsed : 0;
         }
-        const DWORD dwResult =
-            ::MsgWaitForMultipleObjects(1, &hObject, FALSE, dwRemaining, QS_SENDMESSAGE);
+        const DWORD dwResult = ::MsgWaitForMultipleObjects(1, &hObject, FALSE, dwRemaining, QS_SENDMESSAGE);
         if (dwResult != WAIT_OBJECT_0 + 1)
             return dwResult;
         MSG msg;
@@ -24,8 +23,8 @@ DWORD WaitAnsweringSentMessages(HANDLE hObject, DWORD dwTimeoutMs)
     }
 }
 
-CHandle CProgramLauncher::Start(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
-                                UINT nFailureCaptionId, DWORD dwCreationFlags)
+CHandle CProgramLauncher::Start(const CString& strCommandLine, LPCWSTR lpszWorkingFolder, UINT nFailureCaptionId,
+                                DWORD dwCreationFlags)
 {
     // CreateProcessW may write to the command line: hand it a copy.
     std::vector<wchar_t> commandLine(static_cast<LPCWSTR>(strCommandLine),
@@ -45,17 +44,16 @@ CHandle CProgramLauncher::Start(const CString& strCommandLine, LPCWSTR lpszWorki
     return CHandle(pi.hProcess);
 }
 
-bool CProgramLauncher::StartProgram(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
-                                    UINT nFailureCaptionId, DWORD dwCreationFlags)
+bool CProgramLauncher::StartProgram(const CString& strCommandLine, LPCWSTR lpszWorkingFolder, UINT nFailureCaptionId,
+                                    DWORD dwCreationFlags)
 {
     return Start(strCommandLine, lpszWorkingFolder, nFailureCaptionId, dwCreationFlags) != nullptr;
 }
 
-void CProgramLauncher::RunProgramHidden(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
-                                        DWORD dwTimeoutMs, bool bReportUnfinished)
+void CProgramLauncher::RunProgramHidden(const CString& strCommandLine, LPCWSTR lpszWorkingFolder, DWORD dwTimeoutMs,
+                                        bool bReportUnfinished)
 {
-    const CHandle process =
-        Start(strCommandLine, lpszWorkingFolder, IDS_TITLE_SPLASH, kDefaultCreationFlags);
+    const CHandle process = Start(strCommandLine, lpszWorkingFolder, IDS_TITLE_SPLASH, kDefaultCreationFlags);
     if (process == nullptr)
         return;
 

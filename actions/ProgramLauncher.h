@@ -17,26 +17,23 @@ class CProgramLauncher
 public:
     // Messages are owned by menu and shown in the menu's language as it is
     // when they are shown.
-    CProgramLauncher(CWnd& menu, const CLanguage& language) noexcept
-        : m_menu(menu), m_language(language)
-    {
-    }
+    CProgramLauncher(CWnd& menu, const CLanguage& language) noexcept : m_menu(menu), m_language(language) {}
 
     // Starts commandLine; a null working folder keeps the menu's own. Every
     // program gets the system's default error mode, whatever the menu's. On
     // failure shows "cannot find the file" under caption nFailureCaptionId.
-    bool StartProgram(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
-                      UINT nFailureCaptionId, DWORD dwCreationFlags = kDefaultCreationFlags);
+    bool StartProgram(const CString& strCommandLine, LPCWSTR lpszWorkingFolder, UINT nFailureCaptionId,
+                      DWORD dwCreationFlags = kDefaultCreationFlags);
     // Starts commandLine and waits for it with the menu hidden.
-    void RunProgramHidden(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
-                          DWORD dwTimeoutMs, bool bReportUnfinished);
+    void RunProgramHidden(const CString& strCommandLine, LPCWSTR lpszWorkingFolder, DWORD dwTimeoutMs,
+                          bool bReportUnfinished);
 
     // Shows "cannot find the file" for strCommandLine under caption nCaptionId.
     void ReportCannotFind(const CString& strCommandLine, UINT nCaptionId);
 
 private:
-    CHandle Start(const CString& strCommandLine, LPCWSTR lpszWorkingFolder,
-                  UINT nFailureCaptionId, DWORD dwCreationFlags);
+    CHandle Start(const CString& strCommandLine, LPCWSTR lpszWorkingFolder, UINT nFailureCaptionId,
+                  DWORD dwCreationFlags);
     void ShowError(UINT nTextId, const CString& strInsert, UINT nCaptionId);
 
     CWnd& m_menu;

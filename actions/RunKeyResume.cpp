@@ -20,10 +20,7 @@ CString Unquote(const CString& strCommand)
 }
 }  // namespace
 
-CString ResumeCommand(const CString& strDiscRoot)
-{
-    return strDiscRoot + kDiscSetup;
-}
+CString ResumeCommand(const CString& strDiscRoot) { return strDiscRoot + kDiscSetup; }
 
 bool RegisterResume(const CString& strDiscRoot)
 {

@@ -1,8 +1,8 @@
 #include "actions/SuiteInstaller.h"
 
 #include "actions/CommandLine.h"
-#include "actions/ZelvoraKey.h"
 #include "actions/RunKeyResume.h"
+#include "actions/ZelvoraKey.h"
 #include "probes/DirectX.h"
 #include "probes/Registry.h"
 #include "probes/WindowsVersion.h"
@@ -39,12 +39,9 @@ AfterClick CSuiteInstaller::Install(const ButtonRow& row)
     switch (ClassifyWindowsVersion())
     {
     case kWindowsXP:
-    case kWindowsNewer:
-        return RunSuiteSetup(row);
-    case kWindows2000:
-        return HasDirectX8(m_menu.DiscRoot()) ? RunSuiteSetup(row) : InstallDirectX();
-    case kWindowsOther:
-        break;
+    case kWindowsNewer: return RunSuiteSetup(row);
+    case kWindows2000: return HasDirectX8(m_menu.DiscRoot()) ? RunSuiteSetup(row) : InstallDirectX();
+    case kWindowsOther: break;
     }
     return AfterClick::Nothing;
 }

@@ -9,9 +9,7 @@ BEGIN_MESSAGE_MAP(CLanguageDlg, CSkinDialog)
 END_MESSAGE_MAP()
 // clang-format on
 
-CLanguageDlg::CLanguageDlg(CWnd* pParent) : CSkinDialog(IDD_LANGUAGE, pParent)
-{
-}
+CLanguageDlg::CLanguageDlg(CWnd* pParent) : CSkinDialog(IDD_LANGUAGE, pParent) {}
 
 CLanguageDlg::~CLanguageDlg() = default;
 
@@ -32,15 +30,14 @@ BOOL CLanguageDlg::OnInitDialog()
         CHoverButton& button = m_buttons[nIndex];
         LoadButtonStrip(button, IDB_BUTTON_STRIP);
         const CString strName = CLanguage::LoadFixed(GetLanguage(nIndex).NameId());
-        button.SetCaptions(strName, kCaptionColour, nullptr, kSameColour, nullptr, kSameColour,
-                           nullptr, kSameColour);
+        button.SetCaptions(strName, kCaptionColour, nullptr, kSameColour, nullptr, kSameColour, nullptr, kSameColour);
     }
 
     // Bottom-left corner on the anchor's top-left corner.
     CRect rcWindow;
     GetWindowRect(&rcWindow);
-    SetWindowPos(nullptr, m_rcAnchor.left, m_rcAnchor.top - rcWindow.Height(), rcWindow.Width(),
-                 rcWindow.Height(), SWP_NOZORDER | SWP_NOCOPYBITS | SWP_NOOWNERZORDER);
+    SetWindowPos(nullptr, m_rcAnchor.left, m_rcAnchor.top - rcWindow.Height(), rcWindow.Width(), rcWindow.Height(),
+                 SWP_NOZORDER | SWP_NOCOPYBITS | SWP_NOOWNERZORDER);
     return TRUE;
 }
 

@@ -16,8 +16,8 @@ public:
     BOOL OnInitDialog() override;
 
     const LanguageInfo* m_pChosen = nullptr;  // null: closed without a choice
-    CHoverButton m_buttons[kLanguageCount];    // in the order of the table
-    RECT m_rcAnchor{};  // the Language button, screen coordinates
+    CHoverButton m_buttons[kLanguageCount];   // in the order of the table
+    RECT m_rcAnchor{};                        // the Language button, screen coordinates
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -21,8 +21,8 @@ constexpr int kTitleHeightPercent = 75;
 // The same caption in every state, in the disabled colour while disabled.
 void SetMenuCaption(CHoverButton& button, const CString& strCaption)
 {
-    button.SetCaptions(strCaption, kCaptionColour, strCaption, kCaptionColour, strCaption, kCaptionColour,
-                       strCaption, kDisabledCaptionColour);
+    button.SetCaptions(strCaption, kCaptionColour, strCaption, kCaptionColour, strCaption, kCaptionColour, strCaption,
+                       kDisabledCaptionColour);
 }
 }  // namespace
 
@@ -38,8 +38,7 @@ END_MESSAGE_MAP()
 // clang-format on
 
 CLauncherDlg::CLauncherDlg(CWnd* pParent)
-    : CSkinDialog(IDD_MAIN, pParent),
-      m_hIcon(::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDI_MAIN))),
+    : CSkinDialog(IDD_MAIN, pParent), m_hIcon(::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDI_MAIN))),
       m_launcher(*this, m_language)
 {
 }
@@ -142,21 +141,12 @@ void CLauncherDlg::ClickButton(UINT nId)
     const CString strTarget = SlotOf(*pRow).strTarget;
     switch (pRow->pfnClick(*this, *pRow, strTarget))
     {
-    case AfterClick::EndMenu:
-        EndDialog(0);
-        break;
-    case AfterClick::RefreshSuiteAndButton:
-        RefreshButton(IDC_SUITE);
-        [[fallthrough]];
-    case AfterClick::RefreshButton:
-        RefreshRow(*pRow);
-        break;
-    case AfterClick::Nothing:
-        break;
+    case AfterClick::EndMenu: EndDialog(0); break;
+    case AfterClick::RefreshSuiteAndButton: RefreshButton(IDC_SUITE); [[fallthrough]];
+    case AfterClick::RefreshButton: RefreshRow(*pRow); break;
+    case AfterClick::Nothing: break;
     }
 }
-
-
 
 BOOL CLauncherDlg::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
@@ -180,10 +170,7 @@ BOOL CLauncherDlg::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 }
 
 // The keyboard explains its button as the pointer does.
-void CLauncherDlg::OnKeyboardPlace(CHoverButton& button)
-{
-    DescribeButton(button);
-}
+void CLauncherDlg::OnKeyboardPlace(CHoverButton& button) { DescribeButton(button); }
 
 void CLauncherDlg::DescribeButton(const CHoverButton& button)
 {
@@ -208,15 +195,9 @@ void CLauncherDlg::RedrawControlArea(UINT nID)
     UpdateWindow();
 }
 
-void CLauncherDlg::OnOK()
-{
-    EndDialog(0);
-}
+void CLauncherDlg::OnOK() { EndDialog(0); }
 
-void CLauncherDlg::OnCancel()
-{
-    OnOK();
-}
+void CLauncherDlg::OnCancel() { OnOK(); }
 
 void CLauncherDlg::OnPaint()
 {
@@ -270,10 +251,7 @@ HFONT CLauncherDlg::TitleFont(int nHeight)
     return m_fontTitle;
 }
 
-HCURSOR CLauncherDlg::OnQueryDragIcon()
-{
-    return static_cast<HCURSOR>(m_hIcon);
-}
+HCURSOR CLauncherDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
 void CLauncherDlg::ShowInstallButtons(BOOL bShow)
 {
@@ -284,10 +262,7 @@ void CLauncherDlg::ShowInstallButtons(BOOL bShow)
     }
 }
 
-void CLauncherDlg::RedrawWholeDialog()
-{
-    RedrawWindow(nullptr, nullptr, kRedrawNow);
-}
+void CLauncherDlg::RedrawWholeDialog() { RedrawWindow(nullptr, nullptr, kRedrawNow); }
 
 void CLauncherDlg::OnLanguage()
 {

@@ -52,16 +52,26 @@ constexpr double kCdKbPerSecondAt1x = 150.0;
 constexpr double kLinearSlack = 1.5;
 
 // Every folder a refresh-all lists.
-const wchar_t* const kDiscFolders[] = {
-    L"", L"\\Corla", L"\\ExtraPlug-ins", L"\\ExtraPlug-ins\\AfterEffects", L"\\ExtraPlug-ins\\3DsMax",
-    L"\\ExtraPlug-ins\\LightWave", L"\\ExtraPlug-ins\\Effects", L"\\Bonus", L"\\Bonus\\DesktopWallpapers",
-    L"\\Bonus\\VFWSoftwareCodecs", L"\\Bonus\\Pixelan", L"\\Bonus\\AcrobatReader",
-    L"\\Bonus\\PremiereUpdater", L"\\Docs", L"\\Readme"};
+const wchar_t* const kDiscFolders[] = {L"",
+                                       L"\\Corla",
+                                       L"\\ExtraPlug-ins",
+                                       L"\\ExtraPlug-ins\\AfterEffects",
+                                       L"\\ExtraPlug-ins\\3DsMax",
+                                       L"\\ExtraPlug-ins\\LightWave",
+                                       L"\\ExtraPlug-ins\\Effects",
+                                       L"\\Bonus",
+                                       L"\\Bonus\\DesktopWallpapers",
+                                       L"\\Bonus\\VFWSoftwareCodecs",
+                                       L"\\Bonus\\Pixelan",
+                                       L"\\Bonus\\AcrobatReader",
+                                       L"\\Bonus\\PremiereUpdater",
+                                       L"\\Docs",
+                                       L"\\Readme"};
 
 // The columns of the phase table: the time from the previous point to each.
-const char* const kPhaseNames[] = {"runtime start", "dialog creation", "binding and settings",
+const char* const kPhaseNames[] = {"runtime start",   "dialog creation",    "binding and settings",
                                    "background load", "background scaling", "region",
-                                   "button strips", "refresh-all", "show and first paint"};
+                                   "button strips",   "refresh-all",        "show and first paint"};
 constexpr int kPhaseCount = static_cast<int>(StartupPoint::kCount) + 1;
 static_assert(sizeof(kPhaseNames) / sizeof(kPhaseNames[0]) == kPhaseCount, "one name per phase");
 // The menu's own work: the phases from the program's entry to the first
@@ -142,8 +152,8 @@ SIZE_T WorkingSet(HANDLE hProcess)
     } counters{};
     counters.cb = sizeof(counters);
     using GetMemoryInfoFn = BOOL(WINAPI*)(HANDLE, Counters*, DWORD);
-    const auto pfnGet = reinterpret_cast<GetMemoryInfoFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "K32GetProcessMemoryInfo")));
+    const auto pfnGet = reinterpret_cast<GetMemoryInfoFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "K32GetProcessMemoryInfo")));
     if (pfnGet == nullptr || !pfnGet(hProcess, &counters, sizeof(counters)))
         return 0;
     return counters.WorkingSetSize;
@@ -228,9 +238,8 @@ void MeasureStartup(const std::wstring& splash, const std::wstring& floor, const
     std::printf("| (for reference) against the minimal dialog with the menu's manifest at %d DPI | %.1f ms | %.1f ms | "
                 "%.2f | | |\n",
                 nDpi, dMenu, dFloorManifest, dFloorManifest > 0 ? dMenu / dFloorManifest : 0.0);
-    std::printf("| Working set after start-up at %d DPI | %.0f KB | %.0f KB | %.2f | | |\n", nDpi,
-                nMenuSet / 1024.0, nFloorSet / 1024.0,
-                nFloorSet > 0 ? static_cast<double>(nMenuSet) / nFloorSet : 0.0);
+    std::printf("| Working set after start-up at %d DPI | %.0f KB | %.0f KB | %.2f | | |\n", nDpi, nMenuSet / 1024.0,
+                nFloorSet / 1024.0, nFloorSet > 0 ? static_cast<double>(nMenuSet) / nFloorSet : 0.0);
 }
 
 // The start-up points the benchmark build wrote, as counters (0: not reached).
@@ -495,8 +504,7 @@ void MeasureInProcess(const std::wstring& splash, const std::wstring& disc)
         else
             std::printf("| Refresh-all, %d entries per disc folder, median of %d | %.2f ms | | | linear or better | "
                         "%s |\n",
-                        nEntries, kRefreshRuns, dMs,
-                        Met(dMs <= dPrevious * nEntries / nPrevious * kLinearSlack));
+                        nEntries, kRefreshRuns, dMs, Met(dMs <= dPrevious * nEntries / nPrevious * kLinearSlack));
         std::fflush(stdout);
         dPrevious = dMs;
         nPrevious = nEntries;
@@ -506,8 +514,7 @@ void MeasureInProcess(const std::wstring& splash, const std::wstring& disc)
     const bool b32Bit = sections.wMachine == IMAGE_FILE_MACHINE_I386;
     const double dTextKb = sections.dwText / 1024.0;
     std::printf("| Code (.text) of Splash.exe, %s | %.0f KB | | | ≤ %.0f KB (32-bit) | %s |\n",
-                b32Bit ? "32-bit" : "64-bit", dTextKb, kTextTargetKb,
-                b32Bit ? Met(dTextKb <= kTextTargetKb) : "n/a");
+                b32Bit ? "32-bit" : "64-bit", dTextKb, kTextTargetKb, b32Bit ? Met(dTextKb <= kTextTargetKb) : "n/a");
     std::printf("| Unwind tables (.eh_frame) of Splash.exe | %.0f KB | | | | |\n", sections.dwUnwind / 1024.0);
     std::printf("| Resources (.rsrc) of Splash.exe | %.0f KB | | | | |\n", sections.dwResources / 1024.0);
     PrintBytesRead(splash, sections);
@@ -532,7 +539,8 @@ int wmain(int argc, wchar_t** argv)
     else
     {
         std::fprintf(stderr, "usage: splash_bench header | phase-header | startup <Splash.exe> <FloorDialog.exe> |"
-                             " phases <SplashTraced.exe> <FloorTraced.exe> <trace file> | region | inprocess <Splash.exe> <work folder>\n");
+                             " phases <SplashTraced.exe> <FloorTraced.exe> <trace file> | region | inprocess "
+                             "<Splash.exe> <work folder>\n");
         return 2;
     }
     return 0;

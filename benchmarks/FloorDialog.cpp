@@ -26,8 +26,7 @@ INT_PTR CALLBACK FloorProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM) noexc
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
             EndDialog(hWnd, 0);
         return TRUE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 }  // namespace

@@ -43,7 +43,4 @@ private:
 CStartupRecorder g_recorder;
 }  // namespace
 
-void MarkStartup(StartupPoint point) noexcept
-{
-    g_recorder.Mark(point);
-}
+void MarkStartup(StartupPoint point) noexcept { g_recorder.Mark(point); }

@@ -1,16 +1,15 @@
 #include "framework/DC.h"
 
-BOOL CDCHandle::BitBlt(int x, int y, int nWidth, int nHeight, const CDCHandle* pSrcDC, int xSrc,
-                       int ySrc, DWORD dwRop) noexcept
+BOOL CDCHandle::BitBlt(int x, int y, int nWidth, int nHeight, const CDCHandle* pSrcDC, int xSrc, int ySrc,
+                       DWORD dwRop) noexcept
 {
     return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, dwRop);
 }
 
-BOOL CDCHandle::StretchBlt(int x, int y, int nWidth, int nHeight, const CDCHandle* pSrcDC, int xSrc,
-                           int ySrc, int nSrcWidth, int nSrcHeight, DWORD dwRop) noexcept
+BOOL CDCHandle::StretchBlt(int x, int y, int nWidth, int nHeight, const CDCHandle* pSrcDC, int xSrc, int ySrc,
+                           int nSrcWidth, int nSrcHeight, DWORD dwRop) noexcept
 {
-    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth,
-                        nSrcHeight, dwRop);
+    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
 }
 
 int CDCHandle::DrawText(const CString& str, LPRECT lpRect, UINT nFormat) noexcept
@@ -18,10 +17,7 @@ int CDCHandle::DrawText(const CString& str, LPRECT lpRect, UINT nFormat) noexcep
     return ::DrawTextW(m_hDC, str, str.GetLength(), lpRect, nFormat);
 }
 
-CDC::~CDC()
-{
-    DeleteDC();
-}
+CDC::~CDC() { DeleteDC(); }
 
 BOOL CDC::CreateCompatibleDC(const CDCHandle* pDC)
 {

@@ -21,8 +21,8 @@ public:
     HGDIOBJ SelectObject(HGDIOBJ hObject) noexcept { return ::SelectObject(m_hDC, hObject); }
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, const CDCHandle* pSrcDC, int xSrc, int ySrc,
                 DWORD dwRop) noexcept;
-    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, const CDCHandle* pSrcDC, int xSrc, int ySrc,
-                    int nSrcWidth, int nSrcHeight, DWORD dwRop) noexcept;
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, const CDCHandle* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop) noexcept;
     int SetBkMode(int nBkMode) noexcept { return ::SetBkMode(m_hDC, nBkMode); }
     COLORREF SetTextColor(COLORREF cr) noexcept { return ::SetTextColor(m_hDC, cr); }
     int DrawText(const CString& str, LPRECT lpRect, UINT nFormat) noexcept;

@@ -10,10 +10,7 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
 END_MESSAGE_MAP()
 // clang-format on
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
-{
-}
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 CDialog::~CDialog()
 {
@@ -40,15 +37,12 @@ BOOL CDialog::CreateWithOwner(HWND hWndOwner)
 {
     m_bEndModal = false;
     m_nModalResult = -1;
-    const HWND hWnd = ::CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate),
-                                           hWndOwner, &DialogProc, reinterpret_cast<LPARAM>(this));
+    const HWND hWnd = ::CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), hWndOwner,
+                                           &DialogProc, reinterpret_cast<LPARAM>(this));
     return hWnd != nullptr;
 }
 
-BOOL CDialog::Create()
-{
-    return CreateWithOwner(m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr);
-}
+BOOL CDialog::Create() { return CreateWithOwner(m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr); }
 
 INT_PTR CDialog::DoModal()
 {
@@ -138,16 +132,8 @@ BOOL CDialog::OnInitDialog()
     return TRUE;
 }
 
-void CDialog::DoDataExchange(CDataExchange*)
-{
-}
+void CDialog::DoDataExchange(CDataExchange*) {}
 
-void CDialog::OnOK()
-{
-    EndDialog(IDOK);
-}
+void CDialog::OnOK() { EndDialog(IDOK); }
 
-void CDialog::OnCancel()
-{
-    EndDialog(IDCANCEL);
-}
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }

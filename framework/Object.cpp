@@ -12,12 +12,6 @@ bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const noexcep
 
 const CRuntimeClass CObject::classCObject = {"CObject", nullptr};
 
-const CRuntimeClass* CObject::GetRuntimeClass() const noexcept
-{
-    return &classCObject;
-}
+const CRuntimeClass* CObject::GetRuntimeClass() const noexcept { return &classCObject; }
 
-bool CObject::IsKindOf(const CRuntimeClass* pClass) const noexcept
-{
-    return GetRuntimeClass()->IsDerivedFrom(pClass);
-}
+bool CObject::IsKindOf(const CRuntimeClass* pClass) const noexcept { return GetRuntimeClass()->IsDerivedFrom(pClass); }

@@ -2,10 +2,7 @@
 
 #include "framework/Wnd.h"
 
-CPaintDC::CPaintDC(CWnd* pWnd) noexcept : m_hWnd(pWnd->GetSafeHwnd())
-{
-    m_hDC = ::BeginPaint(m_hWnd, &m_ps);
-}
+CPaintDC::CPaintDC(CWnd* pWnd) noexcept : m_hWnd(pWnd->GetSafeHwnd()) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
 
 CPaintDC::~CPaintDC()
 {

@@ -6,14 +6,14 @@
 
 enum class StartupPoint
 {
-    kEntered,          // the runtime has started and the program's entry runs
-    kDialogCreated,    // the main dialog's window and controls exist
-    kSettingsRead,     // controls bound; disc root, suite flag and language known
-    kBackgroundLoaded, // the background bitmap is loaded from the resources
-    kBackgroundScaled, // and fitted to the window
-    kRegionBuilt,      // the window has its region
-    kStripsLoaded,     // every button has its state strip
-    kButtonsRefreshed, // the hardware model is read and every button refreshed
+    kEntered,           // the runtime has started and the program's entry runs
+    kDialogCreated,     // the main dialog's window and controls exist
+    kSettingsRead,      // controls bound; disc root, suite flag and language known
+    kBackgroundLoaded,  // the background bitmap is loaded from the resources
+    kBackgroundScaled,  // and fitted to the window
+    kRegionBuilt,       // the window has its region
+    kStripsLoaded,      // every button has its state strip
+    kButtonsRefreshed,  // the hardware model is read and every button refreshed
     kCount
 };
 

@@ -4,5 +4,4 @@
 #include "framework/Wnd.h"
 
 class CStatic : public CWnd
-{
-};
+{};

@@ -10,8 +10,7 @@ BOOL CString::LoadString(UINT nID)
     // Length 0 asks for a read-only pointer into the resource itself, so texts
     // of any length load whole and nothing is copied twice.
     LPCWSTR pResource = nullptr;
-    const int nLength = ::LoadStringW(AfxGetResourceHandle(), nID,
-                                      reinterpret_cast<LPWSTR>(&pResource), 0);
+    const int nLength = ::LoadStringW(AfxGetResourceHandle(), nID, reinterpret_cast<LPWSTR>(&pResource), 0);
     if (nLength <= 0 || pResource == nullptr)
     {
         Empty();
@@ -21,10 +20,7 @@ BOOL CString::LoadString(UINT nID)
     return TRUE;
 }
 
-int CString::Compare(LPCWSTR psz) const
-{
-    return m_str.compare(psz != nullptr ? psz : L"");
-}
+int CString::Compare(LPCWSTR psz) const { return m_str.compare(psz != nullptr ? psz : L""); }
 
 int CString::Find(wchar_t ch, int nStart) const noexcept
 {
@@ -54,10 +50,7 @@ CString CString::Left(int nCount) const
     return CString(m_str.c_str(), nCount);
 }
 
-CString CString::Mid(int nFirst) const
-{
-    return Mid(nFirst, GetLength());
-}
+CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength()); }
 
 CString CString::Mid(int nFirst, int nCount) const
 {

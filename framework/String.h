@@ -24,9 +24,22 @@ public:
     // Loads string nID of the program's module; a missing string gives an empty text.
     BOOL LoadString(UINT nID);
 
-    CString& operator+=(const CString& str) { m_str += str.m_str; return *this; }
-    CString& operator+=(LPCWSTR psz) { if (psz != nullptr) m_str += psz; return *this; }
-    CString& operator+=(wchar_t ch) { m_str += ch; return *this; }
+    CString& operator+=(const CString& str)
+    {
+        m_str += str.m_str;
+        return *this;
+    }
+    CString& operator+=(LPCWSTR psz)
+    {
+        if (psz != nullptr)
+            m_str += psz;
+        return *this;
+    }
+    CString& operator+=(wchar_t ch)
+    {
+        m_str += ch;
+        return *this;
+    }
     friend CString operator+(CString left, const CString& right) { return left += right; }
     friend CString operator+(CString left, LPCWSTR right) { return left += right; }
     friend CString operator+(LPCWSTR left, const CString& right) { return CString(left) += right; }

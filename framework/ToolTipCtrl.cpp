@@ -23,9 +23,9 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
     if (!AfxEnsureCommonControls())
         return FALSE;
-    const HWND hWnd = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | dwStyle,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                        pParentWnd->m_hWnd, nullptr, AfxGetInstanceHandle(), nullptr);
+    const HWND hWnd =
+        ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, pParentWnd->m_hWnd, nullptr, AfxGetInstanceHandle(), nullptr);
     if (hWnd == nullptr || !SubclassWindow(hWnd))
         return FALSE;
     m_bOwnsWindow = true;
@@ -47,17 +47,8 @@ void CToolTipCtrl::UpdateTipText(LPCWSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool)
     SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
-void CToolTipCtrl::Activate(BOOL bActivate)
-{
-    SendMessage(TTM_ACTIVATE, static_cast<WPARAM>(bActivate));
-}
+void CToolTipCtrl::Activate(BOOL bActivate) { SendMessage(TTM_ACTIVATE, static_cast<WPARAM>(bActivate)); }
 
-int CToolTipCtrl::GetToolCount() const
-{
-    return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT));
-}
+int CToolTipCtrl::GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
 
-void CToolTipCtrl::RelayEvent(LPMSG lpMsg)
-{
-    SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(lpMsg));
-}
+void CToolTipCtrl::RelayEvent(LPMSG lpMsg) { SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(lpMsg)); }

@@ -65,10 +65,7 @@ CWinApp::~CWinApp()
         g_pApp = nullptr;
 }
 
-BOOL CWinApp::InitInstance()
-{
-    return FALSE;
-}
+BOOL CWinApp::InitInstance() { return FALSE; }
 
 int CWinApp::Run()
 {
@@ -84,20 +81,11 @@ int CWinApp::Run()
     return ExitInstance();
 }
 
-int CWinApp::ExitInstance()
-{
-    return 0;
-}
+int CWinApp::ExitInstance() { return 0; }
 
-CWinApp* AfxGetApp() noexcept
-{
-    return g_pApp;
-}
+CWinApp* AfxGetApp() noexcept { return g_pApp; }
 
-CWnd* AfxGetMainWnd() noexcept
-{
-    return g_pApp != nullptr ? g_pApp->m_pMainWnd : nullptr;
-}
+CWnd* AfxGetMainWnd() noexcept { return g_pApp != nullptr ? g_pApp->m_pMainWnd : nullptr; }
 
 HINSTANCE AfxGetInstanceHandle() noexcept
 {
@@ -111,8 +99,8 @@ bool AfxEnsureCommonControls() noexcept
         const CString strComCtl = AfxCommonControlsPath();
         const HMODULE hComCtl = strComCtl.IsEmpty() ? nullptr : ::LoadLibraryW(strComCtl);
         using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-        const auto pfnInit = reinterpret_cast<InitFn>(
-            reinterpret_cast<void*>(::GetProcAddress(hComCtl, "InitCommonControlsEx")));
+        const auto pfnInit =
+            reinterpret_cast<InitFn>(reinterpret_cast<void*>(::GetProcAddress(hComCtl, "InitCommonControlsEx")));
         const INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
         return pfnInit != nullptr && pfnInit(&icc) != FALSE;
     }();

@@ -2,7 +2,4 @@
 // their own main, never link it.
 #include "framework/WinApp.h"
 
-int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int)
-{
-    return AfxWinMain(hInstance);
-}
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int) { return AfxWinMain(hInstance); }

@@ -12,10 +12,7 @@ std::unordered_map<HWND, CWnd*>& HandleMap()
     return map;
 }
 
-bool IsCtlColor(UINT message) noexcept
-{
-    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
-}
+bool IsCtlColor(UINT message) noexcept { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
 
 const AFX_MSGMAP_ENTRY* FindEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID)
 {
@@ -23,8 +20,8 @@ const AFX_MSGMAP_ENTRY* FindEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nC
     {
         for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->pfnThunk != nullptr; ++pEntry)
         {
-            const bool bIdMatches = pEntry->nLastID == 0 ? pEntry->nID == nID
-                                                         : nID >= pEntry->nID && nID <= pEntry->nLastID;
+            const bool bIdMatches =
+                pEntry->nLastID == 0 ? pEntry->nID == nID : nID >= pEntry->nID && nID <= pEntry->nLastID;
             if (pEntry->nMessage == nMessage && pEntry->nCode == nCode && bIdMatches)
                 return pEntry;
         }
@@ -84,8 +81,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
         return FALSE;
     Attach(hWnd);
     PreSubclassWindow();
-    m_pfnSuper = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    m_pfnSuper =
+        reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     return TRUE;
 }
 
@@ -99,8 +96,7 @@ HWND CWnd::UnsubclassWindow()
     HWND hWnd = m_hWnd;
     if (hWnd == nullptr)
         return nullptr;
-    if (m_pfnSuper != nullptr &&
-        ::GetWindowLongPtrW(hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&AfxWndProc))
+    if (m_pfnSuper != nullptr && ::GetWindowLongPtrW(hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&AfxWndProc))
     {
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     }
@@ -138,8 +134,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (message == WM_DRAWITEM)
     {
         const auto* pDraw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (pDraw->CtlType != ODT_MENU &&
-            ReflectToChild(pDraw->hwndItem, message, wParam, lParam, pResult))
+        if (pDraw->CtlType != ODT_MENU && ReflectToChild(pDraw->hwndItem, message, wParam, lParam, pResult))
             return TRUE;
     }
 
@@ -166,15 +161,13 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         CDCHandle dc(reinterpret_cast<HDC>(wParam));
         CWnd temporary;
         *pResult = reinterpret_cast<LRESULT>(
-            OnCtlColor(&dc, FromHandle(reinterpret_cast<HWND>(lParam), temporary),
-                       message - WM_CTLCOLORMSGBOX));
+            OnCtlColor(&dc, FromHandle(reinterpret_cast<HWND>(lParam), temporary), message - WM_CTLCOLORMSGBOX));
         return TRUE;
     }
     return FALSE;
 }
 
-BOOL CWnd::ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam,
-                          LRESULT* pResult)
+BOOL CWnd::ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     CWnd* pChild = FromHandlePermanent(hWndChild);
     return pChild != nullptr && pChild->OnChildNotify(message, wParam, lParam, pResult);
@@ -198,8 +191,7 @@ HBRUSH CWnd::OnCtlColor(CDCHandle* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     LRESULT lResult = 0;
     if (pWnd != nullptr &&
-        ReflectToChild(pWnd->m_hWnd, WM_CTLCOLORMSGBOX + nCtlColor,
-                       reinterpret_cast<WPARAM>(pDC->GetSafeHdc()),
+        ReflectToChild(pWnd->m_hWnd, WM_CTLCOLORMSGBOX + nCtlColor, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()),
                        reinterpret_cast<LPARAM>(pWnd->m_hWnd), &lResult))
         return reinterpret_cast<HBRUSH>(lResult);
     return reinterpret_cast<HBRUSH>(Default());
@@ -219,10 +211,7 @@ LRESULT CWnd::Default()
     return DefWindowProc(m_pCurrentMsg->message, m_pCurrentMsg->wParam, m_pCurrentMsg->lParam);
 }
 
-const AFX_MSGMAP* CWnd::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
+const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap()
 {
@@ -231,10 +220,7 @@ const AFX_MSGMAP* CWnd::GetThisMessageMap()
     return &messageMap;
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*)
-{
-    return FALSE;
-}
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {
@@ -259,10 +245,7 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
     return ::PostMessageW(m_hWnd, message, wParam, lParam);
 }
 
-void CWnd::SetWindowText(LPCWSTR lpszString)
-{
-    ::SetWindowTextW(m_hWnd, lpszString);
-}
+void CWnd::SetWindowText(LPCWSTR lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
 
 CString CWnd::GetWindowText() const
 {
@@ -276,10 +259,7 @@ CString CWnd::GetWindowText() const
     return str;
 }
 
-DWORD CWnd::GetStyle() const noexcept
-{
-    return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE));
-}
+DWORD CWnd::GetStyle() const noexcept { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
@@ -290,8 +270,7 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
     ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(dwNewStyle));
     if (nFlags != 0)
     {
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     }
     return TRUE;
 }

@@ -99,8 +99,7 @@ private:
     friend class CDialog;
 
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-    BOOL ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam,
-                        LRESULT* pResult);
+    BOOL ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     void Detach();
 
     WNDPROC m_pfnSuper = nullptr;

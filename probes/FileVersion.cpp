@@ -12,8 +12,7 @@ using GetInfoFn = BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID);
 using QueryValueFn = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
 
 const wchar_t kLanguageKey[] = L"Language";
-const wchar_t* const kStringTables[] = {L"\\StringFileInfo\\040904B0\\",
-                                         L"\\StringFileInfo\\040904E4\\"};
+const wchar_t* const kStringTables[] = {L"\\StringFileInfo\\040904B0\\", L"\\StringFileInfo\\040904E4\\"};
 
 bool QueryString(QueryValueFn pfnQuery, const void* pBlock, const CString& strPath, CString& strValue)
 {
@@ -28,8 +27,7 @@ bool QueryString(QueryValueFn pfnQuery, const void* pBlock, const CString& strPa
 }
 }  // namespace
 
-void GetFileVersionValue(const CString& strFileName, LPCWSTR lpszKey, CString& strValue,
-                         WORD& wLanguage)
+void GetFileVersionValue(const CString& strFileName, LPCWSTR lpszKey, CString& strValue, WORD& wLanguage)
 {
     strValue.Empty();
     CLibraryModule version;
@@ -53,8 +51,8 @@ void GetFileVersionValue(const CString& strFileName, LPCWSTR lpszKey, CString& s
     {
         LPVOID pData = nullptr;
         UINT nLength = 0;
-        if (pfnQuery(block.data(), L"\\VarFileInfo\\Translation", &pData, &nLength) &&
-            pData != nullptr && nLength >= sizeof(DWORD))
+        if (pfnQuery(block.data(), L"\\VarFileInfo\\Translation", &pData, &nLength) && pData != nullptr &&
+            nLength >= sizeof(DWORD))
             wLanguage = PRIMARYLANGID(*static_cast<const WORD*>(pData));
         return;
     }

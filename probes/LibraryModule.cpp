@@ -27,9 +27,8 @@ bool CLibraryModule::LoadSystem(LPCWSTR lpszName)
 
 bool CLibraryModule::LoadFromPath(const CString& strPath)
 {
-    const DWORD dwFlags = HasSearchFlags()
-                              ? LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32
-                              : LOAD_WITH_ALTERED_SEARCH_PATH;
+    const DWORD dwFlags = HasSearchFlags() ? LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32
+                                           : LOAD_WITH_ALTERED_SEARCH_PATH;
     m_module.Reset(::LoadLibraryExW(strPath, nullptr, dwFlags));
     return m_module.IsValid();
 }

@@ -15,8 +15,7 @@ bool ReadRegistryString(LPCWSTR lpszSubKey, LPCWSTR lpszValueName, CString& strV
 
     DWORD dwType = 0;
     DWORD cbData = 0;
-    if (::RegQueryValueExW(key, lpszValueName, nullptr, &dwType, nullptr, &cbData) != ERROR_SUCCESS ||
-        dwType != REG_SZ)
+    if (::RegQueryValueExW(key, lpszValueName, nullptr, &dwType, nullptr, &cbData) != ERROR_SUCCESS || dwType != REG_SZ)
         return false;
 
     // Stored data need not hold a whole number of characters nor a final NUL:
@@ -24,8 +23,8 @@ bool ReadRegistryString(LPCWSTR lpszSubKey, LPCWSTR lpszValueName, CString& strV
     // rounded up) and one more character.
     std::vector<wchar_t> buffer((cbData + 1) / sizeof(wchar_t) + 1, L'\0');
     DWORD cbRead = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
-    if (::RegQueryValueExW(key, lpszValueName, nullptr, &dwType,
-                           reinterpret_cast<BYTE*>(buffer.data()), &cbRead) != ERROR_SUCCESS ||
+    if (::RegQueryValueExW(key, lpszValueName, nullptr, &dwType, reinterpret_cast<BYTE*>(buffer.data()), &cbRead) !=
+            ERROR_SUCCESS ||
         dwType != REG_SZ)
         return false;
 
@@ -41,8 +40,8 @@ bool ReadRegistryDword(LPCWSTR lpszSubKey, LPCWSTR lpszValueName, DWORD& dwValue
         return false;
     DWORD dwData = 0;
     DWORD cbData = sizeof(dwData);
-    if (::RegQueryValueExW(key, lpszValueName, nullptr, nullptr, reinterpret_cast<BYTE*>(&dwData),
-                           &cbData) != ERROR_SUCCESS ||
+    if (::RegQueryValueExW(key, lpszValueName, nullptr, nullptr, reinterpret_cast<BYTE*>(&dwData), &cbData) !=
+            ERROR_SUCCESS ||
         cbData != sizeof(dwData))
         return false;
     dwValue = dwData;
@@ -51,8 +50,7 @@ bool ReadRegistryDword(LPCWSTR lpszSubKey, LPCWSTR lpszValueName, DWORD& dwValue
 
 namespace
 {
-LONG WriteValue(LPCWSTR lpszSubKey, LPCWSTR lpszValueName, DWORD dwType, const void* pData,
-                DWORD cbData)
+LONG WriteValue(LPCWSTR lpszSubKey, LPCWSTR lpszValueName, DWORD dwType, const void* pData, DWORD cbData)
 {
     CRegistryKey key;
     const LONG lOpen = key.OpenOrCreate(lpszSubKey, KEY_SET_VALUE);

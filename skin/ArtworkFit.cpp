@@ -31,10 +31,7 @@ struct Spans
     Span edge;
 };
 
-int BodyOf(int nArtwork, int nPlace) noexcept
-{
-    return std::min(nArtwork, nPlace) - 1;
-}
+int BodyOf(int nArtwork, int nPlace) noexcept { return std::min(nArtwork, nPlace) - 1; }
 
 Spans SpansOf(int nArtwork, int nPlace) noexcept
 {
@@ -64,7 +61,8 @@ BOOL CArtworkFit::Draw(CDCHandle& dcTarget, CSize szPlace, const CDCHandle& dcSo
                                                  : Stretch(dcTarget, szPlace, dcSource, rcArtwork);
 }
 
-BOOL CArtworkFit::Stretch(CDCHandle& dcTarget, CSize szPlace, const CDCHandle& dcSource, const CRect& rcArtwork) noexcept
+BOOL CArtworkFit::Stretch(CDCHandle& dcTarget, CSize szPlace, const CDCHandle& dcSource,
+                          const CRect& rcArtwork) noexcept
 {
     const int nOldMode = ::SetStretchBltMode(dcTarget, HALFTONE);
     ::SetBrushOrgEx(dcTarget, 0, 0, nullptr);

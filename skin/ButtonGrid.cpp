@@ -44,8 +44,7 @@ int Distance(const RECT& rcFrom, const RECT& rcTo, UINT vkArrow)
         nAhead = rcTo.top - rcFrom.bottom;
         nSideways = RangeGap(rcFrom.left, rcFrom.right, rcTo.left, rcTo.right);
         break;
-    default:
-        break;
+    default: break;
     }
     return nAhead < 0 ? -1 : nAhead + kSidewaysWeight * nSideways;
 }
@@ -54,9 +53,7 @@ int Distance(const RECT& rcFrom, const RECT& rcTo, UINT vkArrow)
 CHoverButton* CButtonGrid::ButtonOf(HWND hWnd) const
 {
     CWnd* pWnd = ::IsChild(m_hDialog, hWnd) ? CWnd::FromHandlePermanent(hWnd) : nullptr;
-    return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CHoverButton))
-               ? static_cast<CHoverButton*>(pWnd)
-               : nullptr;
+    return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CHoverButton)) ? static_cast<CHoverButton*>(pWnd) : nullptr;
 }
 
 CHoverButton* CButtonGrid::Neighbour(const CHoverButton* pFrom, UINT vkArrow) const

@@ -40,15 +40,9 @@ constexpr SystemLook kSystemLooks[kSliceCount] = {
 // The close glyph's cross spans half the button's shorter side.
 constexpr int kCrossDivisor = 4;
 
-LPCWSTR TextOr(LPCWSTR lpsz, LPCWSTR lpszDefault)
-{
-    return lpsz != nullptr ? lpsz : lpszDefault;
-}
+LPCWSTR TextOr(LPCWSTR lpsz, LPCWSTR lpszDefault) { return lpsz != nullptr ? lpsz : lpszDefault; }
 
-COLORREF ColourOr(COLORREF cr, COLORREF crDefault)
-{
-    return cr != kSameColour ? cr : crDefault;
-}
+COLORREF ColourOr(COLORREF cr, COLORREF crDefault) { return cr != kSameColour ? cr : crDefault; }
 
 bool IsMouseMessage(UINT message)
 {
@@ -90,9 +84,8 @@ BOOL CHoverButton::SetStateBitmap(std::shared_ptr<const CBitmap> pStates)
     return m_nStateHeight > 0;
 }
 
-void CHoverButton::SetCaptions(LPCWSTR lpszNormal, COLORREF crNormal, LPCWSTR lpszPressed,
-                               COLORREF crPressed, LPCWSTR lpszHover, COLORREF crHover,
-                               LPCWSTR lpszDisabled, COLORREF crDisabled)
+void CHoverButton::SetCaptions(LPCWSTR lpszNormal, COLORREF crNormal, LPCWSTR lpszPressed, COLORREF crPressed,
+                               LPCWSTR lpszHover, COLORREF crHover, LPCWSTR lpszDisabled, COLORREF crDisabled)
 {
     if (lpszNormal == nullptr)
         return;
@@ -113,10 +106,7 @@ void CHoverButton::SetDescriptions(LPCWSTR lpszDescription, LPCWSTR lpszDisabled
     m_strDisabledDescription = TextOr(lpszDisabledDescription, lpszDescription);
 }
 
-CString CHoverButton::GetDescription() const
-{
-    return IsWindowEnabled() ? m_strDescription : m_strDisabledDescription;
-}
+CString CHoverButton::GetDescription() const { return IsWindowEnabled() ? m_strDescription : m_strDisabledDescription; }
 
 void CHoverButton::SetTipText(LPCWSTR lpszTipText, BOOL bActivate)
 {

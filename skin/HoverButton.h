@@ -37,9 +37,8 @@ public:
     BOOL SetStateBitmap(std::shared_ptr<const CBitmap> pStates);
     // A null text takes the normal caption, kSameColour the normal colour;
     // a null normal caption changes nothing.
-    void SetCaptions(LPCWSTR lpszNormal, COLORREF crNormal, LPCWSTR lpszPressed,
-                     COLORREF crPressed, LPCWSTR lpszHover, COLORREF crHover,
-                     LPCWSTR lpszDisabled, COLORREF crDisabled);
+    void SetCaptions(LPCWSTR lpszNormal, COLORREF crNormal, LPCWSTR lpszPressed, COLORREF crPressed, LPCWSTR lpszHover,
+                     COLORREF crHover, LPCWSTR lpszDisabled, COLORREF crDisabled);
     // A null disabled description takes the enabled one.
     void SetDescriptions(LPCWSTR lpszDescription, LPCWSTR lpszDisabledDescription = nullptr);
     // The description that applies to the button's present enabled state.
@@ -97,7 +96,7 @@ private:
     CString m_strDescription;
     CString m_strDisabledDescription;
     CString m_strTip;
-    BOOL m_bDefault = FALSE;        // the dialog manager's default push button
+    BOOL m_bDefault = FALSE;  // the dialog manager's default push button
     BOOL m_bKeyboardPlace = FALSE;
-    BOOL m_bFocusCues = FALSE;      // hidden until the window's UI state shows them
+    BOOL m_bFocusCues = FALSE;  // hidden until the window's UI state shows them
 };

@@ -18,10 +18,7 @@ constexpr LONG kMaxSide = 16384;
 // What may follow the header before the pixels, or follow the pixels.
 constexpr size_t kMaxExtraBytes = 64 * 1024;
 
-size_t StrideOf(LONG nWidth)
-{
-    return (static_cast<size_t>(nWidth) * 3 + 3) / 4 * 4;
-}
+size_t StrideOf(LONG nWidth) { return (static_cast<size_t>(nWidth) * 3 + 3) / 4 * 4; }
 
 DWORD PixelAt(const BYTE* pBgr)
 {
@@ -47,10 +44,7 @@ CPackedArtwork::CPackedArtwork(UINT nIDResource) noexcept
         Open(::LockResource(::LoadResource(hModule, hInfo)), ::SizeofResource(hModule, hInfo));
 }
 
-CPackedArtwork::CPackedArtwork(const void* pData, DWORD dwBytes) noexcept
-{
-    Open(pData, dwBytes);
-}
+CPackedArtwork::CPackedArtwork(const void* pData, DWORD dwBytes) noexcept { Open(pData, dwBytes); }
 
 CPackedArtwork::~CPackedArtwork()
 {
@@ -84,10 +78,9 @@ bool CPackedArtwork::ReadHeader() noexcept
     if (!Read(&file, sizeof(file)) || !Read(&info, sizeof(info)))
         return false;
     const size_t nHeaders = sizeof(file) + sizeof(info);
-    if (file.bfType != kBitmapFileType || info.biSize < sizeof(info) || info.biPlanes != 1 ||
-        info.biBitCount != 24 || info.biCompression != BI_RGB || info.biWidth <= 0 || info.biWidth > kMaxSide ||
-        info.biHeight <= 0 || info.biHeight > kMaxSide || file.bfOffBits < nHeaders ||
-        !Skip(file.bfOffBits - nHeaders))
+    if (file.bfType != kBitmapFileType || info.biSize < sizeof(info) || info.biPlanes != 1 || info.biBitCount != 24 ||
+        info.biCompression != BI_RGB || info.biWidth <= 0 || info.biWidth > kMaxSide || info.biHeight <= 0 ||
+        info.biHeight > kMaxSide || file.bfOffBits < nHeaders || !Skip(file.bfOffBits - nHeaders))
         return false;
     m_size = CSize(info.biWidth, info.biHeight);
     return true;
@@ -96,8 +89,7 @@ bool CPackedArtwork::ReadHeader() noexcept
 bool CPackedArtwork::Decode(CBitmap& bitmap, CSize szPlace) noexcept
 {
     const bool bOwnSize = szPlace.cx == m_size.cx && szPlace.cy == m_size.cy;
-    if (m_bDamaged || m_pStream == nullptr || m_size.cx == 0 ||
-        !(bOwnSize || CArtworkFit::IsOneToOne(m_size, szPlace)))
+    if (m_bDamaged || m_pStream == nullptr || m_size.cx == 0 || !(bOwnSize || CArtworkFit::IsOneToOne(m_size, szPlace)))
         return false;
     CBitmap decoded;
     DWORD* pBits = nullptr;

@@ -1,9 +1,6 @@
 #include "skin/SkinColours.h"
 
-bool CSkinColours::UsesSystemColours()
-{
-    return s_bArtworkDamaged || IsHighContrast();
-}
+bool CSkinColours::UsesSystemColours() { return s_bArtworkDamaged || IsHighContrast(); }
 
 bool CSkinColours::IsHighContrast()
 {

@@ -38,15 +38,11 @@ END_MESSAGE_MAP()
 // clang-format on
 
 CSkinDialog::CSkinDialog(UINT nIDTemplate, CWnd* pParent)
-    : CDialog(nIDTemplate, pParent),
-      m_hHollowBrush(static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH)))
+    : CDialog(nIDTemplate, pParent), m_hHollowBrush(static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH)))
 {
 }
 
-CSkinDialog::~CSkinDialog()
-{
-    ReleaseBackground();
-}
+CSkinDialog::~CSkinDialog() { ReleaseBackground(); }
 
 BOOL CSkinDialog::SetBackground(UINT nIDResource)
 {
@@ -219,9 +215,7 @@ void CSkinDialog::FollowSystemColours()
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void CSkinDialog::DrawArtworkStandIns(CDCHandle&)
-{
-}
+void CSkinDialog::DrawArtworkStandIns(CDCHandle&) {}
 
 BOOL CSkinDialog::OnInitDialog()
 {
@@ -246,9 +240,7 @@ void CSkinDialog::ShowFocusCues()
         ::SendMessageW(h, WM_UPDATEUISTATE, wShow, 0);
 }
 
-void CSkinDialog::OnKeyboardPlace(CHoverButton&)
-{
-}
+void CSkinDialog::OnKeyboardPlace(CHoverButton&) {}
 
 BOOL CSkinDialog::PreTranslateMessage(MSG* pMsg)
 {
@@ -276,8 +268,7 @@ BOOL CSkinDialog::PreTranslateMessage(MSG* pMsg)
         if (IsRestingOnDisabled())
             return TRUE;
         break;
-    default:
-        break;
+    default: break;
     }
     return CDialog::PreTranslateMessage(pMsg);
 }

@@ -83,5 +83,5 @@ private:
 
     UINT m_nBackgroundId = 0;
     HWND m_hKeyboardPlace = nullptr;  // one of the dialog's hover buttons, or null
-    CRect m_rcKeep;  // of the last region built
+    CRect m_rcKeep;                   // of the last region built
 };

@@ -34,8 +34,7 @@ public:
         m_hBitmap = hBitmap;
         m_nWidth = bm.bmWidth;
         m_nHeight = bm.bmHeight;
-        if (nSize == sizeof(dib) && bm.bmBits != nullptr && bm.bmBitsPixel == 32 &&
-            dib.dsBmih.biCompression == BI_RGB)
+        if (nSize == sizeof(dib) && bm.bmBits != nullptr && bm.bmBitsPixel == 32 && dib.dsBmih.biCompression == BI_RGB)
         {
             ::GdiFlush();  // drawing into it may still be queued
             m_pInPlace = static_cast<const BYTE*>(bm.bmBits);
@@ -97,8 +96,7 @@ struct KeyMatch
                   GetBValue(crKey)),
           // GetPixel never answers a colour with its high byte set but for
           // CLR_INVALID, which it answers outside the bitmap.
-          bInside((crKey & 0xFF000000) == 0),
-          bOutside(crKey == kNoPixel)
+          bInside((crKey & 0xFF000000) == 0), bOutside(crKey == kNoPixel)
     {
     }
 
@@ -279,8 +277,7 @@ CRegionHandle CWindowRegion::CreatePlain(CSize szWindow) noexcept
 
 bool CWindowRegion::KeepsWholeClient(CSize szClient) const noexcept
 {
-    return m_rcKeep.left <= 0 && m_rcKeep.top <= 0 && m_rcKeep.right >= szClient.cx &&
-           m_rcKeep.bottom >= szClient.cy;
+    return m_rcKeep.left <= 0 && m_rcKeep.top <= 0 && m_rcKeep.right >= szClient.cx && m_rcKeep.bottom >= szClient.cy;
 }
 
 void CWindowRegion::KeepSpan(int y, int w, int& nKeepLeft, int& nKeepRight) const noexcept

@@ -82,22 +82,20 @@ struct AddOnCase
 void PrintTo(const AddOnCase& c, std::ostream* os) { *os << c.name; }
 
 const AddOnCase kAddOns[] = {
-    {"AfterEffects", IDC_AFTER_EFFECTS, kCodes[2], Rule::ProWithSuite,
-     L"\\ExtraPlug-ins\\AfterEffects\\setup.exe", IDS_STATUS_AFTER_EFFECTS_INSTALLED, IDS_STATUS_AFTER_EFFECTS_RULE,
-     IDS_STATUS_AFTER_EFFECTS_NOT_FOUND},
+    {"AfterEffects", IDC_AFTER_EFFECTS, kCodes[2], Rule::ProWithSuite, L"\\ExtraPlug-ins\\AfterEffects\\setup.exe",
+     IDS_STATUS_AFTER_EFFECTS_INSTALLED, IDS_STATUS_AFTER_EFFECTS_RULE, IDS_STATUS_AFTER_EFFECTS_NOT_FOUND},
     {"ThreeDsMax", IDC_3DS_MAX, kCodes[3], Rule::ProWithSuite, L"\\ExtraPlug-ins\\3DsMax\\setup.exe",
      IDS_STATUS_3DS_MAX_INSTALLED, IDS_STATUS_3DS_MAX_RULE, IDS_STATUS_3DS_MAX_NOT_FOUND},
-    {"LightWave", IDC_LIGHTWAVE, kCodes[4], Rule::ProWithSuite,
-     L"\\ExtraPlug-ins\\LightWave\\setup.exe", IDS_STATUS_LIGHTWAVE_INSTALLED, IDS_STATUS_LIGHTWAVE_RULE,
-     IDS_STATUS_LIGHTWAVE_NOT_FOUND},
+    {"LightWave", IDC_LIGHTWAVE, kCodes[4], Rule::ProWithSuite, L"\\ExtraPlug-ins\\LightWave\\setup.exe",
+     IDS_STATUS_LIGHTWAVE_INSTALLED, IDS_STATUS_LIGHTWAVE_RULE, IDS_STATUS_LIGHTWAVE_NOT_FOUND},
     {"Effects", IDC_EFFECTS, nullptr, Rule::ProWithSuite, L"\\ExtraPlug-ins\\Effects\\Setup.exe", 0,
      IDS_STATUS_EFFECTS_RULE, IDS_STATUS_EFFECTS_NOT_FOUND},
     {"Wallpapers", IDC_WALLPAPERS, kCodes[5], Rule::None, L"\\Bonus\\DesktopWallpapers\\setup.exe",
      IDS_STATUS_WALLPAPERS_INSTALLED, 0, IDS_STATUS_WALLPAPERS_NOT_FOUND},
-    {"VfwCodecs", IDC_VFW_CODECS, kCodes[1], Rule::WithoutSuite,
-     L"\\Bonus\\VFWSoftwareCodecs\\setup.exe", IDS_STATUS_VFW_INSTALLED, IDS_STATUS_VFW_RULE, IDS_STATUS_VFW_NOT_FOUND},
-    {"SpiceMaster", IDC_SPICEMASTER, nullptr, Rule::None,
-     L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", 0, 0, IDS_STATUS_SPICEMASTER_NOT_FOUND},
+    {"VfwCodecs", IDC_VFW_CODECS, kCodes[1], Rule::WithoutSuite, L"\\Bonus\\VFWSoftwareCodecs\\setup.exe",
+     IDS_STATUS_VFW_INSTALLED, IDS_STATUS_VFW_RULE, IDS_STATUS_VFW_NOT_FOUND},
+    {"SpiceMaster", IDC_SPICEMASTER, nullptr, Rule::None, L"\\Bonus\\Pixelan\\spicemaster2zelvorademo.exe", 0, 0,
+     IDS_STATUS_SPICEMASTER_NOT_FOUND},
 };
 
 class InstallAddOnTest : public InstallMenuTest, public ::testing::WithParamInterface<AddOnCase>

@@ -196,12 +196,15 @@ TEST(ButtonTable, EveryButtonOfTheMenuHasOneRowThatAgreesWithTheTemplateAndTheAr
         ::GetWindowRect(menu.GetDlgItem(static_cast<int>(nId)), &rc);
         menu.ScreenToClient(&rc);
         // The background is stretched over the client area.
-        const CRect onArtwork(rc.left * artwork.bmWidth / rcClient.Width(), rc.top * artwork.bmHeight / rcClient.Height(),
-                              rc.right * artwork.bmWidth / rcClient.Width(), rc.bottom * artwork.bmHeight / rcClient.Height());
-        EXPECT_TRUE(std::any_of(panels.begin(), panels.end(), [&](const CRect& panel) {
-            CRect both;
-            return ::IntersectRect(&both, &panel, &onArtwork) && ::EqualRect(&both, &onArtwork);
-        })) << "button " << nId << " lies off the artwork's button panels";
+        const CRect onArtwork(
+            rc.left * artwork.bmWidth / rcClient.Width(), rc.top * artwork.bmHeight / rcClient.Height(),
+            rc.right * artwork.bmWidth / rcClient.Width(), rc.bottom * artwork.bmHeight / rcClient.Height());
+        EXPECT_TRUE(std::any_of(panels.begin(), panels.end(),
+                                [&](const CRect& panel) {
+                                    CRect both;
+                                    return ::IntersectRect(&both, &panel, &onArtwork) && ::EqualRect(&both, &onArtwork);
+                                }))
+            << "button " << nId << " lies off the artwork's button panels";
     }
     menu.DestroyWindow();
     EXPECT_EQ(FindButtonRow(IDC_DESCRIPTION), nullptr);

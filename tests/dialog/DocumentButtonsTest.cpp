@@ -129,8 +129,7 @@ TEST_P(ReadmeTest, MenuLanguageFirstThenEnglishFromTheRoot)
         m_disc.AddText(pszFile, "");
     m_menu.RefreshButton(IDC_README);
 
-    ExpectButton(IDC_README, c.pszOpened != nullptr,
-                 c.pszStatus != nullptr ? c.pszStatus : Text(IDS_DESC_README));
+    ExpectButton(IDC_README, c.pszOpened != nullptr, c.pszStatus != nullptr ? c.pszStatus : Text(IDS_DESC_README));
     EXPECT_EQ(std::wstring(m_menu.TargetOf(IDC_README)), c.pszOpened != nullptr ? m_disc.Path(c.pszOpened) : L"");
 }
 

@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(States, ButtonStateTest, ::testing::ValuesIn(kStateCase
 
 // The four standard high-contrast schemes (black, white, #1, #2): the system
 // colours a button face, its caption and its focus mark may be drawn in.
-const int kSchemeElements[] = {COLOR_WINDOWTEXT, COLOR_BTNFACE,      COLOR_BTNTEXT,
+const int kSchemeElements[] = {COLOR_WINDOWTEXT, COLOR_BTNFACE,       COLOR_BTNTEXT,
                                COLOR_HIGHLIGHT,  COLOR_HIGHLIGHTTEXT, COLOR_GRAYTEXT};
 struct Scheme
 {
@@ -117,7 +117,8 @@ struct Scheme
 };
 void PrintTo(const Scheme& scheme, std::ostream* os) { *os << scheme.name; }
 const Scheme kSchemes[] = {
-    {"Black", {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0), RGB(63, 242, 63)}},
+    {"Black",
+     {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0), RGB(63, 242, 63)}},
     {"White", {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(55, 0, 110), RGB(255, 255, 255), RGB(96, 0, 0)}},
     {"One", {RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 128, 0), RGB(255, 255, 255), RGB(0, 255, 0)}},
     {"Two", {RGB(0, 255, 0), RGB(0, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 255), RGB(255, 255, 255)}},

@@ -2,11 +2,11 @@
 // source image's pixels and region; a stream cut short or corrupted decodes
 // to nothing, and the dialogs then show the plain look of a high-contrast
 // theme.
-#include "tests/support/ScreenPicture.h"
 #include "tests/support/DialogTestSupport.h"
 #include "tests/support/Driver.h"
 #include "tests/support/HighContrast.h"
 #include "tests/support/ImportHook.h"
+#include "tests/support/ScreenPicture.h"
 
 #include "actions/Language.h"
 #include "actions/ModelDlg.h"

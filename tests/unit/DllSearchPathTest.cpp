@@ -76,7 +76,8 @@ TEST_P(DllSearchPathTest, RestrictsOnlyThisProcessAndLoadsCommonControlsFromTheS
         commonControls = static_cast<LPCWSTR>(AfxCommonControlsPath());
     }
     EXPECT_EQ(bRestricted, c.bDefaultDirectories);
-    EXPECT_EQ(g_defaultFlags, c.bDefaultDirectories ? std::set<DWORD>{LOAD_LIBRARY_SEARCH_SYSTEM32} : std::set<DWORD>{});
+    EXPECT_EQ(g_defaultFlags,
+              c.bDefaultDirectories ? std::set<DWORD>{LOAD_LIBRARY_SEARCH_SYSTEM32} : std::set<DWORD>{});
     for (const char* pszChange : {"SetDllDirectoryW", "SetDllDirectoryA", "AddDllDirectory"})
         EXPECT_EQ(g_asked.count(pszChange), 0u) << pszChange;
 

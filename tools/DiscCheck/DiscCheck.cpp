@@ -19,10 +19,7 @@ constexpr int kExitProblems = 1;
 constexpr int kExitBadRoot = 2;
 constexpr int kMaxRoot = 32768;
 
-bool IsBareDrive(const CString& strPath)
-{
-    return strPath.GetLength() == 2 && strPath.GetAt(1) == L':';
-}
+bool IsBareDrive(const CString& strPath) { return strPath.GetLength() == 2 && strPath.GetAt(1) == L':'; }
 
 // The root as the menu holds it: absolute, backslashes, no trailing
 // backslash ("D:" for a drive's root). "D:" alone means the drive's root, as
@@ -96,8 +93,7 @@ int wmain(int argc, wchar_t* argv[])
     }
     const CString strRoot = SettleRoot(argv[1]);
     const DWORD dwAttributes = ::GetFileAttributesW(strRoot + L"\\");
-    if (dwAttributes == INVALID_FILE_ATTRIBUTES || (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
-        !CanList(strRoot))
+    if (dwAttributes == INVALID_FILE_ATTRIBUTES || (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 || !CanList(strRoot))
     {
         out.WriteLine(CString(L"Cannot read the disc root \"") + argv[1] +
                       L"\": it is not a folder that can be listed.");

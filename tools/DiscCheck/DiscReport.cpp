@@ -9,10 +9,7 @@ namespace
 {
 constexpr int kPathColumn = 62;
 
-CString Number(size_t nValue)
-{
-    return CString(std::to_wstring(nValue).c_str());
-}
+CString Number(size_t nValue) { return CString(std::to_wstring(nValue).c_str()); }
 
 CString Caption(UINT nCaptionId)
 {
@@ -105,8 +102,7 @@ void CDiscReport::AddProblem(const CString& strButton, const CString& strPath, c
 
 CString CDiscReport::ProblemLine(const Problem& problem)
 {
-    const CString strEffect = problem.strCases.IsEmpty()
-                                  ? CString(L"the button stays disabled on every machine")
-                                  : L"needed for: " + problem.strCases;
+    const CString strEffect = problem.strCases.IsEmpty() ? CString(L"the button stays disabled on every machine")
+                                                         : L"needed for: " + problem.strCases;
     return L"PROBLEM: " + problem.strButton + L": " + problem.strPath + L" is missing (" + strEffect + L").";
 }
