@@ -279,6 +279,11 @@ void CLauncherDlg::OnLanguage()
         m_language = CLanguage::FromIndex(pChosen->nIndex);
         StoreLanguage(m_language);
         RefreshInLanguage();
+        // The area still reads in the old language.
+        if (CHoverButton* pPlace = KeyboardPlace())
+            DescribeButton(*pPlace);
+        else
+            ShowDescription(CString());
     }
     ShowInstallButtons(TRUE);
     RedrawWholeDialog();
