@@ -64,8 +64,10 @@ BOOL CLauncherDlg::OnInitDialog()
     // Without SWP_FRAMECHANGED the frame stays cached and the client area a
     // border short of the window, which the background and region assume.
     ModifyStyle(WS_BORDER, 0, SWP_FRAMECHANGED);
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    // The small icon first: a big one set alone gets a scaled small copy
+    // made at once, only to be dropped by the small one that follows.
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
 
     SetBackground(IDB_MAIN_BACKGROUND);
     m_bUseKeyColor = TRUE;
