@@ -106,40 +106,6 @@ const StateCase kStateCases[] = {
 INSTANTIATE_TEST_SUITE_P(States, ButtonStateTest, ::testing::ValuesIn(kStateCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The four standard high-contrast schemes (black, white, #1, #2): the system
-// colours a button face, its caption and its focus mark may be drawn in.
-const int kSchemeElements[] = {COLOR_WINDOWTEXT, COLOR_BTNFACE,       COLOR_BTNTEXT,
-                               COLOR_HIGHLIGHT,  COLOR_HIGHLIGHTTEXT, COLOR_GRAYTEXT};
-struct Scheme
-{
-    const char* name;
-    COLORREF colours[std::size(kSchemeElements)];
-};
-void PrintTo(const Scheme& scheme, std::ostream* os) { *os << scheme.name; }
-const Scheme kSchemes[] = {
-    {"Black",
-     {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0), RGB(63, 242, 63)}},
-    {"White", {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(55, 0, 110), RGB(255, 255, 255), RGB(96, 0, 0)}},
-    {"One", {RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 128, 0), RGB(255, 255, 255), RGB(0, 255, 0)}},
-    {"Two", {RGB(0, 255, 0), RGB(0, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 255), RGB(255, 255, 255)}},
-};
-
-// Sets the prefix's system colours for the scheme while it lives.
-class SchemeColours
-{
-public:
-    explicit SchemeColours(const Scheme& scheme)
-    {
-        for (size_t i = 0; i < std::size(kSchemeElements); ++i)
-            m_saved[i] = ::GetSysColor(kSchemeElements[i]);
-        ::SetSysColors(static_cast<int>(std::size(kSchemeElements)), kSchemeElements, scheme.colours);
-    }
-    ~SchemeColours() { ::SetSysColors(static_cast<int>(std::size(kSchemeElements)), kSchemeElements, m_saved); }
-
-private:
-    COLORREF m_saved[std::size(kSchemeElements)];
-};
-
 double Luminance(COLORREF cr)
 {
     const auto linear = [](int n) {
@@ -154,7 +120,7 @@ double Contrast(COLORREF a, COLORREF b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-class HighContrastButtonTest : public HoverButtonTest, public ::testing::WithParamInterface<Scheme>
+class HighContrastButtonTest : public HoverButtonTest, public ::testing::WithParamInterface<const HighContrastScheme*>
 {
 protected:
     void SetUp() override
@@ -176,8 +142,7 @@ protected:
     }
 
     static constexpr int kFocusInset = 3;
-    CHighContrastReport m_highContrast{true};
-    SchemeColours m_scheme{GetParam()};
+    CHighContrastReport m_highContrast{*GetParam()};
 };
 
 // In every face state of every scheme, with a caption and without (the close
@@ -200,8 +165,9 @@ TEST_P(HighContrastButtonTest, CaptionAndFocusMarkStandOutFromEveryFace)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Schemes, HighContrastButtonTest, ::testing::ValuesIn(kSchemes),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Schemes, HighContrastButtonTest,
+                         ::testing::Values(&kHighContrastBlack, &kHighContrastWhite, &kHighContrast1, &kHighContrast2),
+                         [](const auto& info) { return std::string(info.param->name); });
 
 TEST_F(HoverButtonTest, CaptionsLeftOutTakeTheNormalCaptionAndColour)
 {
