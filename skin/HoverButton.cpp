@@ -61,6 +61,8 @@ BEGIN_MESSAGE_MAP(CHoverButton, CBitmapButton)
     ON_MESSAGE(WM_MOUSEHOVER, OnMouseHover)
     ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
     ON_MESSAGE(BM_SETSTYLE, OnSetStyle)
+    ON_MESSAGE(WM_ENABLE, OnEnable)
+    ON_MESSAGE(WM_SETTEXT, OnSetText)
     ON_MESSAGE(WM_SETFOCUS, OnSetFocus)
     ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
     ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUIState)
@@ -113,17 +115,23 @@ void CHoverButton::SetTipText(LPCWSTR lpszTipText, BOOL bActivate)
     if (lpszTipText == nullptr)
         return;
     m_strTip = lpszTipText;
+    m_bTipActive = bActivate;
     UpdateAccessibleName();
-    if (!EnsureTip())
-        return;
+    if (m_toolTip.m_hWnd != nullptr)
+        ApplyTip();
+}
+
+// The one tool of the tip, holding the newest text and activation.
+void CHoverButton::ApplyTip()
+{
     if (m_toolTip.GetToolCount() == 0)
     {
         CRect rcClient;
         GetClientRect(&rcClient);
-        m_toolTip.AddTool(this, lpszTipText, &rcClient, kTipToolId);
+        m_toolTip.AddTool(this, m_strTip, &rcClient, kTipToolId);
     }
-    m_toolTip.UpdateTipText(lpszTipText, this, kTipToolId);
-    m_toolTip.Activate(bActivate);
+    m_toolTip.UpdateTipText(m_strTip, this, kTipToolId);
+    m_toolTip.Activate(m_bTipActive);
 }
 
 // Screen readers name a button by its window text. Set only on a change:
@@ -150,24 +158,26 @@ void CHoverButton::NotifyParent(WORD wCode) const
                    reinterpret_cast<LPARAM>(m_hWnd));
 }
 
+// A tip is made at the first mouse message that could show it, not at the
+// start: a window and the common controls' library a start need not load.
 bool CHoverButton::EnsureTip()
 {
     if (m_toolTip.m_hWnd != nullptr)
         return true;
+    if (m_strTip.IsEmpty() || m_bTipFailed)
+        return false;
     // A tooltip that could not be made is not asked for again at every message.
-    if (m_bTipFailed || !m_toolTip.Create(this, 0))
+    if (!m_toolTip.Create(this, 0))
     {
         m_bTipFailed = true;
         return false;
     }
-    m_toolTip.Activate(FALSE);
+    ApplyTip();
     return true;
 }
 
 BOOL CHoverButton::PreTranslateMessage(MSG* pMsg)
 {
-    // A tooltip only follows the mouse: a button that no mouse message has
-    // reached yet (each of them at its first paint) needs no tooltip window.
     if (IsMouseMessage(pMsg->message) && EnsureTip())
         m_toolTip.RelayEvent(pMsg);
     return CBitmapButton::PreTranslateMessage(pMsg);
@@ -313,6 +323,28 @@ LRESULT CHoverButton::OnSetStyle(WPARAM wParam, LPARAM)
 {
     m_bDefault = (wParam & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     return 0;
+}
+
+// The button class repaints at once on both, even while the menu is still
+// hidden and every button is being set up; a shown button is invalidated
+// instead and repaints with the rest.
+LRESULT CHoverButton::OnEnable(WPARAM, LPARAM)
+{
+    InvalidateIfShown();
+    return 0;
+}
+
+LRESULT CHoverButton::OnSetText(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = ::DefWindowProcW(m_hWnd, WM_SETTEXT, wParam, lParam);
+    InvalidateIfShown();
+    return lResult;
+}
+
+void CHoverButton::InvalidateIfShown()
+{
+    if (IsWindowVisible())
+        Invalidate(TRUE);
 }
 
 LRESULT CHoverButton::OnSetFocus(WPARAM, LPARAM)

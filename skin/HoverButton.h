@@ -63,6 +63,8 @@ protected:
     LRESULT OnMouseHover(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEnable(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
     LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
     LRESULT OnUpdateUIState(WPARAM wParam, LPARAM lParam);
@@ -71,8 +73,10 @@ protected:
 
 private:
     bool EnsureTip();
+    void ApplyTip();
     void NotifyParent(WORD wCode) const;
     void UpdateAccessibleName();
+    void InvalidateIfShown();
     // The state's slice of the strip, fitted to the button.
     bool DrawSlice(CDCHandle& dc, const CRect& rcButton, int nSlice) const;
     void DrawCross(CDCHandle& dc, const CRect& rcButton, COLORREF crGlyph) const;
@@ -80,6 +84,7 @@ private:
 
     CToolTipCtrl m_toolTip;
     bool m_bTipFailed = false;
+    BOOL m_bTipActive = FALSE;
     BOOL m_bHover = FALSE;
     int m_nBitmapWidth = 0;
     int m_nStateHeight = 0;

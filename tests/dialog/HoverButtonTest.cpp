@@ -295,25 +295,6 @@ TEST_F(HoverButtonTest, StripThatCannotBeLoadedIsReportedAndPaintsNoSlice)
     EXPECT_EQ(m_canvas.CountPixels(kStripFrame[0]), 0);
 }
 
-TEST_F(HoverButtonTest, RepeatedTipTextsUpdateOneTool)
-{
-    m_btn.SetTipText(nullptr, TRUE);
-    EXPECT_TRUE(TooltipsOwnedBy(m_dlg).empty());
-
-    m_btn.SetTipText(L"Exit", TRUE);
-    m_btn.SetTipText(L"Quitter", TRUE);
-    const std::vector<HWND> tips = TooltipsOwnedBy(m_dlg);
-    ASSERT_EQ(tips.size(), 1u);
-    EXPECT_EQ(::SendMessageW(tips[0], TTM_GETTOOLCOUNT, 0, 0), 1);
-    wchar_t szText[80] = L"";
-    TOOLINFOW ti{};
-    ti.cbSize = TTTOOLINFOW_V2_SIZE;
-    ti.hwnd = m_btn;
-    ti.uId = 1;
-    ti.lpszText = szText;
-    ::SendMessageW(tips[0], TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&ti));
-    EXPECT_STREQ(szText, L"Quitter");
-}
 }  // namespace
 
 namespace
@@ -326,8 +307,30 @@ MSG MessageTo(HWND hWnd, UINT message)
     return msg;
 }
 
-TEST_F(HoverButtonTest, TheTooltipWindowWaitsForTheFirstMouseMessage)
+std::wstring ToolText(HWND hTip, HWND hButton)
 {
+    wchar_t szText[80] = L"";
+    TOOLINFOW ti{};
+    ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    ti.hwnd = hButton;
+    ti.uId = 1;
+    ti.lpszText = szText;
+    ::SendMessageW(hTip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&ti));
+    return szText;
+}
+
+// No tooltip window until a mouse message could show one; then one window
+// with one tool that follows every later text.
+TEST_F(HoverButtonTest, TheTipIsMadeAtTheFirstMouseMessageAndKeepsOneTool)
+{
+    MSG mouse = MessageTo(m_btn, WM_MOUSEMOVE);
+    m_btn.PreTranslateMessage(&mouse);
+    m_btn.SetTipText(nullptr, TRUE);
+    m_btn.PreTranslateMessage(&mouse);
+    EXPECT_TRUE(TooltipsOwnedBy(m_dlg).empty()) << "a button without a tip";
+
+    m_btn.SetTipText(L"Exit", TRUE);
+    m_btn.SetTipText(L"Quitter", TRUE);
     for (const UINT message : {WM_PAINT, WM_KEYDOWN, WM_TIMER, WM_NULL})
     {
         MSG msg = MessageTo(m_btn, message);
@@ -335,9 +338,12 @@ TEST_F(HoverButtonTest, TheTooltipWindowWaitsForTheFirstMouseMessage)
     }
     EXPECT_TRUE(TooltipsOwnedBy(m_dlg).empty());
 
-    MSG msg = MessageTo(m_btn, WM_MOUSEMOVE);
-    m_btn.PreTranslateMessage(&msg);
-    m_btn.PreTranslateMessage(&msg);
-    EXPECT_EQ(TooltipsOwnedBy(m_dlg).size(), 1u);
+    m_btn.PreTranslateMessage(&mouse);
+    m_btn.PreTranslateMessage(&mouse);
+    m_btn.SetTipText(L"Esci", TRUE);
+    const std::vector<HWND> tips = TooltipsOwnedBy(m_dlg);
+    ASSERT_EQ(tips.size(), 1u);
+    EXPECT_EQ(::SendMessageW(tips[0], TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_EQ(ToolText(tips[0], m_btn), L"Esci");
 }
 }  // namespace

@@ -74,9 +74,13 @@ std::vector<HWND> ThreadWindows()
     return windows;
 }
 
-// A button's tooltip text, from whichever tooltip of this thread holds it.
-std::wstring TipText(HWND hButton)
+// A button's tooltip text, from whichever tooltip of this thread holds it,
+// once the pointer has met the button (the tip is made then).
+std::wstring TipText(CHoverButton& button)
 {
+    MSG mouse{button, WM_MOUSEMOVE, 0, 0, 0, {}};
+    button.PreTranslateMessage(&mouse);
+    const HWND hButton = button;
     std::wstring text;
     for (const HWND hWnd : ThreadWindows())
     {
