@@ -17,6 +17,9 @@ constexpr WORD kBitmapFileType = 0x4D42;  // "BM"
 constexpr LONG kMaxSide = 16384;
 // What may follow the header before the pixels, or follow the pixels.
 constexpr size_t kMaxExtraBytes = 64 * 1024;
+// Rows are inflated a band at a time: one inflate call per row costs more
+// than placing the row does.
+constexpr size_t kBandBytes = 64 * 1024;
 
 size_t StrideOf(LONG nWidth) { return (static_cast<size_t>(nWidth) * 3 + 3) / 4 * 4; }
 
@@ -94,18 +97,21 @@ bool CPackedArtwork::Decode(CBitmap& bitmap, CSize szPlace) noexcept
     CBitmap decoded;
     DWORD* pBits = nullptr;
     const size_t nStride = StrideOf(m_size.cx);
-    std::unique_ptr<BYTE[]> pRow(new (std::nothrow) BYTE[nStride]);
-    if (pRow == nullptr || !decoded.CreateDIBSection(szPlace.cx, szPlace.cy, &pBits))
+    const int nBandRows = static_cast<int>(std::max<size_t>(1, kBandBytes / nStride));
+    std::unique_ptr<BYTE[]> pBand(new (std::nothrow) BYTE[nStride * static_cast<size_t>(nBandRows)]);
+    if (pBand == nullptr || !decoded.CreateDIBSection(szPlace.cx, szPlace.cy, &pBits))
         return false;
     // The rows come bottom-up; each lands on the rows of the place that take it.
     int yPlace = szPlace.cy - 1;
-    for (int y = m_size.cy - 1; y >= 0; --y)
+    for (int yBand = m_size.cy - 1; yBand >= 0; yBand -= nBandRows)
     {
-        if (!Read(pRow.get(), nStride))
+        const int nRows = std::min(nBandRows, yBand + 1);
+        if (!Read(pBand.get(), nStride * static_cast<size_t>(nRows)))
             return Damaged();
-        for (; yPlace >= 0 && CArtworkFit::OneToOneSource(yPlace, m_size.cy, szPlace.cy) == y; --yPlace)
-            PlaceRow(pRow.get(), m_size.cx, pBits + static_cast<size_t>(szPlace.cy - 1 - yPlace) * szPlace.cx,
-                     szPlace.cx);
+        for (int i = 0; i < nRows; ++i)
+            for (; yPlace >= 0 && CArtworkFit::OneToOneSource(yPlace, m_size.cy, szPlace.cy) == yBand - i; --yPlace)
+                PlaceRow(pBand.get() + static_cast<size_t>(i) * nStride, m_size.cx,
+                         pBits + static_cast<size_t>(szPlace.cy - 1 - yPlace) * szPlace.cx, szPlace.cx);
     }
     if (!ReadToEnd())
         return Damaged();

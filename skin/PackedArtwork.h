@@ -1,10 +1,10 @@
 // CPackedArtwork: one bitmap of the artwork as the build stores it: the
 // 24-bit bitmap file, gzip-compressed, in an RCDATA resource of the bitmap's
 // id (a third or less of the bytes a start reads from the disc). zlib inflates
-// it row by row straight into a 32-bit DIB section of the size asked for,
-// fitted 1:1 as CArtworkFit copies, so the picture is never held twice. A
-// stream that is cut short, fails its checksum or holds no such bitmap
-// decodes to nothing and counts as damaged.
+// it a band of rows at a time straight into a 32-bit DIB section of the size
+// asked for, fitted 1:1 as CArtworkFit copies, so the picture is never held
+// twice. A stream that is cut short, fails its checksum or holds no such
+// bitmap decodes to nothing and counts as damaged.
 #pragma once
 
 #include "framework/Bitmap.h"
