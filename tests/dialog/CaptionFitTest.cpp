@@ -9,6 +9,7 @@
 #include "tests/support/MenuTest.h"
 #include "tests/support/TextMetrics.h"
 
+#include "actions/ButtonTable.h"
 #include "actions/ModelDlg.h"
 #include "app/LanguageDlg.h"
 #include "res/strings.h"
@@ -54,50 +55,17 @@ private:
     int m_nBaseX = 0;
 };
 
-// What the description area shows: the descriptions and the status texts.
-const UINT kDescriptionIds[] = {
-    IDS_DESC_MANUAL,
-    IDS_DESC_AFTER_EFFECTS,
-    IDS_DESC_3DS_MAX,
-    IDS_DESC_SUITE,
-    IDS_DESC_PREMIERE_UPDATER,
-    IDS_DESC_SPICEMASTER,
-    IDS_DESC_README,
-    IDS_DESC_WALLPAPERS,
-    IDS_DESC_VFW_CODECS,
-    IDS_DESC_EXIT,
-    IDS_DESC_ACROBAT_READER,
-    IDS_DESC_LANGUAGE,
-    IDS_DESC_LIGHTWAVE,
-    IDS_DESC_EFFECTS,
-    IDS_STATUS_SUITE_INSTALLED,
-    IDS_STATUS_AFTER_EFFECTS_RULE,
-    IDS_STATUS_3DS_MAX_RULE,
-    IDS_STATUS_LIGHTWAVE_RULE,
-    IDS_STATUS_SUITE_NOT_FOUND,
-    IDS_STATUS_PREMIERE_NOT_FOUND,
-    IDS_STATUS_AFTER_EFFECTS_NOT_FOUND,
-    IDS_STATUS_3DS_MAX_NOT_FOUND,
-    IDS_STATUS_MANUAL_NOT_FOUND,
-    IDS_STATUS_ACROBAT_NOT_FOUND,
-    IDS_STATUS_README_NOT_FOUND,
-    IDS_STATUS_WALLPAPERS_NOT_FOUND,
-    IDS_STATUS_VFW_NOT_FOUND,
-    IDS_STATUS_SPICEMASTER_NOT_FOUND,
-    IDS_STATUS_LIGHTWAVE_NOT_FOUND,
-    IDS_STATUS_VFW_RULE,
-    IDS_STATUS_MANUAL_NEEDS_ACROBAT,
-    IDS_STATUS_SUITE_VFW_INSTALLED,
-    IDS_STATUS_EFFECTS_NOT_FOUND,
-    IDS_STATUS_EFFECTS_RULE,
-    IDS_STATUS_3DS_MAX_INSTALLED,
-    IDS_STATUS_AFTER_EFFECTS_INSTALLED,
-    IDS_STATUS_LIGHTWAVE_INSTALLED,
-    IDS_STATUS_WALLPAPERS_INSTALLED,
-    IDS_STATUS_VFW_INSTALLED,
-    IDS_STATUS_ACROBAT_INSTALLED,
-    IDS_STATUS_PREMIERE_INSTALLED,
-};
+// What the description area shows: every description and status text of
+// the button table, and the Language and Exit buttons' descriptions.
+std::vector<UINT> DescriptionIds()
+{
+    std::vector<UINT> ids{IDS_DESC_LANGUAGE, IDS_DESC_EXIT};
+    for (const ButtonRow& row : MenuButtonTable())
+        for (const UINT nId : {row.nDescriptionId, row.nInstalledId, row.nRuleId, row.nNotFoundId})
+            if (nId != 0)
+                ids.push_back(nId);
+    return ids;
+}
 
 // The captions the dialog's shown buttons draw, each against its button, at
 // every density.
@@ -156,7 +124,7 @@ TEST_F(CaptionFitTest, DescriptionsAndStatusTextsFitTheDescriptionArea)
     for (int nLanguage = 0; nLanguage < kLanguageCount; ++nLanguage)
     {
         SetLanguage(nLanguage);
-        for (const UINT nId : kDescriptionIds)
+        for (const UINT nId : DescriptionIds())
         {
             const SIZE size = WrappedTextSize(FontOf(m_menu.m_description), Text(nId), rcArea.Width());
             EXPECT_LE(size.cx, rcArea.Width()) << "language " << nLanguage << ", text " << nId;
