@@ -18,8 +18,7 @@ using namespace e2e;
 namespace
 {
 using keys::kUninstall;
-const wchar_t* const kCodes[] = {keys::kSuiteCode,  keys::kVfwCodecsCode, keys::kAfterEffectsCode,
-                                 keys::k3dsMaxCode, keys::kLightWaveCode, keys::kWallpapersCode};
+const auto& kCodes = keys::kProductCodes;
 const wchar_t kEnabled[] = L"(enabled)";
 
 std::wstring Folder(const std::wstring& path) { return path.substr(0, path.rfind(L'\\')); }
