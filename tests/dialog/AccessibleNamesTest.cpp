@@ -23,17 +23,7 @@ namespace
 {
 const IID kIIDAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
-std::wstring WindowText(HWND hWnd)
-{
-    wchar_t sz[512] = {};
-    ::GetWindowTextW(hWnd, sz, 512);
-    return sz;
-}
-
-CHoverButton& Button(HWND hDlg, UINT nID)
-{
-    return *dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(::GetDlgItem(hDlg, static_cast<int>(nID))));
-}
+using e2e::WindowText;
 
 // The accessibility layer, loaded at run time as a screen reader would.
 class CAccessibility
@@ -106,7 +96,7 @@ protected:
             if (row.nId == IDOK)
                 continue;
             const UINT nID = row.nId;
-            CHoverButton& button = Button(m_menu, nID);
+            CHoverButton& button = m_menu.Button(nID);
             EXPECT_EQ(WindowText(button), DrawnCaption(button)) << nID;
             EXPECT_FALSE(WindowText(button).empty()) << nID;
             ExpectAccessible(accessibility, button);

@@ -275,17 +275,6 @@ TEST_F(HoverButtonTest, PointerRestingOnTheButtonShowsHoverUntilItLeavesEveryTim
     ::SetCursorPos(ptSaved.x, ptSaved.y);
 }
 
-std::vector<HWND> TooltipsOwnedBy(HWND hOwner)
-{
-    std::vector<HWND> tips;
-    for (HWND hWnd = nullptr; (hWnd = ::FindWindowExW(nullptr, hWnd, TOOLTIPS_CLASSW, nullptr)) != nullptr;)
-    {
-        if (::GetWindow(hWnd, GW_OWNER) == hOwner)
-            tips.push_back(hWnd);
-    }
-    return tips;
-}
-
 TEST_F(HoverButtonTest, StripThatCannotBeLoadedIsReportedAndPaintsNoSlice)
 {
     EXPECT_TRUE(m_btn.LoadStateBitmap(IDB_BUTTON_STRIP));
@@ -305,14 +294,7 @@ TEST_F(HoverButtonTest, RepeatedTipTextsUpdateOneTool)
     const std::vector<HWND> tips = TooltipsOwnedBy(m_dlg);
     ASSERT_EQ(tips.size(), 1u);
     EXPECT_EQ(::SendMessageW(tips[0], TTM_GETTOOLCOUNT, 0, 0), 1);
-    wchar_t szText[80] = L"";
-    TOOLINFOW ti{};
-    ti.cbSize = TTTOOLINFOW_V2_SIZE;
-    ti.hwnd = m_btn;
-    ti.uId = 1;
-    ti.lpszText = szText;
-    ::SendMessageW(tips[0], TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&ti));
-    EXPECT_STREQ(szText, L"Quitter");
+    EXPECT_EQ(TipText(m_btn), L"Quitter");
 }
 }  // namespace
 

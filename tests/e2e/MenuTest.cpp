@@ -18,7 +18,6 @@ namespace
 // The three ways to close: the Exit button, Esc and the system's close command.
 const UINT kCloseMessages[][3] = {{WM_COMMAND, IDOK, 0}, {WM_KEYDOWN, VK_ESCAPE, 0}, {WM_SYSCOMMAND, SC_CLOSE, 0}};
 
-bool Enabled(HWND menu, int id) { return IsWindowEnabled(GetDlgItem(menu, id)) != FALSE; }
 bool Visible(HWND menu, int id) { return IsWindowVisible(GetDlgItem(menu, id)) != FALSE; }
 
 }  // namespace

@@ -102,22 +102,6 @@ std::wstring Localised(UINT id)
     LoadStringW(GetModuleHandleW(nullptr), id, text, ARRAYSIZE(text));
     return text;
 }
-bool Enabled(HWND menu, int id) { return IsWindowEnabled(GetDlgItem(menu, id)) != FALSE; }
-// What the description area says with the mouse over the button.
-std::wstring Describe(HWND menu, int id)
-{
-    HWND button = GetDlgItem(menu, id);
-    RECT rect;
-    GetWindowRect(button, &rect);
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    DWORD_PTR unused = 0;
-    SendMessageTimeoutW(menu, WM_SETCURSOR, reinterpret_cast<WPARAM>(button), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE),
-                        SMTO_ABORTIFHUNG, 5000, &unused);
-    wchar_t text[1024] = L"";
-    InternalGetWindowText(GetDlgItem(menu, IDC_DESCRIPTION), text, ARRAYSIZE(text));
-    return text;
-}
-
 // A known machine, a fixture disc, and the menu started and then closed by its Exit button.
 class RobustMenuTest : public ::testing::Test
 {
@@ -432,7 +416,7 @@ TEST_F(RobustMenuTest, PlantedSystemDllsNeverLoad)
 
     Start(m_disc.AddSplash());
     PostMessageW(GetDlgItem(m_window, IDC_SUITE), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(Describe(m_window, IDC_SUITE), Localised(IDS_STATUS_SUITE_NOT_FOUND));
+    EXPECT_EQ(Describe(m_window, GetDlgItem(m_window, IDC_SUITE)), Localised(IDS_STATUS_SUITE_NOT_FOUND));
     ClickButton(m_window, IDC_PREMIERE_UPDATER);
     EXPECT_TRUE(WaitUntil([&] { return Runs(kGermanUpdater) == 1; }, 10000));
     ExpectBack();
@@ -581,8 +565,8 @@ TEST_P(RobustDiscGoneTest, NextRefreshShowsNotFoundAndAClickReportsTheFile)
             5000));
         ClickButton(chooser, IDC_LANG_GERMAN);
         EXPECT_TRUE(WaitUntil([&] { return !Enabled(m_window, IDC_README); }, 5000));
-        EXPECT_EQ(Describe(m_window, IDC_README), Localised(base + IDS_STATUS_README_NOT_FOUND));
-        EXPECT_EQ(Describe(m_window, IDC_SUITE), Localised(base + IDS_STATUS_SUITE_NOT_FOUND));
+        EXPECT_EQ(Describe(m_window, GetDlgItem(m_window, IDC_README)), Localised(base + IDS_STATUS_README_NOT_FOUND));
+        EXPECT_EQ(Describe(m_window, GetDlgItem(m_window, IDC_SUITE)), Localised(base + IDS_STATUS_SUITE_NOT_FOUND));
     }
     else
     {
@@ -590,7 +574,7 @@ TEST_P(RobustDiscGoneTest, NextRefreshShowsNotFoundAndAClickReportsTheFile)
         ASSERT_TRUE(AnswerBox().has_value());
     }
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(m_window, IDC_WALLPAPERS); }, 5000));
-    EXPECT_EQ(Describe(m_window, IDC_WALLPAPERS), Localised(base + IDS_STATUS_WALLPAPERS_NOT_FOUND));
+    EXPECT_EQ(Describe(m_window, GetDlgItem(m_window, IDC_WALLPAPERS)), Localised(base + IDS_STATUS_WALLPAPERS_NOT_FOUND));
 
     ClickButton(m_window, IDC_SUITE);
     const auto box = AnswerBox();
