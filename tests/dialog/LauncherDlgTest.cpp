@@ -265,10 +265,15 @@ TEST_P(LauncherLanguageTest, StoredValueWinsAndIsKept)
     ExpectLanguage(Open(), GetParam().first, GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(Stored, LauncherLanguageTest,
-                         ::testing::Values(std::pair(9, 0), std::pair(1036, 1000), std::pair(7, 2000),
-                                           std::pair(16, 3000), std::pair(10, 4000), std::pair(17, 5000),
-                                           std::pair(12, 0)));
+// Each language's value, and one the table does not know.
+std::vector<std::pair<int, int>> StoredValues()
+{
+    std::vector<std::pair<int, int>> values{{12, 0}};
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
+        values.emplace_back(GetLanguage(nIndex).nValue, GetLanguage(nIndex).nBase);
+    return values;
+}
+INSTANTIATE_TEST_SUITE_P(Stored, LauncherLanguageTest, ::testing::ValuesIn(StoredValues()));
 
 TEST_F(LauncherLanguageTest, FirstStartStoresSystemLanguage)
 {
@@ -372,7 +377,7 @@ TEST_F(LauncherDescriptionTest, UnchangedTextRepaintsNothing)
 // Button 0 is Esc; kNone stored means nothing is written.
 struct ChoiceCase
 {
-    const char* name;
+    std::string name;
     UINT nButton;
     int nStored;
     int nBase;
@@ -440,10 +445,17 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     EXPECT_EQ(TipText(dlg.Button(IDOK)), Text(c.nBase + IDS_TIP_EXIT));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, LanguageChooserTest,
-    ::testing::Values(ChoiceCase{"English", IDC_LANG_ENGLISH, 9, 0}, ChoiceCase{"French", IDC_LANG_FRENCH, 1036, 1000},
-                      ChoiceCase{"German", IDC_LANG_GERMAN, 7, 2000}, ChoiceCase{"Italian", IDC_LANG_ITALIAN, 16, 3000},
-                      ChoiceCase{"Spanish", IDC_LANG_SPANISH, 10, 4000},
-                      ChoiceCase{"SameLanguage", IDC_LANG_JAPANESE, kNone, 5000}, ChoiceCase{"Esc", 0, kNone, 5000}),
-    CaseName<ChoiceCase>);
+// Each language's button but the one the menu starts in, that one, and Esc.
+std::vector<ChoiceCase> Choices()
+{
+    std::vector<ChoiceCase> choices;
+    for (int nIndex = 0; nIndex + 1 < kLanguageCount; ++nIndex)
+    {
+        const LanguageInfo& row = GetLanguage(nIndex);
+        choices.push_back({e2e::ToUtf8(row.pszEnglishName), row.nChooserButton, row.nValue, static_cast<int>(row.nBase)});
+    }
+    choices.push_back({"SameLanguage", GetLanguage(kLanguageCount - 1).nChooserButton, kNone, 5000});
+    choices.push_back({"Esc", 0, kNone, 5000});
+    return choices;
+}
+INSTANTIATE_TEST_SUITE_P(Rows, LanguageChooserTest, ::testing::ValuesIn(Choices()), CaseName<ChoiceCase>);

@@ -1,6 +1,7 @@
 // The real Splash.exe on a fixture disc whose root holds a blank, driven from
 // outside: the suite button on each Windows version, with the DirectX step
 // and the resume after the restart, and an add-on click.
+#include "actions/Language.h"
 #include "actions/SuiteInstaller.h"
 #include "res/resource.h"
 #include "tests/support/Driver.h"
@@ -171,18 +172,6 @@ TEST_F(InstallSplashTest, OlderThanWindows2000WritesOnlyTheDiscAndStartsNothing)
     EXPECT_TRUE(menu.Running());
 }
 
-const std::pair<WORD, const wchar_t*> kDirectXFolders[] = {{LANG_ENGLISH, L"english"}, {LANG_GERMAN, L"German"},
-                                                           {LANG_SPANISH, L"Spanish"}, {LANG_FRENCH, L"French"},
-                                                           {LANG_ITALIAN, L"Italian"}, {LANG_JAPANESE, L"Japanese"}};
-
-// Every system language, not only the locales the run below is started in.
-TEST(DirectXFolderMapTest, EachSystemLanguageHasItsFolderAndAnyOtherEnglish)
-{
-    for (const auto& [language, folder] : kDirectXFolders)
-        EXPECT_STREQ(LanguageFromPrimary(language).pszDirectXFolder, folder) << language;
-    EXPECT_STREQ(LanguageFromPrimary(LANG_DUTCH).pszDirectXFolder, L"english");
-}
-
 // Run again under other system languages (German, Japanese, French, Dutch):
 // the DirectX installer comes from that language's folder, whatever the
 // menu's language (French here).
@@ -195,19 +184,18 @@ protected:
 TEST_F(DirectXFolderTest, InstallerFolderFollowsTheSystemLanguage)
 {
     const WORD system = PRIMARYLANGID(::GetSystemDefaultLangID());
-    std::wstring expected = L"english";
-    for (const auto& [language, folder] : kDirectXFolders)
-    {
-        m_disc.AddInstaller(kDirectX + folder + L"\\dx81.exe");
-        if (language == system)
-            expected = folder;
-    }
+    const std::wstring expected = LanguageFromPrimary(system).pszDirectXFolder;
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
+        m_disc.AddInstaller(kDirectX + GetLanguage(nIndex).pszDirectXFolder + L"\\dx81.exe");
     Process menu = StartSuite(L"win2k", nullptr, false);
     Answer(menu, IDYES);
     EXPECT_TRUE(menu.WaitForExit());
     EXPECT_TRUE(WaitUntil([&] { return !m_disc.Runs(kDirectX + expected).empty(); }, 5000));
-    for (const auto& [language, folder] : kDirectXFolders)
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
+    {
+        const std::wstring folder = GetLanguage(nIndex).pszDirectXFolder;
         EXPECT_EQ(m_disc.Runs(kDirectX + folder).size(), folder == expected ? 1u : 0u)
             << ToUtf8(folder) << ", system language " << system;
+    }
 }
 }  // namespace
