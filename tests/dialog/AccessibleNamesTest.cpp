@@ -1,6 +1,6 @@
 // What a screen reader hears: every button of the menu and of the choosers
 // is named by its caption (the close button by its tip) in the menu's
-// language and after a change of language, its disabled state is the
+// language and after a change of language, the choosers' in their fixed words, its disabled state is the
 // window's, and the description area announces a new text. Where Wine's
 // accessibility layer answers, names and states are read through it.
 #include "tests/support/DialogTestSupport.h"
@@ -24,6 +24,11 @@ namespace
 const IID kIIDAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
 using e2e::WindowText;
+
+CHoverButton& Button(const CWnd& dialog, UINT nID)
+{
+    return *dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(dialog.GetDlgItem(static_cast<int>(nID))));
+}
 
 // The accessibility layer, loaded at run time as a screen reader would.
 class CAccessibility
@@ -130,21 +135,30 @@ TEST_P(AccessibleNamesTest, ButtonsAreNamedByTheirCaptionsAlsoAfterALanguageChan
 
 INSTANTIATE_TEST_SUITE_P(Languages, AccessibleNamesTest, ::testing::Range(0, kLanguageCount));
 
-TEST(AccessibleNamesChooserTest, ChooserButtonsAreNamedByTheirCaptions)
+// The choosers' buttons keep their own words whatever the menu's language:
+// each language its own name, the models and Exit English.
+TEST_P(AccessibleNamesTest, ChooserButtonsAreNamedByTheirFixedCaptions)
 {
-    CLanguageDlg languages;
+    CLanguageDlg languages(&m_menu);
+    CModelDlg models(&m_menu);
     ASSERT_TRUE(languages.Create());
+    ASSERT_TRUE(models.Create());
+    std::vector<CHoverButton*> buttons{&models.m_btnLite, &models.m_btnPro, &models.m_btnCancel};
+    std::vector<std::wstring> expected{L"Velquin Lite", L"Velquin Pro", L"Exit"}, named;
     for (int i = 0; i < kLanguageCount; ++i)
     {
-        const HWND hButton = languages.GetDlgItem(static_cast<int>(GetLanguage(i).nChooserButton));
-        EXPECT_EQ(WindowText(hButton), std::wstring(CLauncherDlg::LoadFixed(GetLanguage(i).NameId())));
+        buttons.push_back(&Button(languages, GetLanguage(i).nChooserButton));
+        expected.emplace_back(CLauncherDlg::LoadFixed(GetLanguage(i).NameId()));
     }
+    const CAccessibility accessibility;
+    for (CHoverButton* pButton : buttons)
+    {
+        named.push_back(WindowText(*pButton));
+        EXPECT_EQ(named.back(), DrawnCaption(*pButton));
+        ExpectAccessible(accessibility, *pButton);
+    }
+    EXPECT_EQ(named, expected);
     languages.DestroyWindow();
-    CModelDlg models;
-    ASSERT_TRUE(models.Create());
-    EXPECT_EQ(WindowText(models.m_btnLite), L"Velquin Lite");
-    EXPECT_EQ(WindowText(models.m_btnPro), L"Velquin Pro");
-    EXPECT_EQ(WindowText(models.m_btnCancel), L"Exit");
     models.DestroyWindow();
 }
 
