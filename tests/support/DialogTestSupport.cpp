@@ -39,15 +39,6 @@ COLORREF CCanvas::GetPixel(int x, int y) const
 
 int CCanvas::CountPixels(COLORREF cr) const { return static_cast<int>(PixelsOf(cr).size()); }
 
-int CCanvas::CountPixels(COLORREF cr, const RECT& rc) const
-{
-    int n = 0;
-    for (int y = rc.top; y < rc.bottom; ++y)
-        for (int x = rc.left; x < rc.right; ++x)
-            n += GetPixel(x, y) == cr;
-    return n;
-}
-
 void DrawButton(CHoverButton& button, HDC hDC, UINT itemState)
 {
     DRAWITEMSTRUCT dis{ODT_BUTTON,

@@ -28,7 +28,6 @@ public:
     HDC GetDC() const noexcept { return m_hDC; }
     COLORREF GetPixel(int x, int y) const;
     int CountPixels(COLORREF cr) const;
-    int CountPixels(COLORREF cr, const RECT& rc) const;
     // Where the pixels of colour cr lie, as indices y * width + x.
     std::vector<int> PixelsOf(COLORREF cr) const;
     struct Pixels Read() const;
