@@ -350,8 +350,8 @@ INSTANTIATE_TEST_SUITE_P(Places, LauncherDescriptionTest,
                                            HoverCase{"HiddenManual", IDC_MANUAL, true, L""}),
                          CaseName<HoverCase>);
 
-int g_nPaints = 0;
-HWND g_hPainted = nullptr;
+int g_nPaints = 0, g_nAnnounced = 0;
+HWND g_hPainted = nullptr, g_hDescription = nullptr;
 
 LRESULT CALLBACK CountPaints(int nCode, WPARAM wParam, LPARAM lParam)
 {
@@ -359,17 +359,41 @@ LRESULT CALLBACK CountPaints(int nCode, WPARAM wParam, LPARAM lParam)
     g_nPaints += pMsg->hwnd == g_hPainted && (pMsg->message == WM_PAINT || pMsg->message == WM_ERASEBKGND);
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
+void CALLBACK CountAnnouncements(HWINEVENTHOOK, DWORD, HWND hWnd, LONG idObject, LONG idChild, DWORD, DWORD)
+{
+    g_nAnnounced += hWnd == g_hDescription && idObject == OBJID_WINDOW && idChild == CHILDID_SELF;
+}
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageW(&msg);
+}
 
-TEST_F(LauncherDescriptionTest, UnchangedTextRepaintsNothing)
+// A new text repaints the menu and is announced to screen readers; the same
+// text again does neither.
+TEST_F(LauncherDescriptionTest, OnlyANewTextRepaintsAndIsAnnounced)
 {
     const HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountPaints, nullptr, ::GetCurrentThreadId());
+    const HWINEVENTHOOK hEvents = ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                                    CountAnnouncements, ::GetCurrentProcessId(), 0,
+                                                    WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hEvents, nullptr);
     g_hPainted = *m_pDlg;
+    g_hDescription = m_pDlg->m_description;
+    Pump();
+    g_nPaints = g_nAnnounced = 0;
     HoverOver(IDC_LANGUAGE);
-    const int nAfterChange = std::exchange(g_nPaints, 0);
+    Pump();
+    const int nPaintsAfterChange = std::exchange(g_nPaints, 0), nAnnouncedAfterChange = std::exchange(g_nAnnounced, 0);
     HoverOver(IDC_LANGUAGE);
+    Pump();
+    ::UnhookWinEvent(hEvents);
     ::UnhookWindowsHookEx(hHook);
-    EXPECT_GT(nAfterChange, 0);
+    EXPECT_GT(nPaintsAfterChange, 0);
+    EXPECT_EQ(nAnnouncedAfterChange, 1);
     EXPECT_EQ(g_nPaints, 0);
+    EXPECT_EQ(g_nAnnounced, 0);
 }
 
 // --- Language chooser -------------------------------------------------------
