@@ -375,9 +375,9 @@ void Pump()
 TEST_F(LauncherDescriptionTest, OnlyANewTextRepaintsAndIsAnnounced)
 {
     const HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountPaints, nullptr, ::GetCurrentThreadId());
-    const HWINEVENTHOOK hEvents = ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
-                                                    CountAnnouncements, ::GetCurrentProcessId(), 0,
-                                                    WINEVENT_OUTOFCONTEXT);
+    const HWINEVENTHOOK hEvents =
+        ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, CountAnnouncements,
+                          ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(hEvents, nullptr);
     g_hPainted = *m_pDlg;
     g_hDescription = m_pDlg->m_description;
@@ -476,7 +476,8 @@ std::vector<ChoiceCase> Choices()
     for (int nIndex = 0; nIndex + 1 < kLanguageCount; ++nIndex)
     {
         const LanguageInfo& row = GetLanguage(nIndex);
-        choices.push_back({e2e::ToUtf8(row.pszEnglishName), row.nChooserButton, row.nValue, static_cast<int>(row.nBase)});
+        choices.push_back(
+            {e2e::ToUtf8(row.pszEnglishName), row.nChooserButton, row.nValue, static_cast<int>(row.nBase)});
     }
     choices.push_back({"SameLanguage", GetLanguage(kLanguageCount - 1).nChooserButton, kNone, 5000});
     choices.push_back({"Esc", 0, kNone, 5000});

@@ -105,10 +105,7 @@ protected:
         ForgetRuns();
     }
 
-    static void SetLanguage(DWORD value)
-    {
-        WriteRegDword(HKEY_LOCAL_MACHINE, keys::kLanguageKey, L"Language", value);
-    }
+    static void SetLanguage(DWORD value) { WriteRegDword(HKEY_LOCAL_MACHINE, keys::kLanguageKey, L"Language", value); }
     static void SetSuiteInstalled() { WriteRegString(HKEY_LOCAL_MACHINE, kUninstall + kSuiteCode, L"", L""); }
     // The stand-in installers record their runs beside themselves.
     static void ForgetRuns()

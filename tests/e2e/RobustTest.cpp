@@ -494,7 +494,8 @@ TEST_P(RobustDiscGoneTest, NextRefreshShowsNotFoundAndAClickReportsTheFile)
         ASSERT_TRUE(AnswerBox().has_value());
     }
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(m_window, IDC_WALLPAPERS); }, 5000));
-    EXPECT_EQ(Describe(m_window, GetDlgItem(m_window, IDC_WALLPAPERS)), Localised(base + IDS_STATUS_WALLPAPERS_NOT_FOUND));
+    EXPECT_EQ(Describe(m_window, GetDlgItem(m_window, IDC_WALLPAPERS)),
+              Localised(base + IDS_STATUS_WALLPAPERS_NOT_FOUND));
 
     ClickButton(m_window, IDC_SUITE);
     const auto box = AnswerBox();
