@@ -6,6 +6,7 @@
 #include "probes/DirectX.h"
 #include "res/resource.h"
 #include "res/strings.h"
+#include "tests/support/BrokenFiles.h"
 #include "tests/support/MenuTest.h"
 #include "tests/support/TestKeys.h"
 
@@ -18,8 +19,7 @@ using namespace e2e;
 namespace
 {
 using keys::kUninstall;
-const wchar_t* const kCodes[] = {keys::kSuiteCode,  keys::kVfwCodecsCode, keys::kAfterEffectsCode,
-                                 keys::k3dsMaxCode, keys::kLightWaveCode, keys::kWallpapersCode};
+const auto& kCodes = keys::kProductCodes;
 const wchar_t kEnabled[] = L"(enabled)";
 
 std::wstring Folder(const std::wstring& path) { return path.substr(0, path.rfind(L'\\')); }
@@ -61,6 +61,22 @@ TEST_F(InstallMenuTest, DirectXVersionFromTheDiscLibrary)
         EXPECT_EQ(::GetModuleHandleW(L"DSetup.dll"), nullptr);
     }
 }
+
+// Whatever the damage, the disc's library reads as no DirectX 8.
+class DirectXDamageTest : public ::testing::TestWithParam<broken::BrokenFile>
+{};
+
+TEST_P(DirectXDamageTest, ABrokenLibraryCountsAsDirectXMissing)
+{
+    const FixtureDisc disc;
+    const std::wstring folder = L"\\Corla\\Support\\Directx8\\";
+    broken::Add(GetParam(), disc, folder + L"DSetup.dll", FixturePath(L"DSetup.dll"));
+    disc.AddText(folder + L"dsetup.version", "9");
+    EXPECT_FALSE(HasDirectX8(disc.Root().c_str()));
+    EXPECT_EQ(::GetModuleHandleW(L"DSetup.dll"), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Damage, DirectXDamageTest, ::testing::ValuesIn(broken::kBrokenFiles), docs::kCaseName);
 
 enum class Rule
 {

@@ -64,8 +64,7 @@ protected:
     void SetUp() override
     {
         // Nothing installed but what each button needs to be asked about the disc.
-        for (const wchar_t* code : {keys::kSuiteCode, keys::kVfwCodecsCode, keys::kAfterEffectsCode, keys::k3dsMaxCode,
-                                    keys::kLightWaveCode, keys::kWallpapersCode})
+        for (const wchar_t* code : keys::kProductCodes)
             m_registry.RemovedKey(HKEY_LOCAL_MACHINE, keys::kUninstall + code);
         m_registry.RemovedKey(HKEY_LOCAL_MACHINE, keys::kAppPaths + L"AcroRd32.exe")
             .RemovedKey(HKEY_LOCAL_MACHINE, keys::kAppPaths + L"Premiere.exe");

@@ -1,5 +1,8 @@
-// Every caption of every language fits its button with a margin to spare, at
-// 96, 120, 144 and 192 DPI, and every description or status text fits the
+// The menu's texts as they are drawn. The three dialogs are laid out in the
+// shell dialog font, the one Windows links to East Asian faces, so every text
+// of every language has a glyph in the font its control draws with. Every
+// caption of every language fits its button with a margin to spare, at 96,
+// 120, 144 and 192 DPI, and every description or status text fits the
 // description area: a text too long for its place is shortened in
 // translation, never clipped. A dialog is laid out from its font, so at each
 // density the test makes the dialog's font at that density, sizes each button
@@ -9,9 +12,13 @@
 #include "tests/support/MenuTest.h"
 #include "tests/support/TextMetrics.h"
 
+#include "actions/ButtonTable.h"
 #include "actions/ModelDlg.h"
 #include "app/LanguageDlg.h"
+#include "res/resource.h"
 #include "res/strings.h"
+
+#include <cstring>
 
 namespace
 {
@@ -20,6 +27,43 @@ using docs::MenuTest;
 // Pixels kept free on each side of a caption, at 96 DPI.
 constexpr int kCaptionMargin = 4;
 constexpr int kDensities[] = {96, 120, 144, 192};
+
+struct TemplateFont
+{
+    DWORD dwStyle = 0;
+    WORD wPointSize = 0;
+    std::wstring face;
+};
+
+// The style and font of a DLGTEMPLATEEX resource of this executable.
+TemplateFont ReadTemplateFont(UINT nId)
+{
+    const HRSRC hResource = ::FindResourceW(nullptr, MAKEINTRESOURCEW(nId), MAKEINTRESOURCEW(5));  // RT_DIALOG
+    const auto* p = static_cast<const WORD*>(::LockResource(::LoadResource(nullptr, hResource)));
+    TemplateFont font;
+    if (p == nullptr || p[1] != 0xFFFF)
+        return font;
+    std::memcpy(&font.dwStyle, p + 6, sizeof font.dwStyle);
+    p += 13;                                    // past dlgVer .. cy
+    for (int nField = 0; nField < 3; ++nField)  // menu, class, title: ordinal or string
+        p = *p == 0xFFFF ? p + 2 : p + std::wcslen(reinterpret_cast<const wchar_t*>(p)) + 1;
+    if ((font.dwStyle & DS_SETFONT) == 0)
+        return font;
+    font.wPointSize = p[0];
+    font.face = reinterpret_cast<const wchar_t*>(p + 3);  // past point size, weight, italic and charset
+    return font;
+}
+
+TEST(DialogFontTest, TemplatesUseTheShellDialogFont)
+{
+    for (const UINT nId : {IDD_MAIN, IDD_LANGUAGE, IDD_MODEL})
+    {
+        const TemplateFont font = ReadTemplateFont(nId);
+        EXPECT_EQ(font.dwStyle & DS_SHELLFONT, static_cast<DWORD>(DS_SHELLFONT)) << nId;
+        EXPECT_EQ(font.wPointSize, 8) << nId;
+        EXPECT_EQ(font.face, L"MS Shell Dlg") << nId;
+    }
+}
 
 // A dialog's font made at another screen density, and the dialog's base
 // width in that font.
@@ -54,50 +98,17 @@ private:
     int m_nBaseX = 0;
 };
 
-// What the description area shows: the descriptions and the status texts.
-const UINT kDescriptionIds[] = {
-    IDS_DESC_MANUAL,
-    IDS_DESC_AFTER_EFFECTS,
-    IDS_DESC_3DS_MAX,
-    IDS_DESC_SUITE,
-    IDS_DESC_PREMIERE_UPDATER,
-    IDS_DESC_SPICEMASTER,
-    IDS_DESC_README,
-    IDS_DESC_WALLPAPERS,
-    IDS_DESC_VFW_CODECS,
-    IDS_DESC_EXIT,
-    IDS_DESC_ACROBAT_READER,
-    IDS_DESC_LANGUAGE,
-    IDS_DESC_LIGHTWAVE,
-    IDS_DESC_EFFECTS,
-    IDS_STATUS_SUITE_INSTALLED,
-    IDS_STATUS_AFTER_EFFECTS_RULE,
-    IDS_STATUS_3DS_MAX_RULE,
-    IDS_STATUS_LIGHTWAVE_RULE,
-    IDS_STATUS_SUITE_NOT_FOUND,
-    IDS_STATUS_PREMIERE_NOT_FOUND,
-    IDS_STATUS_AFTER_EFFECTS_NOT_FOUND,
-    IDS_STATUS_3DS_MAX_NOT_FOUND,
-    IDS_STATUS_MANUAL_NOT_FOUND,
-    IDS_STATUS_ACROBAT_NOT_FOUND,
-    IDS_STATUS_README_NOT_FOUND,
-    IDS_STATUS_WALLPAPERS_NOT_FOUND,
-    IDS_STATUS_VFW_NOT_FOUND,
-    IDS_STATUS_SPICEMASTER_NOT_FOUND,
-    IDS_STATUS_LIGHTWAVE_NOT_FOUND,
-    IDS_STATUS_VFW_RULE,
-    IDS_STATUS_MANUAL_NEEDS_ACROBAT,
-    IDS_STATUS_SUITE_VFW_INSTALLED,
-    IDS_STATUS_EFFECTS_NOT_FOUND,
-    IDS_STATUS_EFFECTS_RULE,
-    IDS_STATUS_3DS_MAX_INSTALLED,
-    IDS_STATUS_AFTER_EFFECTS_INSTALLED,
-    IDS_STATUS_LIGHTWAVE_INSTALLED,
-    IDS_STATUS_WALLPAPERS_INSTALLED,
-    IDS_STATUS_VFW_INSTALLED,
-    IDS_STATUS_ACROBAT_INSTALLED,
-    IDS_STATUS_PREMIERE_INSTALLED,
-};
+// What the description area shows: every description and status text of
+// the button table, and the Language and Exit buttons' descriptions.
+std::vector<UINT> DescriptionIds()
+{
+    std::vector<UINT> ids{IDS_DESC_LANGUAGE, IDS_DESC_EXIT};
+    for (const ButtonRow& row : MenuButtonTable())
+        for (const UINT nId : {row.nDescriptionId, row.nInstalledId, row.nRuleId, row.nNotFoundId})
+            if (nId != 0)
+                ids.push_back(nId);
+    return ids;
+}
 
 // The captions the dialog's shown buttons draw, each against its button, at
 // every density.
@@ -115,9 +126,10 @@ void ExpectCaptionsFit(const CWnd& dialog, const char* pszWhere)
             CRect rcClient;
             pButton->GetClientRect(&rcClient);
             const int nWidth = font.Pixels(::MulDiv(rcClient.Width(), 4, rcUnits.right));
-            if (nDpi == 96)  // the layout the dialog manager made
+            if (nDpi == 96)  // the layout the dialog manager made, in a font with the caption's glyphs
             {
                 EXPECT_EQ(nWidth, rcClient.Width()) << pszWhere;
+                EXPECT_EQ(MissingGlyphs(FontOf(*pButton), caption), L"") << pszWhere << ": " << e2e::ToUtf8(caption);
             }
             EXPECT_LE(CaptionOverflow(font.Font(), caption, nWidth, nMargin), 0)
                 << pszWhere << " at " << nDpi << " DPI, button " << ::GetDlgCtrlID(*pButton) << " (" << nWidth
@@ -128,12 +140,17 @@ void ExpectCaptionsFit(const CWnd& dialog, const char* pszWhere)
 
 using CaptionFitTest = MenuTest;
 
+// Every text of the language's table has its glyphs in the buttons' font too.
 TEST_F(CaptionFitTest, MenuCaptionsFitTheirButtonsInEveryLanguageAtFourDensities)
 {
+    const HFONT hButtonFont = FontOf(m_menu.Button(IDC_SUITE));
+    EXPECT_NE(MissingGlyphs(hButtonFont, L"\uFFFF"), L"") << "the check can see a missing glyph";
     for (int nLanguage = 0; nLanguage < kLanguageCount; ++nLanguage)
     {
         m_menu.RefreshAllButtons(nLanguage);
         ExpectCaptionsFit(m_menu, ("language " + std::to_string(nLanguage)).c_str());
+        for (UINT nId = 1000; nId < 1100; ++nId)
+            EXPECT_EQ(MissingGlyphs(hButtonFont, Text(nId)), L"") << "language " << nLanguage << ", text " << nId;
     }
 }
 
@@ -141,6 +158,7 @@ TEST_F(CaptionFitTest, ChooserCaptionsFitTheirButtonsAtFourDensities)
 {
     CLanguageDlg languages(&m_menu);
     ASSERT_TRUE(languages.Create());
+    EXPECT_EQ(ShownButtons(languages).size(), static_cast<size_t>(kLanguageCount));
     ExpectCaptionsFit(languages, "language chooser");
     languages.DestroyWindow();
     CModelDlg models(&m_menu);
@@ -149,18 +167,20 @@ TEST_F(CaptionFitTest, ChooserCaptionsFitTheirButtonsAtFourDensities)
     models.DestroyWindow();
 }
 
-TEST_F(CaptionFitTest, DescriptionsAndStatusTextsFitTheDescriptionArea)
+TEST_F(CaptionFitTest, DescriptionsAndStatusTextsFitTheDescriptionAreaWithTheirGlyphs)
 {
     CRect rcArea;
     m_menu.m_description.GetClientRect(&rcArea);
     for (int nLanguage = 0; nLanguage < kLanguageCount; ++nLanguage)
     {
         SetLanguage(nLanguage);
-        for (const UINT nId : kDescriptionIds)
+        for (const UINT nId : DescriptionIds())
         {
+            SCOPED_TRACE("language " + std::to_string(nLanguage) + ", text " + std::to_string(nId));
             const SIZE size = WrappedTextSize(FontOf(m_menu.m_description), Text(nId), rcArea.Width());
-            EXPECT_LE(size.cx, rcArea.Width()) << "language " << nLanguage << ", text " << nId;
-            EXPECT_LE(size.cy, rcArea.Height()) << "language " << nLanguage << ", text " << nId;
+            EXPECT_LE(size.cx, rcArea.Width());
+            EXPECT_LE(size.cy, rcArea.Height());
+            EXPECT_EQ(MissingGlyphs(FontOf(m_menu.m_description), Text(nId)), L"");
         }
     }
 }

@@ -275,17 +275,6 @@ TEST_F(HoverButtonTest, PointerRestingOnTheButtonShowsHoverUntilItLeavesEveryTim
     ::SetCursorPos(ptSaved.x, ptSaved.y);
 }
 
-std::vector<HWND> TooltipsOwnedBy(HWND hOwner)
-{
-    std::vector<HWND> tips;
-    for (HWND hWnd = nullptr; (hWnd = ::FindWindowExW(nullptr, hWnd, TOOLTIPS_CLASSW, nullptr)) != nullptr;)
-    {
-        if (::GetWindow(hWnd, GW_OWNER) == hOwner)
-            tips.push_back(hWnd);
-    }
-    return tips;
-}
-
 TEST_F(HoverButtonTest, StripThatCannotBeLoadedIsReportedAndPaintsNoSlice)
 {
     EXPECT_TRUE(m_btn.LoadStateBitmap(IDB_BUTTON_STRIP));
@@ -305,18 +294,6 @@ MSG MessageTo(HWND hWnd, UINT message)
     msg.hwnd = hWnd;
     msg.message = message;
     return msg;
-}
-
-std::wstring ToolText(HWND hTip, HWND hButton)
-{
-    wchar_t szText[80] = L"";
-    TOOLINFOW ti{};
-    ti.cbSize = TTTOOLINFOW_V2_SIZE;
-    ti.hwnd = hButton;
-    ti.uId = 1;
-    ti.lpszText = szText;
-    ::SendMessageW(hTip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&ti));
-    return szText;
 }
 
 // No tooltip window until a mouse message could show one; then one window
@@ -344,6 +321,6 @@ TEST_F(HoverButtonTest, TheTipIsMadeAtTheFirstMouseMessageAndKeepsOneTool)
     const std::vector<HWND> tips = TooltipsOwnedBy(m_dlg);
     ASSERT_EQ(tips.size(), 1u);
     EXPECT_EQ(::SendMessageW(tips[0], TTM_GETTOOLCOUNT, 0, 0), 1);
-    EXPECT_EQ(ToolText(tips[0], m_btn), L"Esci");
+    EXPECT_EQ(TipText(m_btn), L"Esci");
 }
 }  // namespace

@@ -4,7 +4,6 @@
 #include "app/LauncherDlg.h"
 #include "actions/Language.h"
 #include "actions/RunKeyResume.h"
-#include "app/LanguageDlg.h"
 #include "res/resource.h"
 #include "res/strings.h"
 #include "tests/support/DialogTestSupport.h"
@@ -12,7 +11,6 @@
 #include "tests/support/ImportHook.h"
 #include "tests/support/TestKeys.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <sddl.h>
 
@@ -50,11 +48,6 @@ int ReadDword(const wchar_t* key, const wchar_t* name)
 
 std::wstring Text(UINT nID) { return static_cast<LPCWSTR>(CLauncherDlg::LoadFixed(nID)); }
 
-CHoverButton& Button(HWND hDlg, UINT nID)
-{
-    return *dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(::GetDlgItem(hDlg, static_cast<int>(nID))));
-}
-
 // How many of the items have WS_VISIBLE.
 int CountVisible(HWND hDlg, const std::vector<UINT>& ids)
 {
@@ -63,55 +56,11 @@ int CountVisible(HWND hDlg, const std::vector<UINT>& ids)
     }));
 }
 
-BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
-{
-    return reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd), TRUE;
-}
-std::vector<HWND> ThreadWindows()
-{
-    std::vector<HWND> windows;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-// A button's tooltip text, from whichever tooltip of this thread holds it,
-// once the pointer has met the button (the tip is made then).
-std::wstring TipText(CHoverButton& button)
-{
-    MSG mouse{button, WM_MOUSEMOVE, 0, 0, 0, {}};
-    button.PreTranslateMessage(&mouse);
-    const HWND hButton = button;
-    std::wstring text;
-    for (const HWND hWnd : ThreadWindows())
-    {
-        wchar_t szClass[64] = {}, szText[256] = {};
-        TOOLINFOW ti{sizeof(ti), 0, hButton, 1, {}, nullptr, szText, 0, nullptr};
-        if (::GetClassNameW(hWnd, szClass, 64) && wcscmp(szClass, TOOLTIPS_CLASSW) == 0)
-            ::SendMessageW(hWnd, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&ti));
-        text += szText;
-    }
-    return text;
-}
-
-// The hover buttons of a dialog, top to bottom.
-std::vector<CHoverButton*> ChildButtons(HWND hDlg)
-{
-    std::vector<std::pair<CRect, CHoverButton*>> buttons;
-    for (HWND h = ::GetWindow(hDlg, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
-        if (auto* pButton = dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(h)))
-            buttons.emplace_back(CRect(), pButton), ::GetWindowRect(h, &buttons.back().first);
-    std::sort(buttons.begin(), buttons.end(), [](auto& a, auto& b) { return a.first.top < b.first.top; });
-    std::vector<CHoverButton*> result;
-    for (auto& button : buttons)
-        result.push_back(button.second);
-    return result;
-}
-
 // Every caption and description the menu shows, and the Exit tooltip.
 std::vector<std::wstring> ShownTexts(CLauncherDlg& dlg)
 {
     std::vector<std::wstring> texts{TipText(dlg.Button(IDOK))};
-    for (CHoverButton* pButton : ChildButtons(dlg))
+    for (CHoverButton* pButton : HoverButtons(dlg, false))
         texts.insert(texts.end(), {DrawnCaption(*pButton), static_cast<LPCWSTR>(pButton->GetDescription())});
     return texts;
 }
@@ -243,12 +192,12 @@ TEST_P(LauncherHardwareTest, ModelIsCodecMinusFourOrNone)
 INSTANTIATE_TEST_SUITE_P(Codec, LauncherHardwareTest,
                          ::testing::Values(std::pair(4, 0), std::pair(5, 1), std::pair(kNone, 3), std::pair(9, 5)));
 
-TEST_F(LauncherTest, TitleDefaultButtonIconAndSuiteInstalledFlag)
+// (The suite as the default button is KeyboardMenuTest's.)
+TEST_F(LauncherTest, TitleIconAndSuiteInstalledFlag)
 {
     ASSERT_FALSE(e2e::KeyExists(HKEY_LOCAL_MACHINE, kSuiteKey)) << "suite installed in the prefix";
     CLauncherDlg& dlg = Open();
     EXPECT_EQ(std::wstring(dlg.GetWindowText()), L"Zelvora Velquin");
-    EXPECT_EQ(dlg.SendMessage(DM_GETDEFID), MAKELRESULT(IDC_SUITE, DC_HASDEFID));
     EXPECT_NE(dlg.SendMessage(WM_GETICON, ICON_BIG), 0);
     EXPECT_NE(dlg.SendMessage(WM_GETICON, ICON_SMALL), 0);
     EXPECT_FALSE(dlg.m_bSuiteInstalled);
@@ -316,10 +265,15 @@ TEST_P(LauncherLanguageTest, StoredValueWinsAndIsKept)
     ExpectLanguage(Open(), GetParam().first, GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(Stored, LauncherLanguageTest,
-                         ::testing::Values(std::pair(9, 0), std::pair(1036, 1000), std::pair(7, 2000),
-                                           std::pair(16, 3000), std::pair(10, 4000), std::pair(17, 5000),
-                                           std::pair(12, 0)));
+// Each language's value, and one the table does not know.
+std::vector<std::pair<int, int>> StoredValues()
+{
+    std::vector<std::pair<int, int>> values{{12, 0}};
+    for (int nIndex = 0; nIndex < kLanguageCount; ++nIndex)
+        values.emplace_back(GetLanguage(nIndex).nValue, GetLanguage(nIndex).nBase);
+    return values;
+}
+INSTANTIATE_TEST_SUITE_P(Stored, LauncherLanguageTest, ::testing::ValuesIn(StoredValues()));
 
 TEST_F(LauncherLanguageTest, FirstStartStoresSystemLanguage)
 {
@@ -368,12 +322,7 @@ protected:
     // Puts the cursor on the item's centre (or the background) and lets the menu see it.
     std::wstring HoverOver(UINT nID)
     {
-        const HWND hUnder = nID != 0 ? m_pDlg->GetDlgItem(static_cast<int>(nID)) : m_pDlg->m_hWnd;
-        CRect rc(0, 0, 8, 8);
-        nID != 0 ? ::GetWindowRect(hUnder, &rc) : ::MapWindowPoints(*m_pDlg, nullptr, reinterpret_cast<POINT*>(&rc), 2);
-        ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-        m_pDlg->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(hUnder), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-        return static_cast<LPCWSTR>(m_pDlg->m_description.GetWindowText());
+        return e2e::Describe(*m_pDlg, nID != 0 ? m_pDlg->GetDlgItem(static_cast<int>(nID)) : m_pDlg->m_hWnd);
     }
 
     CLauncherDlg* m_pDlg = nullptr;
@@ -384,8 +333,8 @@ TEST_P(LauncherDescriptionTest, ShowsWhatTheVisibleButtonUnderTheCursorSays)
     const HoverCase& c = GetParam();
     if (c.nTarget != 0 && c.nTarget != IDC_DESCRIPTION)
     {
-        Button(*m_pDlg, c.nTarget).SetDescriptions(L"usable", L"not usable");
-        Button(*m_pDlg, c.nTarget).EnableWindow(c.bEnabled);
+        m_pDlg->Button(c.nTarget).SetDescriptions(L"usable", L"not usable");
+        m_pDlg->Button(c.nTarget).EnableWindow(c.bEnabled);
     }
     ASSERT_EQ(HoverOver(IDC_LANGUAGE), Text(IDS_DESC_LANGUAGE));
     EXPECT_EQ(HoverOver(c.nTarget), c.expected);
@@ -401,8 +350,8 @@ INSTANTIATE_TEST_SUITE_P(Places, LauncherDescriptionTest,
                                            HoverCase{"HiddenManual", IDC_MANUAL, true, L""}),
                          CaseName<HoverCase>);
 
-int g_nPaints = 0;
-HWND g_hPainted = nullptr;
+int g_nPaints = 0, g_nAnnounced = 0;
+HWND g_hPainted = nullptr, g_hDescription = nullptr;
 
 LRESULT CALLBACK CountPaints(int nCode, WPARAM wParam, LPARAM lParam)
 {
@@ -410,17 +359,41 @@ LRESULT CALLBACK CountPaints(int nCode, WPARAM wParam, LPARAM lParam)
     g_nPaints += pMsg->hwnd == g_hPainted && (pMsg->message == WM_PAINT || pMsg->message == WM_ERASEBKGND);
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
+void CALLBACK CountAnnouncements(HWINEVENTHOOK, DWORD, HWND hWnd, LONG idObject, LONG idChild, DWORD, DWORD)
+{
+    g_nAnnounced += hWnd == g_hDescription && idObject == OBJID_WINDOW && idChild == CHILDID_SELF;
+}
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageW(&msg);
+}
 
-TEST_F(LauncherDescriptionTest, UnchangedTextRepaintsNothing)
+// A new text repaints the menu and is announced to screen readers; the same
+// text again does neither.
+TEST_F(LauncherDescriptionTest, OnlyANewTextRepaintsAndIsAnnounced)
 {
     const HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountPaints, nullptr, ::GetCurrentThreadId());
+    const HWINEVENTHOOK hEvents =
+        ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, CountAnnouncements,
+                          ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hEvents, nullptr);
     g_hPainted = *m_pDlg;
+    g_hDescription = m_pDlg->m_description;
+    Pump();
+    g_nPaints = g_nAnnounced = 0;
     HoverOver(IDC_LANGUAGE);
-    const int nAfterChange = std::exchange(g_nPaints, 0);
+    Pump();
+    const int nPaintsAfterChange = std::exchange(g_nPaints, 0), nAnnouncedAfterChange = std::exchange(g_nAnnounced, 0);
     HoverOver(IDC_LANGUAGE);
+    Pump();
+    ::UnhookWinEvent(hEvents);
     ::UnhookWindowsHookEx(hHook);
-    EXPECT_GT(nAfterChange, 0);
+    EXPECT_GT(nPaintsAfterChange, 0);
+    EXPECT_EQ(nAnnouncedAfterChange, 1);
     EXPECT_EQ(g_nPaints, 0);
+    EXPECT_EQ(g_nAnnounced, 0);
 }
 
 // --- Language chooser -------------------------------------------------------
@@ -428,41 +401,14 @@ TEST_F(LauncherDescriptionTest, UnchangedTextRepaintsNothing)
 // Button 0 is Esc; kNone stored means nothing is written.
 struct ChoiceCase
 {
-    const char* name;
+    std::string name;
     UINT nButton;
     int nStored;
     int nBase;
 };
 void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
 
-UINT g_nChooserButton = 0;
 HWND g_hMenu = nullptr;
-bool g_bChooserSeen = false;
-
-// Runs from the chooser's modal loop: checks the open chooser, then uses its button.
-void CALLBACK VisitChooser(HWND, UINT, UINT_PTR nTimer, DWORD)
-{
-    const std::vector<HWND> windows = ThreadWindows();
-    const auto it = std::find_if(windows.begin(), windows.end(), [](HWND h) {
-        return dynamic_cast<CLanguageDlg*>(CWnd::FromHandlePermanent(h)) != nullptr && ::IsWindowVisible(h);
-    });
-    if (it == windows.end())
-        return;
-    const HWND hChooser = *it;
-    ::KillTimer(nullptr, nTimer);
-    g_bChooserSeen = true;
-    CRect rcChooser, rcLanguage;
-    ::GetWindowRect(hChooser, &rcChooser);
-    ::GetWindowRect(::GetDlgItem(g_hMenu, IDC_LANGUAGE), &rcLanguage);
-    EXPECT_EQ(rcChooser.left, rcLanguage.left);
-    EXPECT_EQ(rcChooser.bottom, rcLanguage.top);
-    EXPECT_EQ(CountVisible(g_hMenu, LargeButtons()), 0);
-    if (g_nChooserButton == 0)
-        ::PostMessageW(hChooser, WM_KEYDOWN, VK_ESCAPE, 0);
-    else
-        ::PostMessageW(hChooser, WM_COMMAND, MAKEWPARAM(g_nChooserButton, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(::GetDlgItem(hChooser, static_cast<int>(g_nChooserButton))));
-}
 
 // The menu's whole-window redraws: how many large buttons each one showed.
 const auto g_pfnRedraw = SystemFunction<decltype(&::RedrawWindow)>(L"user32.dll", "RedrawWindow");
@@ -488,14 +434,18 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     ASSERT_FALSE(neverShown.empty());
     WriteDword(kLanguageKey, kLanguageValueName, kNone);
     dlg.Button(IDC_SUITE).SetDescriptions(L"before", nullptr);
-    g_nChooserButton = c.nButton;
     g_hMenu = dlg;
-    g_bChooserSeen = false;
-    ::SetTimer(nullptr, 0, 20, VisitChooser);
     g_redraws.clear();
     {
         const ImportHook redraw(L"user32.dll", "RedrawWindow", reinterpret_cast<const void*>(&RecordingRedraw));
-        dlg.OnLanguage();
+        EXPECT_TRUE(ChooseLanguage(dlg, c.nButton, [&dlg](HWND hChooser) {
+            CRect rcChooser, rcLanguage;
+            ::GetWindowRect(hChooser, &rcChooser);
+            dlg.Button(IDC_LANGUAGE).GetWindowRect(&rcLanguage);
+            EXPECT_EQ(rcChooser.left, rcLanguage.left);
+            EXPECT_EQ(rcChooser.bottom, rcLanguage.top);
+            EXPECT_EQ(CountVisible(dlg, LargeButtons()), 0);
+        }));
     }
     // Captions painted before the change must not stay on the screen. Wine
     // repaints a button whose style turns visible, Windows does not: the
@@ -503,7 +453,6 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     ASSERT_FALSE(g_redraws.empty());
     EXPECT_EQ(g_redraws.back(), 9);
 
-    EXPECT_TRUE(g_bChooserSeen);
     EXPECT_EQ(CountVisible(dlg, LargeButtons()), static_cast<int>(LargeButtons().size()));
     EXPECT_EQ(CountVisible(dlg, neverShown), 0);
 
@@ -520,10 +469,18 @@ TEST_P(LanguageChooserTest, OpensAboveLanguageButtonAndAppliesOnlyANewChoice)
     EXPECT_EQ(TipText(dlg.Button(IDOK)), Text(c.nBase + IDS_TIP_EXIT));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, LanguageChooserTest,
-    ::testing::Values(ChoiceCase{"English", IDC_LANG_ENGLISH, 9, 0}, ChoiceCase{"French", IDC_LANG_FRENCH, 1036, 1000},
-                      ChoiceCase{"German", IDC_LANG_GERMAN, 7, 2000}, ChoiceCase{"Italian", IDC_LANG_ITALIAN, 16, 3000},
-                      ChoiceCase{"Spanish", IDC_LANG_SPANISH, 10, 4000},
-                      ChoiceCase{"SameLanguage", IDC_LANG_JAPANESE, kNone, 5000}, ChoiceCase{"Esc", 0, kNone, 5000}),
-    CaseName<ChoiceCase>);
+// Each language's button but the one the menu starts in, that one, and Esc.
+std::vector<ChoiceCase> Choices()
+{
+    std::vector<ChoiceCase> choices;
+    for (int nIndex = 0; nIndex + 1 < kLanguageCount; ++nIndex)
+    {
+        const LanguageInfo& row = GetLanguage(nIndex);
+        choices.push_back(
+            {e2e::ToUtf8(row.pszEnglishName), row.nChooserButton, row.nValue, static_cast<int>(row.nBase)});
+    }
+    choices.push_back({"SameLanguage", GetLanguage(kLanguageCount - 1).nChooserButton, kNone, 5000});
+    choices.push_back({"Esc", 0, kNone, 5000});
+    return choices;
+}
+INSTANTIATE_TEST_SUITE_P(Rows, LanguageChooserTest, ::testing::ValuesIn(Choices()), CaseName<ChoiceCase>);

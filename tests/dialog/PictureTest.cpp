@@ -127,18 +127,6 @@ private:
     HFONT m_hFont;
 };
 
-// From the chooser's modal loop: choose German.
-void CALLBACK ChooseGerman(HWND, UINT, UINT_PTR nTimer, DWORD)
-{
-    for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
-        if (dynamic_cast<CLanguageDlg*>(CWnd::FromHandlePermanent(hWnd)) != nullptr && ::IsWindowVisible(hWnd))
-        {
-            ::KillTimer(nullptr, nTimer);
-            ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(IDC_LANG_GERMAN, BN_CLICKED),
-                           reinterpret_cast<LPARAM>(::GetDlgItem(hWnd, IDC_LANG_GERMAN)));
-        }
-}
-
 class PictureTest : public ::testing::TestWithParam<PictureCase>
 {
 protected:
@@ -193,14 +181,7 @@ TEST_P(PictureTest, LooksAsReviewed)
     switch (c.then)
     {
     case Then::Nothing: break;
-    case Then::ChooseGerman:
-    {
-        const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, ChooseGerman);
-        m_pDialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE, BN_CLICKED),
-                               reinterpret_cast<LPARAM>(Item(IDC_LANGUAGE)));
-        ::KillTimer(nullptr, nTimer);
-        break;
-    }
+    case Then::ChooseGerman: EXPECT_TRUE(ChooseLanguage(*m_pDialog, IDC_LANG_GERMAN)); break;
     case Then::RestOnDisabled:
         ::EnableWindow(Item(IDC_SUITE), TRUE);
         ::SetFocus(Item(IDC_SUITE));

@@ -1,6 +1,7 @@
 // The Premiere updater button of the real menu: offered while an older
 // Premiere is installed and the international updater is on the disc; the
 // updater run is chosen by the installed Premiere's language.
+#include "tests/support/BrokenFiles.h"
 #include "tests/support/MenuTest.h"
 
 #include "actions/PremiereUpdater.h"
@@ -117,6 +118,29 @@ TEST_P(PremiereInstallTest, RunsTheUpdaterOfPremieresLanguage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PremiereInstallTest, ::testing::ValuesIn(kInstallCases), docs::kCaseName);
+
+// Unreadable version resources: not "6.01", so the updater is offered, and no
+// language, so the click runs the international updater.
+class PremiereDamageTest : public MenuTest, public ::testing::WithParamInterface<broken::BrokenFile>
+{};
+
+TEST_P(PremiereDamageTest, BrokenPremiereFilesGiveTheInternationalUpdater)
+{
+    docs::SetAppPath(L"Premiere.exe", m_programs.Root());
+    broken::Add(GetParam(), m_programs, L"premiere.exe", FixturePath(L"premiere-de\\premiere.exe"));
+    broken::Add(GetParam(), m_programs, L"preminfo.dll", FixturePath(L"preminfo-601\\preminfo.dll"));
+    for (const std::wstring updater : {kInternational, kGerman})
+        m_disc.AddInstaller(kUpdaters + updater);
+    m_menu.RefreshButton(IDC_PREMIERE_UPDATER);
+    ExpectButton(IDC_PREMIERE_UPDATER, true, Text(IDS_DESC_PREMIERE_UPDATER));
+
+    m_menu.ClickButton(IDC_PREMIERE_UPDATER);
+    EXPECT_EQ(docs::Runs(m_disc, kUpdaters),
+              std::vector<std::wstring>{m_disc.Path(kUpdaters + std::wstring(kInternational))});
+    EXPECT_TRUE(docs::Runs(m_disc, kUpdaters + std::wstring(L"\\German")).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Damage, PremiereDamageTest, ::testing::ValuesIn(broken::kBrokenFiles), docs::kCaseName);
 
 // The button is refreshed after the updater has run: the 6.01 preminfo.dll it
 // put in place shows as installed.

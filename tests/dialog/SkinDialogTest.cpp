@@ -1,6 +1,6 @@
-// CSkinDialog on the real chooser template: the window region cut from the
-// background's key colour, the background painted one to one, the colour
-// rule for controls and drag-to-move.
+// CSkinDialog on the real chooser template: the window region kept where
+// asked and plain without a key colour, the background painted one to one,
+// the colour rule for controls and drag-to-move.
 #include "tests/support/DialogTestSupport.h"
 
 #include "framework/WinApp.h"
@@ -46,58 +46,8 @@ protected:
     CTestSkinDialog m_dlg{IDD_LANGUAGE};
 };
 
-struct RunCase
-{
-    const char* name;
-    std::function<COLORREF(int x, int w)> pixel;
-    std::function<Runs(int w)> expected;
-};
-
-void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
-
-class RegionRunTest : public SkinDialogTest, public ::testing::WithParamInterface<RunCase>
-{};
-
-TEST_P(RegionRunTest, KeyPixelsCutTheRowIntoOpaqueRuns)
-{
-    UseKeyColour();
-    const int kRow = 10;
-    m_dlg.PaintBackgroundRow(kRow, GetParam().pixel);
-    m_dlg.BuildWindowRegion(CRect());
-
-    EXPECT_EQ(RegionRow(kRow), GetParam().expected(ClientWidth()));
-    EXPECT_EQ(RegionRow(kRow + 1), (Runs{{0, ClientWidth()}}));
-}
-
-const RunCase kRunCases[] = {
-    // key, opaque, opaque, key, key, opaque; everything after x = 5 is key,
-    // so the row reads like one six pixels wide.
-    {"SixPixelRow", [](int x, int) { return x == 0 || x == 3 || x == 4 || x >= 6 ? kKey : kFill; },
-     [](int) {
-         return Runs{{1, 3}, {5, 6}};
-     }},
-    {"KeyAtLeftEdge", [](int x, int) { return x == 0 ? kKey : kFill; },
-     [](int w) {
-         return Runs{{1, w}};
-     }},
-    {"KeyAtRightEdge", [](int x, int w) { return x == w - 1 ? kKey : kFill; },
-     [](int w) {
-         return Runs{{0, w - 1}};
-     }},
-    {"LoneOpaquePixelAtRightEdge", [](int x, int w) { return x == w - 1 ? kFill : kKey; },
-     [](int w) {
-         return Runs{{w - 1, w}};
-     }},
-    {"AllKey", [](int, int) { return kKey; }, [](int) { return Runs{}; }},
-    {"OneBitOffKeyIsOpaque", [](int x, int) { return x % 2 == 0 ? RGB(255, 0, 254) : RGB(255, 1, 255); },
-     [](int w) {
-         return Runs{{0, w}};
-     }},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, RegionRunTest, ::testing::ValuesIn(kRunCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
+// How key pixels cut rows into runs is CWindowRegion's (WindowRegionTest) and,
+// on the menu's artwork, ArtworkRegionTest's; here the keep rectangle reaches it.
 TEST_F(SkinDialogTest, KeyPixelsInsideTheKeepRectangleStayOpaque)
 {
     UseKeyColour();

@@ -123,16 +123,6 @@ TEST(StabilityCountersTest, SeeOneNewObjectOfTheirKind)
 
 namespace
 {
-// The chooser button the next language change clicks.
-UINT g_nChooserAnswer = 0;
-LRESULT CALLBACK AnswerChooser(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    const LPCWSTR kDialogClass = MAKEINTATOM(0x8002);
-    if (nCode == HCBT_CREATEWND && reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->lpszClass == kDialogClass)
-        ::PostMessageW(reinterpret_cast<HWND>(wParam), WM_COMMAND, MAKEWPARAM(g_nChooserAnswer, BN_CLICKED), 0);
-    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-}
-
 class StabilityTest;
 struct Workload
 {
@@ -161,10 +151,7 @@ public:
 
     void ChangeLanguage(int nRound)
     {
-        g_nChooserAnswer = GetLanguage((nRound + 1) % kLanguageCount).nChooserButton;
-        const HHOOK hHook = ::SetWindowsHookExW(WH_CBT, AnswerChooser, nullptr, ::GetCurrentThreadId());
-        m_dlg.OnLanguage();
-        ::UnhookWindowsHookEx(hHook);
+        ChooseLanguage(m_dlg, GetLanguage((nRound + 1) % kLanguageCount).nChooserButton);
         ASSERT_EQ(m_dlg.m_language.StoredValue(), GetLanguage((nRound + 1) % kLanguageCount).nValue);
     }
     void Hover(int nRound)
@@ -176,14 +163,11 @@ public:
         ::SendMessageW(hButton, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
         ::SendMessageW(hButton, WM_MOUSEHOVER, 0, MAKELPARAM(2, 2));
         ::UpdateWindow(hButton);
-        m_dlg.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(hButton), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-        ASSERT_EQ(std::wstring(m_dlg.m_description.GetWindowText()),
+        ASSERT_EQ(e2e::Describe(m_dlg, hButton),
                   std::wstring(dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(hButton))->GetDescription()));
         ::SendMessageW(hButton, WM_MOUSELEAVE, 0, 0);
         ::UpdateWindow(hButton);
-        m_dlg.GetWindowRect(&rc);
-        ::SetCursorPos(rc.left + 4, rc.top + 4);
-        m_dlg.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_dlg.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        e2e::Describe(m_dlg, m_dlg);
     }
     // The theme on and off, told by each message of a switch in turn: the look follows.
     void SwitchContrast(int nRound)

@@ -221,6 +221,7 @@ TEST_P(ModalLoopTest, PostedMessageEndsTheDialogWithItsResult)
     MSG msg{};
     EXPECT_EQ(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE, c.message == WM_QUIT)
         << "a quit is left for the loop outside";
+    EXPECT_EQ(msg.wParam, c.message == WM_QUIT ? c.wParam : 0) << "with its exit code";
     owner.DestroyWindow();
 }
 
@@ -229,7 +230,7 @@ const ModalCase kModalCases[] = {
     {"OwnMessage", WM_END_WITH, 42, 42},
     {"Ok", WM_COMMAND, IDOK, IDOK},
     {"Close", WM_CLOSE, 0, IDCANCEL},
-    {"Quit", WM_QUIT, 0, -1},  // ends the loop without EndDialog
+    {"Quit", WM_QUIT, 7, -1},  // ends the loop without EndDialog
 };
 
 INSTANTIATE_TEST_SUITE_P(Ends, ModalLoopTest, ::testing::ValuesIn(kModalCases),

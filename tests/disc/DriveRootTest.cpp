@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "tests/disc/CdromDrive.h"
 #include "tests/support/Driver.h"
+#include "tests/support/TestKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -18,16 +19,11 @@ namespace
 // The content taken out of the demo disc's image, as Windows and Unix paths.
 const std::wstring kDiscContent = SPLASH_DISC_CONTENT;
 const std::string kDiscContentUnix = SPLASH_DISC_CONTENT_UNIX;
-const std::wstring kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-const std::wstring kZelvoraKey = L"SOFTWARE\\Zelvora";
-const std::wstring kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-const std::wstring kSuiteCode = L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}";
+using keys::kRunKey;
+using keys::kSuiteCode;
+using keys::kUninstall;
+const std::wstring kZelvoraKey = keys::kZelvoraKey;
 const std::wstring kDirectXVersion = L"\\Corla\\Support\\Directx8\\dsetup.version";
-// Every product the demo disc's installers register.
-const wchar_t* const kProductCodes[] = {
-    L"{5FDD4E6F-84E5-4E1A-AC16-F471369201A1}", L"{c8ba4e9d-9f8e-4cc3-9d78-ff0f5ee5a4ac}",
-    L"{6FBC8FFB-23FB-464C-8657-24F57CB520A5}", L"{7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3}",
-    L"{9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}", L"{5F683762-A1AE-4043-9BED-E8443F625D9B}"};
 
 void DeleteEverywhere(const std::wstring& folder, const std::wstring& name)
 {
@@ -44,8 +40,6 @@ void DeleteEverywhere(const std::wstring& folder, const std::wstring& name)
     } while (FindNextFileW(search, &found));
     FindClose(search);
 }
-
-bool Enabled(HWND menu, int id) { return IsWindowEnabled(GetDlgItem(menu, id)) != FALSE; }
 
 std::vector<std::string> SplitAtNul(const std::string& bytes)
 {
@@ -97,7 +91,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_drive.Defined());
-        for (const wchar_t* code : kProductCodes)
+        for (const wchar_t* code : keys::kProductCodes)
             m_registry.RemovedKey(HKEY_LOCAL_MACHINE, kUninstall + code);
         m_registry.Value(HKEY_LOCAL_MACHINE, kZelvoraKey, L"Codec");
         m_registry.RemovedValue(HKEY_LOCAL_MACHINE, kZelvoraKey, L"SplashPath");
@@ -111,10 +105,7 @@ protected:
         ForgetRuns();
     }
 
-    static void SetLanguage(DWORD value)
-    {
-        WriteRegDword(HKEY_LOCAL_MACHINE, kZelvoraKey + L"\\Sorlan", L"Language", value);
-    }
+    static void SetLanguage(DWORD value) { WriteRegDword(HKEY_LOCAL_MACHINE, keys::kLanguageKey, L"Language", value); }
     static void SetSuiteInstalled() { WriteRegString(HKEY_LOCAL_MACHINE, kUninstall + kSuiteCode, L"", L""); }
     // The stand-in installers record their runs beside themselves.
     static void ForgetRuns()

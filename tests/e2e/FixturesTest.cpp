@@ -208,8 +208,6 @@ TEST(VersionStubTest, PreminfoCarriesFileVersionInTheIntendedTable)
     EXPECT_TRUE(FileExists(FixturePath(L"preminfo-none\\preminfo.dll")));
 }
 
-TEST(DriverTest, SplashIsBuiltWhereTheDriverLooks) { EXPECT_TRUE(FileExists(SplashExe())); }
-
 namespace
 {
 
@@ -259,8 +257,9 @@ void CollectPrograms(const std::wstring& folder, std::vector<std::wstring>& prog
 
 }  // namespace
 
-// A host without 32-bit support starts no 32-bit program, so the menu and
-// every stand-in it starts or loads must match the tests' own target.
+// The menu is built where the driver looks, and, as a host without 32-bit
+// support starts no 32-bit program, it and every stand-in it starts or loads
+// match the tests' own target.
 TEST(DriverTest, MenuAndFixturesAreBuiltForTheTestsTarget)
 {
     const auto* self = reinterpret_cast<const BYTE*>(GetModuleHandleW(nullptr));

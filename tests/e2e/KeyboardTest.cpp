@@ -1,7 +1,9 @@
 // The real Splash.exe driven from the keyboard through its own message loop:
-// Enter on the focused button or, at start, on the suite, and the language
-// chooser answering keys (Tab order and the arrows are the table of
-// tests/dialog/KeyboardTest.cpp).
+// the focus starts on the suite, Enter or Space runs the focused button, the
+// language chooser answers keys (Tab order and the arrows are the table of
+// tests/dialog/KeyboardTest.cpp), and in front of another program's window,
+// when either chooser closes, the menu is active and in the foreground again,
+// so Enter on the suite reaches it.
 #include "tests/support/Driver.h"
 #include "tests/support/TestKeys.h"
 
@@ -9,8 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace e2e;
@@ -28,13 +33,6 @@ HWND Focus(HWND window)
 }
 
 int FocusId(HWND window) { return GetDlgCtrlID(Focus(window)); }
-
-std::wstring Text(HWND window)
-{
-    wchar_t text[512] = {};
-    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
-    return text;
-}
 
 // Presses a key in the menu's thread as the keyboard would: posted to the
 // focused window, with Shift held in the thread's key state when asked. A
@@ -59,6 +57,76 @@ void Press(HWND window, UINT vk, bool shift = false)
     keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
     AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
+}
+
+// A plain window of this process, with its own message loop, standing for
+// another program's window behind the menu.
+class OtherProgramWindow
+{
+public:
+    OtherProgramWindow()
+        : m_thread([this] {
+              WNDCLASSW wc = {};
+              wc.lpfnWndProc = DefWindowProcW;
+              wc.hInstance = GetModuleHandleW(nullptr);
+              wc.lpszClassName = L"OtherProgram";
+              RegisterClassW(&wc);
+              m_window = CreateWindowExW(0, wc.lpszClassName, L"Other program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                         1000, 700, nullptr, nullptr, wc.hInstance, nullptr);
+              SetForegroundWindow(m_window);
+              m_threadId = GetCurrentThreadId();
+              m_ready = true;
+              MSG msg;
+              while (GetMessageW(&msg, nullptr, 0, 0) > 0)
+                  DispatchMessageW(&msg);
+              DestroyWindow(m_window);
+          })
+    {
+        WaitUntil([this] { return m_ready.load(); }, 5000);
+    }
+    ~OtherProgramWindow()
+    {
+        PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
+        m_thread.join();
+    }
+    HWND Window() const { return m_window; }
+
+private:
+    std::atomic<bool> m_ready{false};
+    HWND m_window = nullptr;
+    DWORD m_threadId = 0;
+    std::thread m_thread;
+};
+
+void PressKey(WORD key)
+{
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+// A visible top-level window of the process that holds control id.
+HWND FindDialogWith(DWORD processId, int id)
+{
+    for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, nullptr); window;
+         window = FindWindowExW(nullptr, window, nullptr, nullptr))
+    {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window) && GetDlgItem(window, id))
+            return window;
+    }
+    return nullptr;
+}
+
+bool ActiveAndForeground(HWND menu)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetForegroundWindow() == menu && GetGUIThreadInfo(GetWindowThreadProcessId(menu, nullptr), &info) &&
+           info.hwndActive == menu;
 }
 
 class KeyboardE2ETest : public ::testing::Test
@@ -86,13 +154,6 @@ protected:
 
 }  // namespace
 
-TEST_F(KeyboardE2ETest, EnterAtStartRunsTheSuite)
-{
-    Press(window, VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return !disc.Runs(L"\\Corla").empty(); }, 10000));
-    EXPECT_TRUE(disc.Runs(L"\\Bonus\\DesktopWallpapers").empty());
-}
-
 class KeyboardKeyE2ETest : public KeyboardE2ETest, public ::testing::WithParamInterface<UINT>
 {};
 
@@ -107,15 +168,6 @@ TEST_P(KeyboardKeyE2ETest, EnterOrSpaceRunsTheFocusedWallpapersButton)
 }
 
 INSTANTIATE_TEST_SUITE_P(EnterSpace, KeyboardKeyE2ETest, ::testing::Values(VK_RETURN, VK_SPACE));
-
-TEST_F(KeyboardE2ETest, EnterOnTheFocusedReadmeOpensIt)
-{
-    Press(window, VK_TAB);
-    ASSERT_EQ(FocusId(window), IDC_README);
-    Press(window, VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return menu->LiveProcessCount() >= 2; }, 10000));
-    EXPECT_TRUE(disc.Runs(L"\\Corla").empty());
-}
 
 class KeyboardChooserE2ETest : public KeyboardE2ETest, public ::testing::WithParamInterface<bool>
 {};
@@ -132,10 +184,7 @@ TEST_P(KeyboardChooserE2ETest, LanguageChooserAnswersTabArrowsEnterAndEsc)
     HWND chooser = nullptr;
     ASSERT_TRUE(WaitUntil(
         [&] {
-            for (HWND h = nullptr; (h = FindWindowExW(nullptr, h, nullptr, nullptr)) != nullptr;)
-                if (GetDlgItem(h, IDC_LANG_ENGLISH) != nullptr && IsWindowVisible(h))
-                    chooser = h;
-            return chooser != nullptr && Focus(chooser) != nullptr;
+            return (chooser = FindDialogWith(menu->Id(), IDC_LANG_ENGLISH)) != nullptr && Focus(chooser) != nullptr;
         },
         5000));
     Press(chooser, VK_TAB);   // French
@@ -146,7 +195,64 @@ TEST_P(KeyboardChooserE2ETest, LanguageChooserAnswersTabArrowsEnterAndEsc)
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, IDC_SUITE)) != FALSE; }, 5000));
     EXPECT_EQ(ReadRegDword(HKEY_LOCAL_MACHINE, kLanguageKey, L"Language"), escape ? 9u : 7u);
     // The buttons' names follow the language.
-    EXPECT_EQ(Text(GetDlgItem(window, IDC_LANGUAGE)) == L"Select a different language", escape);
+    EXPECT_EQ(WindowText(GetDlgItem(window, IDC_LANGUAGE)) == L"Select a different language", escape);
 }
 
 INSTANTIATE_TEST_SUITE_P(EnterOrEsc, KeyboardChooserE2ETest, ::testing::Values(false, true));
+
+namespace
+{
+struct ChooserCase
+{
+    const char* name;
+    int opener;       // the menu's button that opens the chooser
+    int chooserItem;  // an item only that chooser has
+    std::function<void(HWND chooser)> close;
+};
+void PrintTo(const ChooserCase& c, std::ostream* os) { *os << c.name; }
+
+const ChooserCase kChooserCases[] = {
+    {"LanguageChosen", IDC_LANGUAGE, IDC_LANG_GERMAN, [](HWND chooser) { ClickButton(chooser, IDC_LANG_GERMAN); }},
+    {"LanguageEscape", IDC_LANGUAGE, IDC_LANG_GERMAN, [](HWND) { PressKey(VK_ESCAPE); }},
+    {"ModelExit", IDC_MANUAL, IDC_MODEL_PRO, [](HWND chooser) { ClickButton(chooser, IDC_MODEL_CANCEL); }},
+    {"ModelEscape", IDC_MANUAL, IDC_MODEL_PRO, [](HWND) { PressKey(VK_ESCAPE); }},
+};
+
+class ChooserActivationTest : public ::testing::TestWithParam<ChooserCase>
+{};
+
+TEST_P(ChooserActivationTest, MenuIsActiveAgainAndEnterRunsTheSuite)
+{
+    const ChooserCase& c = GetParam();
+    MenuRegistry registry;
+    registry.RemovedValue(HKEY_LOCAL_MACHINE, keys::kCodecKey, L"Codec");  // the model is asked for
+    registry.Value(HKEY_LOCAL_MACHINE, keys::kZelvoraKey, L"SplashPath");
+    FixtureDisc disc;
+    std::wstring splash = disc.AddSplash();
+    disc.AddInstaller(L"\\Corla\\setup.exe");
+    OtherProgramWindow other;
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other.Window(); }, 5000));
+
+    Process menu = Process::Start(splash, {}, disc.Root());
+    HWND window = menu.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ActiveAndForeground(window); }, 5000)) << "the menu starts in front";
+
+    ClickButton(window, c.opener);
+    HWND chooser = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (chooser = FindDialogWith(menu.Id(), c.chooserItem)) != nullptr; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == chooser; }, 5000));
+    c.close(chooser);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(chooser) && IsWindowEnabled(window); }, 5000));
+
+    EXPECT_TRUE(WaitUntil([&] { return ActiveAndForeground(window); }, 2000))
+        << "foreground " << GetForegroundWindow() << ", menu " << window << ", other " << other.Window();
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return disc.Runs(L"\\Corla").size() == 1; }, 5000)) << "Enter reached the menu";
+    ClickButton(window, IDOK);
+    EXPECT_TRUE(menu.WaitForExit(5000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Choosers, ChooserActivationTest, ::testing::ValuesIn(kChooserCases),
+                         [](const ::testing::TestParamInfo<ChooserCase>& info) { return info.param.name; });
+}  // namespace

@@ -18,9 +18,6 @@ namespace
 // The three ways to close: the Exit button, Esc and the system's close command.
 const UINT kCloseMessages[][3] = {{WM_COMMAND, IDOK, 0}, {WM_KEYDOWN, VK_ESCAPE, 0}, {WM_SYSCOMMAND, SC_CLOSE, 0}};
 
-bool Enabled(HWND menu, int id) { return IsWindowEnabled(GetDlgItem(menu, id)) != FALSE; }
-bool Visible(HWND menu, int id) { return IsWindowVisible(GetDlgItem(menu, id)) != FALSE; }
-
 }  // namespace
 
 class MenuCloseTest : public ::testing::TestWithParam<int>
@@ -37,16 +34,13 @@ TEST_P(MenuCloseTest, ShowsDiscOffersAndEndsWithoutAnotherWindow)
     HWND window = menu.WaitForWindow();
     ASSERT_NE(window, nullptr);
 
-    wchar_t title[64] = {};
-    GetWindowTextW(window, title, 64);
-    EXPECT_STREQ(title, kMenuTitle);
-    // The title comes early in the start-up; the window shows once it is done.
+    // The title comes early in the start-up; the window shows once it is done,
+    // its buttons refreshed from the disc (each button's rules are the dialog
+    // tests').
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 5000));
-    EXPECT_TRUE(Enabled(window, IDC_SUITE));           // suite: its setup is on the disc
-    EXPECT_TRUE(Enabled(window, IDC_README));          // Readme
-    EXPECT_FALSE(Enabled(window, IDC_AFTER_EFFECTS));  // After Effects: needs the suite and Velquin Pro
-    EXPECT_TRUE(Visible(window, IDC_AFTER_EFFECTS));
-    EXPECT_FALSE(Visible(window, IDC_PREMIERE_UPDATER));  // the updater is never shown
+    EXPECT_TRUE(Enabled(window, IDC_SUITE));
+    EXPECT_TRUE(Enabled(window, IDC_README));
+    EXPECT_FALSE(Enabled(window, IDC_AFTER_EFFECTS));
 
     const UINT* close = kCloseMessages[GetParam()];
     PostMessageW(window, close[0], close[1], close[2]);

@@ -1,6 +1,10 @@
 #include "tests/support/DialogTestSupport.h"
 
+#include "app/LanguageDlg.h"
 #include "framework/ResourceModule.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstring>
@@ -34,15 +38,6 @@ COLORREF CCanvas::GetPixel(int x, int y) const
 }
 
 int CCanvas::CountPixels(COLORREF cr) const { return static_cast<int>(PixelsOf(cr).size()); }
-
-int CCanvas::CountPixels(COLORREF cr, const RECT& rc) const
-{
-    int n = 0;
-    for (int y = rc.top; y < rc.bottom; ++y)
-        for (int x = rc.left; x < rc.right; ++x)
-            n += GetPixel(x, y) == cr;
-    return n;
-}
 
 void DrawButton(CHoverButton& button, HDC hDC, UINT itemState)
 {
@@ -242,12 +237,82 @@ std::vector<UINT> OwnerDrawnItems(HWND hDlg, bool bHiddenOnly)
     return ids;
 }
 
-std::vector<CHoverButton*> ShownButtons(const CWnd& dialog)
+std::vector<CHoverButton*> HoverButtons(const CWnd& dialog, bool bShownOnly)
 {
     std::vector<CHoverButton*> buttons;
     for (HWND hWnd = ::GetWindow(dialog, GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
         if (auto* pButton = dynamic_cast<CHoverButton*>(CWnd::FromHandlePermanent(hWnd));
-            pButton != nullptr && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_VISIBLE) != 0)
+            pButton != nullptr && (!bShownOnly || (::GetWindowLongW(hWnd, GWL_STYLE) & WS_VISIBLE) != 0))
             buttons.push_back(pButton);
     return buttons;
+}
+
+std::vector<HWND> TooltipsOwnedBy(HWND hOwner)
+{
+    std::vector<HWND> tips;
+    for (HWND hWnd = nullptr; (hWnd = ::FindWindowExW(nullptr, hWnd, TOOLTIPS_CLASSW, nullptr)) != nullptr;)
+        if (::GetWindow(hWnd, GW_OWNER) == hOwner)
+            tips.push_back(hWnd);
+    return tips;
+}
+
+std::wstring TipText(CHoverButton& button)
+{
+    MSG mouse{button, WM_MOUSEMOVE, 0, 0, 0, {}};
+    button.PreTranslateMessage(&mouse);
+    const HWND hButton = button;
+    std::wstring text;
+    for (const HWND hTip : TooltipsOwnedBy(::GetParent(hButton)))
+    {
+        wchar_t szText[256] = L"";
+        TOOLINFOW ti{};
+        ti.cbSize = TTTOOLINFOW_V2_SIZE;
+        ti.hwnd = hButton;
+        ti.uId = 1;
+        ti.lpszText = szText;
+        ::SendMessageW(hTip, TTM_GETTEXTW, ARRAYSIZE(szText), reinterpret_cast<LPARAM>(&ti));
+        text += szText;
+    }
+    return text;
+}
+
+namespace
+{
+struct ChooserAnswer
+{
+    UINT nButton;
+    const std::function<void(HWND)>* pOnShown;
+    bool bShown;
+};
+ChooserAnswer* g_pAnswer = nullptr;
+
+void CALLBACK AnswerChooser(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    {
+        if (dynamic_cast<CLanguageDlg*>(CWnd::FromHandlePermanent(hWnd)) == nullptr || !::IsWindowVisible(hWnd))
+            continue;
+        ::KillTimer(nullptr, nTimer);
+        g_pAnswer->bShown = true;
+        if (*g_pAnswer->pOnShown)
+            (*g_pAnswer->pOnShown)(hWnd);
+        const UINT nButton = g_pAnswer->nButton;
+        nButton == 0 ? ::PostMessageW(hWnd, WM_KEYDOWN, VK_ESCAPE, 0)
+                     : ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED),
+                                      reinterpret_cast<LPARAM>(::GetDlgItem(hWnd, static_cast<int>(nButton))));
+        return;
+    }
+}
+}  // namespace
+
+bool ChooseLanguage(CWnd& menu, UINT nButton, const std::function<void(HWND hChooser)>& onShown)
+{
+    ChooserAnswer answer{nButton, &onShown, false};
+    g_pAnswer = &answer;
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, AnswerChooser);
+    menu.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(menu.GetDlgItem(IDC_LANGUAGE)));
+    ::KillTimer(nullptr, nTimer);
+    g_pAnswer = nullptr;
+    return answer.bShown;
 }

@@ -28,7 +28,6 @@ public:
     HDC GetDC() const noexcept { return m_hDC; }
     COLORREF GetPixel(int x, int y) const;
     int CountPixels(COLORREF cr) const;
-    int CountPixels(COLORREF cr, const RECT& rc) const;
     // Where the pixels of colour cr lie, as indices y * width + x.
     std::vector<int> PixelsOf(COLORREF cr) const;
     struct Pixels Read() const;
@@ -84,8 +83,19 @@ std::wstring DrawnCaption(CHoverButton& button);
 std::vector<std::wstring> DrawnCaptions(const std::vector<CHoverButton*>& buttons);
 // The font a control draws with.
 inline HFONT FontOf(const CWnd& control) { return reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)); }
-// The hover buttons of a dialog whose style shows them, in z-order.
-std::vector<CHoverButton*> ShownButtons(const CWnd& dialog);
+// The hover buttons of a dialog, in z-order: those whose style shows them,
+// or all of them.
+std::vector<CHoverButton*> HoverButtons(const CWnd& dialog, bool bShownOnly);
+inline std::vector<CHoverButton*> ShownButtons(const CWnd& dialog) { return HoverButtons(dialog, true); }
+// The tooltip windows hOwner owns.
+std::vector<HWND> TooltipsOwnedBy(HWND hOwner);
+// The text of a button's tool in the tooltips its dialog owns, once the
+// pointer has met the button (its tip is made then).
+std::wstring TipText(CHoverButton& button);
+// Clicks the menu's Language button and, from the chooser's modal loop once
+// it shows, hands the chooser to onShown, then answers it with its button
+// nButton (0: Esc). False when no chooser showed.
+bool ChooseLanguage(CWnd& menu, UINT nButton, const std::function<void(HWND hChooser)>& onShown = {});
 // The ids of the dialog's owner-drawn buttons, in template order, read from
 // the windows the template made: an oracle apart from the button table.
 // bHiddenOnly: those the template creates without WS_VISIBLE.

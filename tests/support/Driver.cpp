@@ -1,5 +1,6 @@
 #include "tests/support/Driver.h"
 
+#include "res/resource.h"
 #include "tests/support/TestKeys.h"
 
 #include <gtest/gtest.h>
@@ -123,15 +124,14 @@ void WriteValue(HKEY root, const std::wstring& subkey, const std::wstring& name,
     RegCloseKey(key);
 }
 
-// Sends nothing, so a busy window thread (maybe this one) cannot stall it.
+}  // namespace
+
 std::wstring WindowText(HWND window)
 {
     wchar_t text[1024] = L"";
     InternalGetWindowText(window, text, ARRAYSIZE(text));
     return text;
 }
-
-}  // namespace
 
 std::wstring SplashExe() { return SPLASH_EXE_PATH; }
 
@@ -169,15 +169,7 @@ void WriteTextFile(const std::wstring& path, const std::string& utf8)
 std::string ReadTextFile(const std::wstring& path)
 {
     std::string bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
+    ReadWholeFile(path, bytes);
     return bytes;
 }
 
@@ -521,6 +513,21 @@ HWND Process::WaitForWindow(DWORD timeoutMs, const wchar_t* title) const
 void ClickButton(HWND dialog, int id)
 {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+std::wstring Describe(HWND menu, HWND under)
+{
+    RECT rect;
+    GetWindowRect(under, &rect);
+    const POINT point = under == menu ? POINT{rect.left + 4, rect.top + 4}
+                                      : POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    SetCursorPos(point.x, point.y);
+    DWORD_PTR unused = 0;
+    SendMessageTimeoutW(menu, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE),
+                        SMTO_ABORTIFHUNG, 5000, &unused);
+    return WindowText(GetDlgItem(menu, IDC_DESCRIPTION));
 }
 
 std::optional<MessageBoxInfo> FindMessageBox(DWORD processId)

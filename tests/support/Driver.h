@@ -171,6 +171,12 @@ private:
 
 // Clicks a dialog button without waiting for the dialog's thread.
 void ClickButton(HWND dialog, int id);
+bool Enabled(HWND dialog, int id);
+// Sends nothing, so a busy window thread (maybe this one) cannot stall it.
+std::wstring WindowText(HWND window);
+// What the menu's description area says once the cursor rests on `under`:
+// a button's centre, or the menu itself for a point of its bare background.
+std::wstring Describe(HWND menu, HWND under);
 
 struct MessageBoxInfo
 {

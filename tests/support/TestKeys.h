@@ -21,5 +21,8 @@ inline constexpr wchar_t kAfterEffectsCode[] = L"{6FBC8FFB-23FB-464C-8657-24F57C
 inline constexpr wchar_t k3dsMaxCode[] = L"{7A2BAC23-BC7C-4A7C-8A63-8CCE51A607B3}";
 inline constexpr wchar_t kLightWaveCode[] = L"{9E2C41A7-3B5D-4F80-B6C2-1D7E8A94F305}";
 inline constexpr wchar_t kWallpapersCode[] = L"{5F683762-A1AE-4043-9BED-E8443F625D9B}";
+// Every product the menu's installers register.
+inline constexpr const wchar_t* kProductCodes[] = {kSuiteCode,  kVfwCodecsCode, kAfterEffectsCode,
+                                                   k3dsMaxCode, kLightWaveCode, kWallpapersCode};
 
 }  // namespace keys

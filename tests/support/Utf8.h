@@ -1,5 +1,5 @@
-// UTF-8 for test logs, fixture files and failure messages; shared by the
-// test support and the fixture programs.
+// UTF-8 for test logs, fixture files and failure messages, and a whole file
+// read; shared by the test support and the fixture programs.
 #pragma once
 
 #include <windows.h>
@@ -30,4 +30,18 @@ inline std::wstring FromUtf8(const std::string& text)
     return result;
 }
 
+// Appends the file's bytes; false when it cannot be opened.
+inline bool ReadWholeFile(const std::wstring& path, std::string& bytes)
+{
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        bytes.append(buffer, read);
+    CloseHandle(file);
+    return true;
+}
 }  // namespace e2e

@@ -107,32 +107,44 @@ TEST_P(FixedEntry, ExistsInEnglishOnly)
 
 INSTANTIATE_TEST_SUITE_P(StringTables, FixedEntry, testing::ValuesIn(kFixedIds), IdName);
 
-// The system language a first start detects is one the locale runs do not all cover.
-TEST(StringTables, LanguageAndReadmeNamesAreExactAndFollowTheSystemLanguage)
+// The language table, told once: what each language stores, which system
+// language selects it, where its texts start, what it is called, and the
+// files it names on a disc. The other tests walk the product's table.
+TEST(StringTables, EveryLanguageRowIsExact)
 {
     struct Language
     {
+        int value;
         UINT base;
-        const wchar_t* name;
-        const wchar_t* readme;
+        const wchar_t *name, *readme, *directX;
         WORD systemLanguage;
     };
     const Language languages[] = {
-        {0, L"English", L"Readme.htm", LANG_ENGLISH},
-        {1000, L"Fran\u00e7ais", L"readme.fr.htm", LANG_FRENCH},
-        {2000, L"Deutsch", L"readme.de.htm", LANG_GERMAN},
-        {3000, L"Italiano", L"readme.it.htm", LANG_ITALIAN},
-        {4000, L"Espa\u00f1ol", L"readme.es.htm", LANG_SPANISH},
-        {5000, L"\u65e5\u672c\u8a9e", L"readme.jp.htm", LANG_JAPANESE},
+        {0x09, 0, L"English", L"Readme.htm", L"english", LANG_ENGLISH},
+        {0x40C, 1000, L"Fran\u00e7ais", L"readme.fr.htm", L"French", LANG_FRENCH},
+        {0x07, 2000, L"Deutsch", L"readme.de.htm", L"German", LANG_GERMAN},
+        {0x10, 3000, L"Italiano", L"readme.it.htm", L"Italian", LANG_ITALIAN},
+        {0x0A, 4000, L"Espa\u00f1ol", L"readme.es.htm", L"Spanish", LANG_SPANISH},
+        {0x11, 5000, L"\u65e5\u672c\u8a9e", L"readme.jp.htm", L"Japanese", LANG_JAPANESE},
     };
-    for (const Language& language : languages)
+    for (int index = 0; index < kLanguageCount; ++index)
     {
+        const Language& language = languages[index];
         const LanguageInfo& row = LanguageFromPrimary(language.systemLanguage);
+        EXPECT_EQ(row.nIndex, index);
+        EXPECT_EQ(row.nValue, language.value);
         EXPECT_EQ(row.nBase, language.base);
         EXPECT_EQ(Load(row.NameId()), language.name);
         EXPECT_EQ(Load(language.base + IDS_FILE_README), language.readme);
-        EXPECT_EQ(CLanguage::FromIndex(row.nIndex).Base(), static_cast<int>(language.base));
+        EXPECT_STREQ(row.pszDirectXFolder, language.directX);
+        EXPECT_EQ(CLanguage::FromStoredValue(language.value).Index(), index);
+        const CLanguage chosen = CLanguage::FromIndex(index);
+        EXPECT_EQ(chosen.StoredValue(), language.value);
+        EXPECT_EQ(chosen.Base(), static_cast<int>(language.base));
+        EXPECT_EQ(std::wstring(chosen.LoadText(IDS_CAPTION_SUITE)), Load(language.base + IDS_CAPTION_SUITE));
     }
+    EXPECT_STREQ(LanguageFromPrimary(LANG_DUTCH).pszDirectXFolder, L"english");
+    EXPECT_TRUE(CLanguage().IsEnglish());
 }
 
 // The reviewed list, id to text; "\\n" stands for a line break, "\\\\" for a backslash.

@@ -66,17 +66,7 @@ TEST(StringTest, ReleaseBufferTakesTheTextUpToTheFirstNul)
     EXPECT_STREQ(str, L"Vel");
 }
 
-// The menu's language as one value: texts at base + id, the stored value as stored.
-TEST(LanguageValueTest, TextsComeFromTheBaseOfTheIndex)
-{
-    const CLanguage french = CLanguage::FromIndex(1);
-    EXPECT_EQ(french.StoredValue(), 0x40C);
-    EXPECT_EQ(french.Base(), 1000);
-    EXPECT_STREQ(french.LoadText(IDS_CAPTION_SUITE), CLanguage::LoadFixed(1000 + IDS_CAPTION_SUITE));
-    EXPECT_EQ(CLanguage::FromStoredValue(0x11).Index(), 5);
-    EXPECT_TRUE(CLanguage().IsEnglish());
-}
-
+// A stored value the table does not know: English texts, the value passed on.
 TEST(LanguageValueTest, UnknownValueShowsEnglishButIsPassedOnAsStored)
 {
     const CLanguage unknown = CLanguage::FromStoredValue(0x4D2);
