@@ -124,10 +124,18 @@ bool CPackedArtwork::Read(void* pTo, size_t nBytes) noexcept
 {
     m_pStream->next_out = static_cast<Bytef*>(pTo);
     m_pStream->avail_out = static_cast<uInt>(nBytes);
-    while (m_pStream->avail_out > 0)
-        if (m_bEnded || !Inflate())
-            return false;
-    return true;
+    bool bRead = true;
+    while (bRead && m_pStream->avail_out > 0)
+        bRead = !m_bEnded && Inflate();
+    ForgetOutput();
+    return bRead;
+}
+
+// The stream keeps no pointer to a buffer that may be a caller's local.
+void CPackedArtwork::ForgetOutput() noexcept
+{
+    m_pStream->next_out = nullptr;
+    m_pStream->avail_out = 0;
 }
 
 // One step; the stream's end is checked (CRC-32 and length) when it is met.
@@ -153,14 +161,15 @@ bool CPackedArtwork::Skip(size_t nBytes) noexcept
 bool CPackedArtwork::ReadToEnd() noexcept
 {
     BYTE scratch[256];
-    for (size_t nExtra = 0; !m_bEnded; nExtra += sizeof(scratch) - m_pStream->avail_out)
+    bool bRead = true;
+    for (size_t nExtra = 0; bRead && !m_bEnded; nExtra += sizeof(scratch) - m_pStream->avail_out)
     {
         m_pStream->next_out = scratch;
         m_pStream->avail_out = sizeof(scratch);
-        if (nExtra > kMaxExtraBytes || !Inflate())
-            return false;
+        bRead = nExtra <= kMaxExtraBytes && Inflate();
     }
-    return true;
+    ForgetOutput();
+    return bRead;
 }
 
 bool CPackedArtwork::Damaged() noexcept

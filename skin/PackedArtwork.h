@@ -40,6 +40,7 @@ private:
     bool Inflate() noexcept;
     bool Skip(size_t nBytes) noexcept;
     bool ReadToEnd() noexcept;
+    void ForgetOutput() noexcept;
     bool Damaged() noexcept;
 
     std::unique_ptr<z_stream_s> m_pStream;  // inflating, while it lives
