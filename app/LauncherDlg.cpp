@@ -69,12 +69,13 @@ BOOL CLauncherDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
 
-    SetBackground(IDB_MAIN_BACKGROUND);
     m_bUseKeyColor = TRUE;
     m_crKey = RGB(255, 0, 255);
     m_bTransparentStatics = TRUE;
     m_bDragMove = TRUE;
-    BuildWindowRegion(CRect(0, 0, 763, 560));
+    // Known before the background is set, so the window gets one region.
+    SetRegionKeep(CRect(0, 0, 763, 560));
+    SetBackground(IDB_MAIN_BACKGROUND);
     MarkStartup(StartupPoint::kRegionBuilt);
 
     for (const ButtonRow& row : MenuButtonTable())

@@ -54,7 +54,7 @@ BOOL CSkinDialog::SetBackground(UINT nIDResource)
     // window still loses its shape.
     if (!bShown && !CSkinColours::UsesSystemColours())
         return FALSE;
-    BuildWindowRegion(CRect(0, 0, 0, 0));
+    BuildWindowRegion(m_rcKeep);
     return bShown;
 }
 

@@ -31,11 +31,14 @@ public:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     // Makes bitmap nIDResource, fitted to the window's present outer size,
-    // the background, and gives the window its plain (or keyed) region.
+    // the background, and gives the window its plain (or keyed) region,
+    // keeping the rectangle last given.
     BOOL SetBackground(UINT nIDResource);
     void ReleaseBackground();
     // Pixels inside rcKeep count as opaque without being read.
     void BuildWindowRegion(CRect rcKeep);
+    // The keep-rectangle of the regions built from now on.
+    void SetRegionKeep(CRect rcKeep) { m_rcKeep = rcKeep; }
     // Hands the dialog's one copy of state strip nIDResource, shared by all
     // its buttons, down to button.
     BOOL LoadButtonStrip(CHoverButton& button, UINT nIDResource);
@@ -83,5 +86,5 @@ private:
 
     UINT m_nBackgroundId = 0;
     HWND m_hKeyboardPlace = nullptr;  // one of the dialog's hover buttons, or null
-    CRect m_rcKeep;                   // of the last region built
+    CRect m_rcKeep;                   // of the regions built
 };
