@@ -78,10 +78,12 @@ check "an unsigned menu where a signed one is due" "FAIL Splash.exe: not signed,
 report=$(SPLASH_SIGN_PKCS12=$signed/throwaway.p12 SPLASH_SIGN_PASSWORD=throwaway make_release_image 2>&1)
 check "signed release image" "Release image: 4 programs, all 32-bit for Windows 2000 and later, 2 of them signed." \
     "$(tail -n 1 <<<"$report")"
+# Each signature's own digest line; builds of osslsigncode differ in the
+# spaces before its colon.
 for program in Splash.exe DiscCheck.exe; do
     report=$(osslsigncode verify -CAfile "$signed/throwaway.pem" -in "$RELEASE_BUILD/release/$program" 2>&1)
     check "$program: both signatures verify, SHA-1 first" "SHA1 SHA256|Number of verified signatures: 2|Succeeded" \
-        "$(sed -n 's/^Message digest algorithm: //p' <<<"$report" | paste -sd ' ')|$(grep -o 'Number of verified signatures: [0-9]*' <<<"$report")|$(tail -n 1 <<<"$report")"
+        "$(sed -n 's/^Message digest algorithm *: //p' <<<"$report" | paste -sd ' ')|$(grep -o 'Number of verified signatures: [0-9]*' <<<"$report")|$(tail -n 1 <<<"$report")"
 done
 
 # The fault this guards against: an image of the target's programs.
