@@ -104,12 +104,14 @@ private:
     bool m_bChanged = false;
 };
 
-// Client and window size when the first region is set.
+// Client and window size when the first region is set, and how many are set.
 std::pair<int, int> g_clientAtRegion, g_windowAtRegion;
+int g_nRegions = 0;
 const auto g_pfnSetWindowRgn = SystemFunction<decltype(&::SetWindowRgn)>(L"user32.dll", "SetWindowRgn");
 
 int WINAPI MeasureAtFirstRegion(HWND hWnd, HRGN hRgn, BOOL bRedraw)
 {
+    ++g_nRegions;
     CRect rcClient, rcWindow;
     if (g_windowAtRegion.first == 0 && ::GetClientRect(hWnd, &rcClient) && ::GetWindowRect(hWnd, &rcWindow))
     {
@@ -230,16 +232,19 @@ TEST_F(LauncherTest, KeysThatMayOnlyBeReadStillCount)
 }
 
 // The frame's removal reaches Windows before any region is cut: the client
-// area is the whole window, as the background and the region assume.
-TEST_F(LauncherTest, ClientAreaIsTheWindowBeforeAnyRegion)
+// area is the whole window, as the background and the region assume. The
+// start cuts one region, the keyed one, not a plain one first.
+TEST_F(LauncherTest, ClientAreaIsTheWindowBeforeTheOneRegion)
 {
     g_windowAtRegion = {0, 0};
+    g_nRegions = 0;
     {
         const ImportHook hook(L"user32.dll", "SetWindowRgn", reinterpret_cast<const void*>(&MeasureAtFirstRegion));
         Open();
     }
     ASSERT_GT(g_windowAtRegion.first, 0);
     EXPECT_EQ(g_clientAtRegion, g_windowAtRegion);
+    EXPECT_EQ(g_nRegions, 1);
 }
 
 // --- Language ---------------------------------------------------------------
