@@ -49,6 +49,11 @@ bool IsMouseMessage(UINT message)
     return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
            (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
 }
+
+bool IsInputMessage(UINT message)
+{
+    return IsMouseMessage(message) || (message >= WM_KEYFIRST && message <= WM_KEYLAST);
+}
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CHoverButton, CBitmapButton)
@@ -174,6 +179,18 @@ bool CHoverButton::EnsureTip()
     }
     ApplyTip();
     return true;
+}
+
+// Disabling a window cancels its mouse mode, and the default handling asks
+// the system who holds the capture: a round trip for each button the first
+// refresh disables. A button that input has not reached cannot hold it.
+LRESULT CHoverButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (IsInputMessage(message))
+        m_bHadInput = true;
+    else if (message == WM_CANCELMODE && !m_bHadInput)
+        return 0;
+    return CBitmapButton::WindowProc(message, wParam, lParam);
 }
 
 BOOL CHoverButton::PreTranslateMessage(MSG* pMsg)

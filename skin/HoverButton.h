@@ -57,6 +57,7 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnLButtonDown(UINT nFlags, CPoint point);
     LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
@@ -90,6 +91,7 @@ private:
     int m_nStateHeight = 0;
     std::shared_ptr<const CBitmap> m_pStates;
     BOOL m_bTracking = FALSE;
+    bool m_bHadInput = false;  // only input can have given it the mouse capture
     CString m_strNormal;
     CString m_strPressed;
     CString m_strHover;

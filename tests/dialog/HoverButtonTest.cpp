@@ -275,6 +275,32 @@ TEST_F(HoverButtonTest, PointerRestingOnTheButtonShowsHoverUntilItLeavesEveryTim
     ::SetCursorPos(ptSaved.x, ptSaved.y);
 }
 
+// The system's button takes the mouse capture on a press by either. Disabling
+// a window sends it WM_CANCELMODE, whose default handling lets the capture go;
+// Windows leaves that to the window (Wine's EnableWindow also lets go itself).
+struct Press
+{
+    const char* pszName;
+    UINT message;
+    WPARAM wParam;
+};
+const Press kPresses[] = {{"Mouse", WM_LBUTTONDOWN, MK_LBUTTON}, {"SpaceBar", WM_KEYDOWN, VK_SPACE}};
+
+class PressedButtonTest : public HoverButtonTest, public ::testing::WithParamInterface<Press>
+{};
+
+TEST_P(PressedButtonTest, CancellingItsModeReleasesTheCapture)
+{
+    m_dlg.ShowWindow(SW_SHOWNOACTIVATE);
+    m_btn.SendMessage(GetParam().message, GetParam().wParam, 0);
+    ASSERT_EQ(::GetCapture(), m_btn.m_hWnd);
+    m_btn.SendMessage(WM_CANCELMODE);
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Presses, PressedButtonTest, ::testing::ValuesIn(kPresses),
+                         [](const ::testing::TestParamInfo<Press>& info) { return info.param.pszName; });
+
 TEST_F(HoverButtonTest, StripThatCannotBeLoadedIsReportedAndPaintsNoSlice)
 {
     EXPECT_TRUE(m_btn.LoadStateBitmap(IDB_BUTTON_STRIP));
