@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -42,6 +43,7 @@ constexpr double kStartupTarget144 = 1.25;
 constexpr double kOwnWorkTargetMs96 = 8.0;
 constexpr double kRegionTargetMs = 5.0;
 constexpr double kRefreshTargetMs = 2.0;
+constexpr int kTargetEntries = 10;  // per disc folder, for the refresh target
 constexpr double kTextTargetKb = 400.0;
 // What a start reads from the disc: the whole 32-bit executable.
 constexpr double kBytesReadTargetKb = 600.0;
@@ -186,6 +188,27 @@ Launch Run(const std::wstring& exe, LPCWSTR lpszTitle)
 
 const char* Met(bool bMet) { return bMet ? "yes" : "**no**"; }
 
+constexpr double kReportedOnly = -1;
+
+// One row: a measure in ms against its target (kReportedOnly: none). ./bench
+// names a condition in SPLASH_BENCH_CONDITION for rows it measures under one,
+// for comparison; those are not held against the target.
+void PrintMeasure(const char* pszMeasure, int nDecimals, double dMs, double dTargetMs)
+{
+    char szTarget[32] = "none (reported)";
+    if (dTargetMs != kReportedOnly)
+        std::snprintf(szTarget, sizeof(szTarget), "≤ %.0f ms", dTargetMs);
+    const char* pszCondition = std::getenv("SPLASH_BENCH_CONDITION");
+    if (pszCondition != nullptr)
+        std::printf("| %s, %s | %.*f ms | | | reported (target %s) | |\n", pszMeasure, pszCondition, nDecimals, dMs,
+                    szTarget);
+    else if (dTargetMs == kReportedOnly)
+        std::printf("| %s | %.*f ms | | | %s | |\n", pszMeasure, nDecimals, dMs, szTarget);
+    else
+        std::printf("| %s | %.*f ms | | | %s | %s |\n", pszMeasure, nDecimals, dMs, szTarget,
+                    Met(dMs >= 0 && dMs <= dTargetMs));
+}
+
 void PrintHeader()
 {
     std::printf("| Measure | Splash.exe | Minimal dialog | Ratio | Target | Met |\n"
@@ -294,13 +317,11 @@ void PrintOwnWork(const std::vector<double>& ownWork)
 {
     const int nDpi = ScreenDpi();
     const double dMs = Median(ownWork);
-    std::printf("| Own start-up work at %d DPI: entry to first paint less dialog creation, median of %d | %.1f ms "
-                "| | | ",
-                nDpi, kStartupRuns, dMs);
-    if (nDpi > 96)
-        std::printf("none (reported) | |\n");
-    else
-        std::printf("≤ %.0f ms | %s |\n", kOwnWorkTargetMs96, Met(dMs >= 0 && dMs <= kOwnWorkTargetMs96));
+    char szMeasure[160];
+    std::snprintf(szMeasure, sizeof(szMeasure),
+                  "Own start-up work at %d DPI: entry to first paint less dialog creation, median of %d", nDpi,
+                  kStartupRuns);
+    PrintMeasure(szMeasure, 1, dMs, nDpi > 96 ? kReportedOnly : kOwnWorkTargetMs96);
 }
 
 void PrintPhases(const char* pszProgram, const std::vector<std::vector<double>>& phases)
@@ -488,19 +509,33 @@ void PrintRegionAt192Dpi()
     std::fflush(stdout);
 }
 
+void PrintRefreshAtTarget(double dMs)
+{
+    char szMeasure[96];
+    std::snprintf(szMeasure, sizeof(szMeasure), "Refresh-all, %d entries per disc folder, median of %d", kTargetEntries,
+                  kRefreshRuns);
+    PrintMeasure(szMeasure, 2, dMs, kRefreshTargetMs);
+}
+
+// Refresh-all at the target's folder size alone, in an empty work folder.
+void MeasureRefreshAtTarget(const std::wstring& disc)
+{
+    CreateEntries(disc, kTargetEntries);
+    PrintRefreshAtTarget(MeasureRefresh(disc));
+}
+
 void MeasureInProcess(const std::wstring& splash, const std::wstring& disc)
 {
     PrintRegionAt192Dpi();
 
     double dPrevious = 0;
     int nPrevious = 0;
-    for (const int nEntries : {10, 1000, 10000})
+    for (const int nEntries : {kTargetEntries, 1000, 10000})
     {
         CreateEntries(disc, nEntries);  // adds to what is there: entry0 .. entry(n-1)
         const double dMs = MeasureRefresh(disc);
         if (nPrevious == 0)
-            std::printf("| Refresh-all, %d entries per disc folder, median of %d | %.2f ms | | | ≤ %.0f ms | %s |\n",
-                        nEntries, kRefreshRuns, dMs, kRefreshTargetMs, Met(dMs >= 0 && dMs <= kRefreshTargetMs));
+            PrintRefreshAtTarget(dMs);
         else
             std::printf("| Refresh-all, %d entries per disc folder, median of %d | %.2f ms | | | linear or better | "
                         "%s |\n",
@@ -536,11 +571,13 @@ int wmain(int argc, wchar_t** argv)
         PrintRegionAt192Dpi();
     else if (mode == L"inprocess" && argc == 4)
         MeasureInProcess(argv[2], argv[3]);
+    else if (mode == L"refresh" && argc == 3)
+        MeasureRefreshAtTarget(argv[2]);
     else
     {
         std::fprintf(stderr, "usage: splash_bench header | phase-header | startup <Splash.exe> <FloorDialog.exe> |"
                              " phases <SplashTraced.exe> <FloorTraced.exe> <trace file> | region | inprocess "
-                             "<Splash.exe> <work folder>\n");
+                             "<Splash.exe> <work folder> | refresh <work folder>\n");
         return 2;
     }
     return 0;
