@@ -195,18 +195,24 @@ constexpr double kReportedOnly = -1;
 // for comparison; those are not held against the target.
 void PrintMeasure(const char* pszMeasure, int nDecimals, double dMs, double dTargetMs)
 {
-    char szTarget[32] = "none (reported)";
+    std::string strTarget = "none (reported)";
+    std::string strMet;
     if (dTargetMs != kReportedOnly)
+    {
+        char szTarget[32];
         std::snprintf(szTarget, sizeof(szTarget), "≤ %.0f ms", dTargetMs);
-    const char* pszCondition = std::getenv("SPLASH_BENCH_CONDITION");
-    if (pszCondition != nullptr)
-        std::printf("| %s, %s | %.*f ms | | | reported (target %s) | |\n", pszMeasure, pszCondition, nDecimals, dMs,
-                    szTarget);
-    else if (dTargetMs == kReportedOnly)
-        std::printf("| %s | %.*f ms | | | %s | |\n", pszMeasure, nDecimals, dMs, szTarget);
-    else
-        std::printf("| %s | %.*f ms | | | %s | %s |\n", pszMeasure, nDecimals, dMs, szTarget,
-                    Met(dMs >= 0 && dMs <= dTargetMs));
+        strTarget = szTarget;
+        strMet = Met(dMs >= 0 && dMs <= dTargetMs);
+    }
+    std::string strMeasure = pszMeasure;
+    if (const char* pszCondition = std::getenv("SPLASH_BENCH_CONDITION"))
+    {
+        strMeasure = strMeasure + ", " + pszCondition;
+        strTarget = "reported (target " + strTarget + ")";
+        strMet.clear();
+    }
+    std::printf("| %s | %.*f ms | | | %s | %s |\n", strMeasure.c_str(), nDecimals, dMs, strTarget.c_str(),
+                strMet.c_str());
 }
 
 void PrintHeader()
